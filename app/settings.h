@@ -1,0 +1,36 @@
+#pragma once
+#include "platform/linelist.h"
+
+#include <QString>
+#include <optional>
+
+// The settings file: meaning by line position alone.
+namespace settings {
+
+inline const QString kPath = QStringLiteral("C:\\windows\\tavilo.ini");
+inline const QString kSaveFailed = QStringLiteral("Vos paramètres utilisateur n'ont pas pu être sauvés.");
+
+enum Line { DateLine = 0, UserName = 1, Company = 2, ScreenArea = 3, InputMode = 4,
+            LearningReveal = 5, LearningInterval = 6, TestInterval = 7, FullScreenColour = 8 };
+
+// Replaces line k (appends when the list holds exactly k lines, changes
+// nothing when it holds fewer), then saves the whole list. A failed save shows
+// the message and keeps the list as changed. Returns whether the save worked.
+bool writeLine(plat::LineList &list, int k, const QString &text);
+
+// A colour as the program stores it: 0x00BBGGRR, or a system colour
+// (0x80000000 | index) that stands for a colour of the desktop's theme.
+using TColor = quint32;
+
+// The twenty palette colours are written by name, any other as "$00BBGGRR".
+QString colourToText(TColor colour);
+// Names of the palette and system colours in any letter case, "$" hexadecimal
+// or decimal; nullopt on anything else.
+std::optional<TColor> colourFromText(const QString &text);
+// The 0x00BBGGRR value of a colour, system colours given their usual look.
+TColor resolveColour(TColor colour);
+
+// A whole decimal number; nullopt on anything else, an empty text included.
+std::optional<int> integerFromText(const QString &text);
+
+} // namespace settings

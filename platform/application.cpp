@@ -1,0 +1,30 @@
+#include "platform/application.h"
+
+#include "platform/desktop.h"
+#include "platform/failure.h"
+
+namespace plat {
+
+Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
+
+bool Application::notify(QObject *receiver, QEvent *event)
+{
+    bool handled = false;
+    runGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+void runGuarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const Failure &f) {
+        desktop().showError(f.message());
+    } catch (const std::exception &e) {
+        desktop().showError(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        desktop().showError(QStringLiteral("Erreur inattendue."));
+    }
+}
+
+} // namespace plat

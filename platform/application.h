@@ -1,0 +1,19 @@
+#pragma once
+#include <QApplication>
+#include <functional>
+
+namespace plat {
+
+// A failure that escapes every guard ends up here: its message is shown in the
+// default error box and the program goes on.
+class Application : public QApplication {
+public:
+    Application(int &argc, char **argv);
+    bool notify(QObject *receiver, QEvent *event) override;
+};
+
+// Runs a handler the way an event would: a failure it lets out goes to the
+// default error box instead of up the stack.
+void runGuarded(const std::function<void()> &handler);
+
+} // namespace plat

@@ -1,0 +1,148 @@
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace plat {
+
+class Form;
+
+// Kinds and buttons of a message box, as the program asks for them.
+enum class MsgType { Warning, Error, Information, Confirmation, Custom };
+enum MsgButtons : unsigned { mbOK = 1, mbCancel = 2, mbYes = 4, mbNo = 8, mbAbort = 16,
+                             mbRetry = 32, mbIgnore = 64 };
+
+struct FileRequest {
+    QString title;
+    QString filter;     // "Fiches (*.fic)|*.fic|Tous (*.*)|*.*", as the windows write it
+    QString initialDir; // Windows or host path; empty for the current folder
+    QString fileName;   // proposed name
+    QString defaultExt; // added when the chosen name has none, without the dot
+};
+
+// Everything that opens something on the user's desktop: message boxes, the
+// common dialogs, modal display of the program's windows, starting programs
+// and web addresses. Windows call it, never Qt's dialogs directly, so tests
+// answer every question from a script and never block.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+
+    void showMessage(const QString &text);
+    int messageDlg(const QString &text, MsgType type, unsigned buttons);
+    // A box with a caption; buttons as messageDlg.
+    int messageBox(const QString &text, const QString &caption, unsigned buttons);
+    // The default error box for a failure that escaped every guard.
+    void showError(const QString &text);
+
+    std::optional<QString> openFile(const FileRequest &request);
+    std::optional<QString> saveFile(const FileRequest &request);
+    std::optional<QString> savePicture(const FileRequest &request);
+    std::optional<QFont> chooseFont(const QFont &initial);
+    std::optional<QColor> chooseColor(const QColor &initial);
+    // Lets the user pick a printer; false when cancelled.
+    bool choosePrinter(QPrinter &printer);
+
+    int showModal(Form *form);
+    void show(Form *form);
+    // Starts a program (a Windows or host path) without a shell, not waiting.
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    virtual bool openUrl(const QString &url) = 0;
+    // Ends the application's message loop.
+    virtual void terminate() = 0;
+
+    // Called when a form becomes the active window; runs its activation once
+    // per change of the active form.
+    void formActivated(Form *form);
+    Form *activeForm() const { return m_active; }
+    void forgetForm(Form *form);
+
+protected:
+    virtual int doMessage(const QString &text, const QString &caption, MsgType type,
+                          unsigned buttons) = 0;
+    virtual std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) = 0;
+    virtual std::optional<QFont> doChooseFont(const QFont &initial) = 0;
+    virtual std::optional<QColor> doChooseColor(const QColor &initial) = 0;
+    virtual bool doChoosePrinter(QPrinter &printer) = 0;
+    virtual int doShowModal(Form *form) = 0;
+    virtual void doShow(Form *form) = 0;
+
+private:
+    void returnTo(Form *previous);
+    Form *m_active = nullptr;
+};
+
+Desktop &desktop();
+// Installs a desktop; nullptr installs the Qt one.
+void setDesktop(std::unique_ptr<Desktop> replacement);
+
+// The Qt implementation.
+class QtDesktop : public Desktop {
+public:
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+    bool openUrl(const QString &url) override;
+    void terminate() override;
+
+protected:
+    int doMessage(const QString &text, const QString &caption, MsgType type,
+                  unsigned buttons) override;
+    std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) override;
+    std::optional<QFont> doChooseFont(const QFont &initial) override;
+    std::optional<QColor> doChooseColor(const QColor &initial) override;
+    bool doChoosePrinter(QPrinter &printer) override;
+    int doShowModal(Form *form) override;
+    void doShow(Form *form) override;
+};
+
+// Answers from queues and records everything asked, for tests. An empty queue
+// gives the first button of a box, a cancelled dialog and a modal display that
+// returns mrNone at once.
+class ScriptedDesktop : public Desktop {
+public:
+    struct Record {
+        QString kind; // "message", "open", "save", "picture", "font", "colour",
+                      // "printer", "modal", "show", "start", "url", "terminate"
+        QString text; // message text, dialog title, form name, program or address
+        QString detail; // caption, filter, or arguments joined by '\n'
+    };
+
+    std::deque<int> messageAnswers;
+    std::deque<std::optional<QString>> fileAnswers;
+    std::deque<std::optional<QFont>> fontAnswers;
+    std::deque<std::optional<QColor>> colourAnswers;
+    std::deque<bool> printerAnswers;
+    // Runs while the form is "shown modally"; its result is the modal result.
+    std::deque<std::function<int(Form *)>> modalActions;
+    std::vector<Record> records;
+
+    QStringList messages() const; // texts of the message boxes, in order
+    int count(const QString &kind) const;
+    bool terminated = false;
+
+    bool startProgram(const QString &program, const QStringList &arguments) override;
+    bool openUrl(const QString &url) override;
+    void terminate() override;
+
+protected:
+    int doMessage(const QString &text, const QString &caption, MsgType type,
+                  unsigned buttons) override;
+    std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) override;
+    std::optional<QFont> doChooseFont(const QFont &initial) override;
+    std::optional<QColor> doChooseColor(const QColor &initial) override;
+    bool doChoosePrinter(QPrinter &printer) override;
+    int doShowModal(Form *form) override;
+    void doShow(Form *form) override;
+};
+
+// The result a message box gives for the first of its buttons.
+int firstButtonResult(unsigned buttons);
+
+} // namespace plat

@@ -1,0 +1,87 @@
+#include "platform/drivepath.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace plat {
+namespace {
+
+QString &rootStorage()
+{
+    static QString root;
+    return root;
+}
+
+// Finds the entry of a folder whose name equals `name` ignoring case; an exact
+// match wins over a case-folded one.
+QString matchComponent(const QString &folder, const QString &name)
+{
+    if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+        return name;
+    QDir dir(folder);
+    const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                              | QDir::NoDotAndDotDot);
+    for (const QString &e : entries)
+        if (e.compare(name, Qt::CaseInsensitive) == 0)
+            return e;
+    return name;
+}
+
+} // namespace
+
+void setDriveRoot(const QString &root)
+{
+    rootStorage() = root;
+}
+
+QString driveRoot()
+{
+    QString &root = rootStorage();
+    if (root.isEmpty())
+        root = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
+               + QStringLiteral("/drive");
+    return root;
+}
+
+bool isDrivePath(QStringView path)
+{
+    return path.size() >= 2 && path[1] == QLatin1Char(':') && path[0].isLetter()
+           && path[0].unicode() < 128
+           && (path.size() == 2 || path[2] == QLatin1Char('\\') || path[2] == QLatin1Char('/'));
+}
+
+QString hostPath(const QString &path)
+{
+    if (!isDrivePath(path))
+        return path;
+    QString current = driveRoot() + QLatin1Char('/') + path.at(0).toLower();
+    const QStringList parts = path.mid(2).split(QRegularExpression(QStringLiteral("[\\\\/]")),
+                                                Qt::SkipEmptyParts);
+    bool exists = QFileInfo::exists(current);
+    for (const QString &part : parts) {
+        const QString name = exists ? matchComponent(current, part) : part;
+        current += QLatin1Char('/') + name;
+        exists = exists && QFileInfo::exists(current);
+    }
+    return current;
+}
+
+bool makeParentFolders(const QString &path)
+{
+    const QFileInfo info(hostPath(path));
+    return QDir().mkpath(info.absolutePath());
+}
+
+QString windowsDirectory()
+{
+    return QStringLiteral("C:\\windows");
+}
+
+QString systemDirectory()
+{
+    return QStringLiteral("C:\\windows\\system32");
+}
+
+} // namespace plat

@@ -1,0 +1,114 @@
+#include "platform/encoding.h"
+
+#include <array>
+
+namespace plat {
+namespace {
+
+// 0x80..0x9F of Windows-1252. The five undefined bytes map to the C1 control
+// of the same value so that they come back unchanged.
+constexpr std::array<char16_t, 32> kHigh = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// Reverse lookup of a character to its Windows-1252 byte; -1 when absent.
+int toWindows1252(char16_t c)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return c;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == c)
+            return 0x80 + i;
+    return -1;
+}
+
+} // namespace
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t *d = reinterpret_cast<char16_t *>(out.data());
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const unsigned char b = s[i];
+        d[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+    }
+    return out;
+}
+
+bool isUtf8WithNonAscii(QByteArrayView bytes)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    bool nonAscii = false;
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char b = s[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        int len;
+        char32_t cp;
+        if (b >= 0xC2 && b <= 0xDF) {
+            len = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            len = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            len = 4;
+            cp = b & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        for (int k = 1; k < len; ++k) {
+            const unsigned char c = s[i + k];
+            if ((c & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))
+            || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += len;
+    }
+    return nonAscii;
+}
+
+QString decodeText(QByteArrayView bytes)
+{
+    if (isUtf8WithNonAscii(bytes))
+        return QString::fromUtf8(bytes);
+    return fromWindows1252(bytes);
+}
+
+bool fitsWindows1252(QStringView text)
+{
+    for (QChar c : text)
+        if (toWindows1252(c.unicode()) < 0)
+            return false;
+    return true;
+}
+
+QByteArray encodeText(QStringView text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char *d = out.data();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const int b = toWindows1252(text[i].unicode());
+        if (b < 0)
+            return text.toUtf8();
+        d[i] = char(b);
+    }
+    return out;
+}
+
+} // namespace plat

@@ -1,0 +1,20 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+namespace plat {
+
+// Files are Windows-1252. A file that is valid UTF-8 and holds at least one
+// non-ASCII byte is read as UTF-8 instead. Every byte value survives a
+// Windows-1252 round trip, including the five the code page leaves undefined.
+QString decodeText(QByteArrayView bytes);
+
+// Windows-1252 when every character fits, otherwise UTF-8 without a BOM, so a
+// vocabulary in a script the code page lacks is kept rather than lost.
+QByteArray encodeText(QStringView text);
+
+QString fromWindows1252(QByteArrayView bytes);
+bool fitsWindows1252(QStringView text);
+bool isUtf8WithNonAscii(QByteArrayView bytes);
+
+} // namespace plat

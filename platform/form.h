@@ -1,0 +1,28 @@
+#pragma once
+#include <QDialog>
+
+namespace plat {
+
+// Delphi-style modal results, returned by Desktop::showModal and message boxes.
+enum ModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5,
+                   mrYes = 6, mrNo = 7 };
+
+// Base of the program's windows. Every window is a top-level dialog so that it
+// can be shown modally or not. activated() runs each time the window becomes
+// the program's active window: when shown, and again when a modal window or a
+// message box opened over it closes (the desktop interface sees to both).
+class Form : public QDialog {
+    Q_OBJECT
+public:
+    explicit Form(const QString &name, QWidget *parent = nullptr);
+
+    virtual void activated() {}
+    // Ends a modal display with a result, or hides a window shown non-modally.
+    void closeWith(int result);
+
+protected:
+    bool event(QEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+};
+
+} // namespace plat

@@ -1,0 +1,122 @@
+#include "platform/linelist.h"
+
+#include "platform/drivepath.h"
+#include "platform/encoding.h"
+#include "platform/failure.h"
+#include "platform/fileio.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace plat {
+
+QStringList LineList::parseText(QStringView text)
+{
+    QStringList out;
+    const qsizetype n = text.size();
+    const QChar *s = text.data();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const char16_t c = s[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            out.append(text.mid(start, i - start).toString());
+            i += (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else if (c == 0) {
+            break;
+        } else {
+            ++i;
+        }
+    }
+    if (i > start)
+        out.append(text.mid(start, i - start).toString());
+    return out;
+}
+
+QStringList LineList::parse(QByteArrayView bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    const QString text = decodeText(bytes);
+    return parseText(text);
+}
+
+QString LineList::toText() const
+{
+    qsizetype size = 0;
+    for (const QString &l : m_lines)
+        size += l.size() + 2;
+    QString out;
+    out.reserve(size);
+    for (const QString &l : m_lines) {
+        out += l;
+        out += QLatin1String("\r\n");
+    }
+    return out;
+}
+
+QByteArray LineList::toBytes() const
+{
+    return encodeText(toText());
+}
+
+QByteArray readFileBytes(const QString &path)
+{
+    const QString host = hostPath(path);
+    if (path.isEmpty())
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « ». Nom de fichier vide."));
+    QFileInfo info(host);
+    if (info.isDir())
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». C'est un dossier.").arg(path));
+    QFile f(host);
+    if (!f.open(QIODevice::ReadOnly))
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». %2").arg(path, f.errorString()));
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2").arg(path, f.errorString()));
+    return bytes;
+}
+
+void LineList::loadFromFile(const QString &path)
+{
+    m_lines = parse(readFileBytes(path));
+}
+
+void LineList::saveToFile(const QString &path) const
+{
+    writeFile(path, toBytes());
+}
+
+const QString &LineList::at(qsizetype i) const
+{
+    if (i < 0 || i >= m_lines.size())
+        throw Failure(QStringLiteral("L'indice de liste dépasse les limites (%1)").arg(i));
+    return m_lines.at(i);
+}
+
+void LineList::replaceLine(qsizetype i, const QString &text)
+{
+    if (i < 0 || i > m_lines.size())
+        return;
+    m_lines.insert(i, text);
+    if (i + 1 < m_lines.size())
+        m_lines.removeAt(i + 1);
+}
+
+void LineList::insert(qsizetype i, const QString &line)
+{
+    if (i < 0 || i > m_lines.size())
+        throw Failure(QStringLiteral("L'indice de liste dépasse les limites (%1)").arg(i));
+    m_lines.insert(i, line);
+}
+
+void LineList::removeAt(qsizetype i)
+{
+    if (i < 0 || i >= m_lines.size())
+        throw Failure(QStringLiteral("L'indice de liste dépasse les limites (%1)").arg(i));
+    m_lines.removeAt(i);
+}
+
+} // namespace plat

@@ -1,0 +1,62 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace plat {
+
+// An ordered list of whole lines, loaded from and saved to a file whole.
+// Reading: CR LF, CR and LF each end a line (LF CR is two ends), a final line
+// end adds no empty line, and a NUL byte ends the text. Saving: CR LF after
+// every line. Paths may be drive paths ("C:\windows\x.ini") or host paths.
+class LineList {
+public:
+    LineList() = default;
+    explicit LineList(QStringList lines) : m_lines(std::move(lines)) {}
+
+    // Throws plat::Failure when the file cannot be read; the list is left
+    // unchanged then.
+    void loadFromFile(const QString &path);
+    // Throws plat::Failure when the file cannot be written; the file on disk
+    // is then either the old one or absent, never half-written.
+    void saveToFile(const QString &path) const;
+
+    static QStringList parse(QByteArrayView bytes);
+    static QStringList parseText(QStringView text);
+    QByteArray toBytes() const;
+    QString toText() const; // every line followed by CR LF
+
+    qsizetype count() const { return m_lines.size(); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
+
+    // A list the program holds in a memo reads past its end as empty text.
+    QString memoLine(qsizetype i) const
+    {
+        return (i >= 0 && i < m_lines.size()) ? m_lines.at(i) : QString();
+    }
+    // A list the program holds in a list box fails on such a read.
+    const QString &at(qsizetype i) const;
+
+    // Insert at i, then delete the line now at i + 1: replaces line i when the
+    // list is longer than i, appends when it holds exactly i lines, and leaves
+    // a shorter list unchanged.
+    void replaceLine(qsizetype i, const QString &text);
+
+    void append(const QString &line) { m_lines.append(line); }
+    void insert(qsizetype i, const QString &line);
+    void removeAt(qsizetype i);
+    void clear() { m_lines.clear(); }
+
+    const QStringList &lines() const { return m_lines; }
+    QStringList &lines() { return m_lines; }
+    void setLines(QStringList lines) { m_lines = std::move(lines); }
+
+    bool operator==(const LineList &o) const { return m_lines == o.m_lines; }
+
+private:
+    QStringList m_lines;
+};
+
+// Reads a whole file through the drive mapping. Throws plat::Failure.
+QByteArray readFileBytes(const QString &path);
+
+} // namespace plat

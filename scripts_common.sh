@@ -1,0 +1,32 @@
+# Shared by run.sh and test.sh: installs the Debian packages that are missing
+# and configures and builds the program. Quiet when there is nothing to do.
+PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev
+          fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installation des paquets manquants : ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() {
+  local dir="$1"
+  if [ ! -f "$dir/CMakeCache.txt" ]; then
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  local log="$dir/build.log"
+  if ! cmake --build "$dir" -j "$(nproc)" >"$log" 2>&1; then
+    grep -v -E '^\[ *[0-9]+%\]|^(Consolidate|Scanning|Built target|Automatic MOC|Running)' "$log"
+    echo "La compilation a échoué (journal complet : $log)." >&2
+    return 1
+  fi
+  # Warnings are shown even when the build goes through.
+  grep -E 'warning:' "$log" || true
+}

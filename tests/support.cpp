@@ -1,0 +1,63 @@
+#include "tests/support.h"
+
+#include "platform/drivepath.h"
+#include "platform/fileio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace testing_support {
+
+Sandbox::Sandbox()
+{
+    plat::setDriveRoot(m_dir.path() + QStringLiteral("/drive"));
+    auto desktop = std::make_unique<plat::ScriptedDesktop>();
+    m_desktop = desktop.get();
+    plat::setDesktop(std::move(desktop));
+    auto system = std::make_unique<plat::FixedSystem>();
+    m_system = system.get();
+    plat::setSystem(std::move(system));
+    plat::setWriteFailureHook({});
+}
+
+Sandbox::~Sandbox()
+{
+    plat::setWriteFailureHook({});
+    plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
+    plat::setSystem(std::make_unique<plat::FixedSystem>());
+}
+
+void Sandbox::put(const QString &path, const QByteArray &bytes) const
+{
+    const QString host = plat::hostPath(path);
+    QDir().mkpath(QFileInfo(host).absolutePath());
+    QFile f(host);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+QByteArray Sandbox::get(const QString &path) const
+{
+    QFile f(plat::hostPath(path));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+bool Sandbox::exists(const QString &path) const
+{
+    return QFileInfo::exists(plat::hostPath(path));
+}
+
+QByteArray crlf(std::initializer_list<const char *> lines)
+{
+    QByteArray out;
+    for (const char *l : lines) {
+        out += l;
+        out += "\r\n";
+    }
+    return out;
+}
+
+} // namespace testing_support

@@ -1,0 +1,39 @@
+#pragma once
+#include "platform/desktop.h"
+#include "platform/system.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace testing_support {
+
+// A fresh drive root, a scripted desktop, a French locale with a fixed clock
+// and a seeded generator, for the life of one test.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+    Sandbox(const Sandbox &) = delete;
+    Sandbox &operator=(const Sandbox &) = delete;
+
+    QString root() const { return m_dir.path(); }
+    plat::ScriptedDesktop &desktop() { return *m_desktop; }
+    plat::FixedSystem &system() { return *m_system; }
+
+    // Writes raw bytes at a Windows or host path, making its folders.
+    void put(const QString &path, const QByteArray &bytes) const;
+    // The raw bytes at a path; an empty array when absent.
+    QByteArray get(const QString &path) const;
+    bool exists(const QString &path) const;
+
+private:
+    QTemporaryDir m_dir;
+    plat::ScriptedDesktop *m_desktop;
+    plat::FixedSystem *m_system;
+};
+
+// "a\r\nb\r\n" from {"a", "b"}: the bytes of lines each ended by CR LF.
+QByteArray crlf(std::initializer_list<const char *> lines);
+
+} // namespace testing_support
