@@ -1,0 +1,81 @@
+#include "sheets/catalogue.h"
+
+#include "platform/desktop.h"
+#include "platform/failure.h"
+#include "sheets/titlelistbox.h"
+
+#include <QListWidget>
+
+namespace sheets {
+
+QString catalogueFile()
+{
+    return QStringLiteral("C:\\windows\\BRNlist.ini");
+}
+
+QString sheetOpenFilter()
+{
+    return QStringLiteral("Fiche potentielle Tavilo|*.txt;*.fic|Fiche Tavilo|*.fic|Document texte|*.txt");
+}
+
+void copyTitleLists(const CatalogueLists &lists)
+{
+    const QStringList titles = listLines(lists.editorTitles);
+    for (QListWidget *copy : {lists.learningTitles, lists.testTitles}) {
+        if (copy)
+            setListLines(copy, titles);
+    }
+}
+
+void addSheet(const CatalogueLists &lists)
+{
+    plat::FileRequest request;
+    request.filter = sheetOpenFilter();
+    if (const std::optional<QString> path = plat::desktop().openFile(request)) {
+        try {
+            lists.sheetBuffer->loadFromFile(*path);
+            lists.editorTitles->addItem(lists.sheetBuffer->memoLine(0));
+            lists.catalogue->append(*path);
+            lists.catalogue->saveToFile(catalogueFile());
+        } catch (const plat::Failure &) {
+            // An unreadable file adds nothing; a failed write keeps the entry
+            // in memory, where it is still aligned with its title.
+        }
+    }
+    copyTitleLists(lists);
+}
+
+void removeSheet(const CatalogueLists &lists)
+{
+    const int i = selectedRow(lists.editorTitles);
+    if (i < 0)
+        return;
+    // The file is written first from a copy, so that a failed write leaves
+    // the catalogue and the titles as they were, still aligned.
+    plat::LineList remaining = *lists.catalogue;
+    if (i < remaining.count())
+        remaining.removeAt(i);
+    try {
+        remaining.saveToFile(catalogueFile());
+    } catch (const plat::Failure &failure) {
+        plat::desktop().showError(failure.message());
+        return;
+    }
+    *lists.catalogue = std::move(remaining);
+    delete lists.editorTitles->takeItem(i);
+    selectRow(lists.editorTitles, i > 0 ? i - 1 : 0);
+    copyTitleLists(lists);
+}
+
+void replaceTitle(const CatalogueLists &lists, int i, const QString &title)
+{
+    for (QListWidget *list : {lists.editorTitles, lists.learningTitles, lists.testTitles}) {
+        if (!list || i < 0 || i > list->count())
+            continue;
+        list->insertItem(i, title);
+        if (i + 1 < list->count())
+            delete list->takeItem(i + 1);
+    }
+}
+
+} // namespace sheets
