@@ -1,5 +1,10 @@
+#include "app/mainwindow.h"
+#include "app/windowset.h"
+
 #include "platform/application.h"
-#include "platform/form.h"
+#include "platform/desktop.h"
+
+#include <QScreen>
 
 int main(int argc, char **argv)
 {
@@ -8,8 +13,13 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tavilo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Orsiva Tavilo"));
 
-    plat::Form main(QStringLiteral("Form1"));
-    main.setWindowTitle(QStringLiteral("Orsiva Tavilo"));
-    main.showMaximized();
-    return app.exec();
+    createWindowSet();
+    // Without a window manager nobody maximises the window: give it the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        Form1->setGeometry(screen->availableGeometry());
+    Form1->setWindowState(Qt::WindowMaximized);
+    plat::desktop().show(Form1);
+    const int result = app.exec();
+    destroyWindowSet();
+    return result;
 }

@@ -29,7 +29,7 @@ struct SystemColour {
     TColor look;
 };
 
-constexpr std::array<SystemColour, 25> kSystem = {{
+constexpr std::array<SystemColour, 30> kSystem = {{
     {"clScrollBar", 0, 0xC8C8C8},         {"clBackground", 1, 0x000000},
     {"clActiveCaption", 2, 0xD1B499},     {"clInactiveCaption", 3, 0xDBCDBF},
     {"clMenu", 4, 0xF0F0F0},              {"clWindow", 5, 0xFFFFFF},
@@ -42,10 +42,55 @@ constexpr std::array<SystemColour, 25> kSystem = {{
     {"clBtnText", 18, 0x000000},          {"clInactiveCaptionText", 19, 0x000000},
     {"clBtnHighlight", 20, 0xFFFFFF},     {"cl3DDkShadow", 21, 0x696969},
     {"cl3DLight", 22, 0xE3E3E3},          {"clInfoText", 23, 0x000000},
-    {"clInfoBk", 24, 0xE1FFFF},
+    {"clInfoBk", 24, 0xE1FFFF},           {"clHotLight", 26, 0xCC6600},
+    {"clGradientActiveCaption", 27, 0xEAD1B9}, {"clGradientInactiveCaption", 28, 0xF2E4D7},
+    {"clMenuHighlight", 29, 0xFF9933},    {"clMenuBar", 30, 0xF0F0F0},
+}};
+
+// The two names that stand for no colour at all; written and read by name.
+constexpr std::array<Named, 2> kSpecial = {{
+    {"clNone", 0x1FFFFFFF}, {"clDefault", 0x20000000},
 }};
 
 constexpr TColor kSystemFlag = 0x80000000u;
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+// Optional sign and ASCII digits only, within a signed 32-bit value: no
+// spaces, no group separators, no other digit scripts.
+std::optional<qint32> parseDecimal(QStringView text)
+{
+    bool negative = false;
+    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
+        negative = text.front() == u'-';
+        text = text.mid(1);
+    }
+    if (text.isEmpty())
+        return std::nullopt;
+    qint64 value = 0;
+    for (QChar c : text) {
+        if (c.unicode() < u'0' || c.unicode() > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+        if (value > 2147483648LL)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL)
+        return std::nullopt;
+    return qint32(value);
+}
 
 } // namespace
 
@@ -57,6 +102,9 @@ QString colourToText(TColor colour)
     for (const SystemColour &s : kSystem)
         if ((kSystemFlag | s.index) == colour)
             return QString::fromLatin1(s.name);
+    for (const Named &n : kSpecial)
+        if (n.value == colour)
+            return QString::fromLatin1(n.name);
     return QStringLiteral("$%1").arg(colour, 8, 16, QLatin1Char('0')).toUpper();
 }
 
@@ -68,23 +116,25 @@ std::optional<TColor> colourFromText(const QString &text)
     for (const SystemColour &s : kSystem)
         if (text.compare(QLatin1String(s.name), Qt::CaseInsensitive) == 0)
             return kSystemFlag | s.index;
-    bool ok = false;
-    qint64 value;
+    for (const Named &n : kSpecial)
+        if (text.compare(QLatin1String(n.name), Qt::CaseInsensitive) == 0)
+            return n.value;
     if (text.startsWith(QLatin1Char('$'))) {
-        const QString digits = text.mid(1);
+        const QStringView digits = QStringView(text).mid(1);
         if (digits.isEmpty() || digits.size() > 8)
             return std::nullopt;
-        value = digits.toLongLong(&ok, 16);
-        if (digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
-            ok = false;
-    } else {
-        value = text.trimmed() == text ? text.toLongLong(&ok, 10) : 0;
-        if (ok && (value < -2147483648LL || value > 4294967295LL))
-            ok = false;
+        TColor value = 0;
+        for (QChar c : digits) {
+            const int d = hexDigit(c);
+            if (d < 0)
+                return std::nullopt;
+            value = (value << 4) | TColor(d);
+        }
+        return value;
     }
-    if (!ok)
-        return std::nullopt;
-    return TColor(quint32(value));
+    if (const auto value = parseDecimal(text))
+        return TColor(quint32(*value));
+    return std::nullopt;
 }
 
 TColor resolveColour(TColor colour)
@@ -101,13 +151,9 @@ TColor resolveColour(TColor colour)
 
 std::optional<int> integerFromText(const QString &text)
 {
-    if (text.isEmpty() || text.trimmed() != text)
-        return std::nullopt;
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    if (const auto value = parseDecimal(text))
+        return int(*value);
+    return std::nullopt;
 }
 
 } // namespace settings

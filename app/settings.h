@@ -24,8 +24,9 @@ using TColor = quint32;
 
 // The twenty palette colours are written by name, any other as "$00BBGGRR".
 QString colourToText(TColor colour);
-// Names of the palette and system colours in any letter case, "$" hexadecimal
-// or decimal; nullopt on anything else.
+// Names of the palette and system colours (and clNone, clDefault) in any
+// letter case, "$" and one to eight hexadecimal digits, or a signed 32-bit
+// decimal number; nullopt on anything else.
 std::optional<TColor> colourFromText(const QString &text);
 // The 0x00BBGGRR value of a colour, system colours given their usual look.
 TColor resolveColour(TColor colour);

@@ -1,8 +1,269 @@
 #include "app/startupwindow.h"
 
+#include "app/clicklabel.h"
+#include "app/mainwindow.h"
+#include "app/pictures.h"
+#include "app/settings.h"
+#include "app/titleline.h"
+#include "editor/editorwindow.h"
+#include "learning/fullscreenwindow.h"
+#include "learning/learningwindow.h"
+#include "setup/welcomewindow.h"
+#include "statistics/statisticswindow.h"
+#include "testing/testsettingswindow.h"
+#include "testing/testwindow.h"
+
+#include "platform/desktop.h"
+#include "platform/failure.h"
+#include "platform/fileio.h"
+#include "platform/system.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+#include <QVBoxLayout>
+
 TForm7 *Form7 = nullptr;
+
+namespace {
+
+QLabel *greyLabel(const QString &text, int pixelSize, bool italic, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(pixelSize);
+    f.setItalic(italic);
+    l->setFont(f);
+    l->setStyleSheet(QStringLiteral("color: #a0a0a0; background: transparent;"));
+    return l;
+}
+
+} // namespace
 
 TForm7::TForm7(QWidget *parent) : plat::Form(QStringLiteral("Form7"), parent)
 {
-    resize(439, 249);
+    setWindowTitle(QStringLiteral("Orsiva Tavilo"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setFixedSize(439, 249);
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 8);
+    outer->setSpacing(6);
+
+    auto *band = new QWidget(this);
+    band->setObjectName(QStringLiteral("band"));
+    band->setFixedHeight(86);
+    band->setStyleSheet(QStringLiteral(
+        "#band { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #0b2f86, stop:1 #1f5fd0); }"));
+    auto *bandRow = new QHBoxLayout(band);
+    bandRow->setContentsMargins(12, 6, 12, 6);
+    auto *mark = new QLabel(band);
+    mark->setPixmap(pictures::makerLogo(44));
+    mark->setStyleSheet(QStringLiteral("background: transparent;"));
+    bandRow->addWidget(mark);
+    auto *maker = new QLabel(QStringLiteral("ORSIVA"), band);
+    QFont makerFont(QStringLiteral("Liberation Sans"));
+    makerFont.setPixelSize(38);
+    makerFont.setBold(true);
+    makerFont.setLetterSpacing(QFont::AbsoluteSpacing, 4);
+    maker->setFont(makerFont);
+    maker->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    bandRow->addWidget(maker);
+    bandRow->addStretch();
+    Image1 = new ClickLabel(band);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(pictures::productPicture(QSize(96, 72)));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setStyleSheet(QStringLiteral("background: transparent;"));
+    bandRow->addWidget(Image1);
+    auto *version = new QLabel(QStringLiteral(".3"), band);
+    QFont versionFont(QStringLiteral("Liberation Sans"));
+    versionFont.setPixelSize(13);
+    versionFont.setBold(true);
+    version->setFont(versionFont);
+    version->setStyleSheet(QStringLiteral("color: #9cc4ff; background: transparent;"));
+    version->setAlignment(Qt::AlignBottom);
+    bandRow->addWidget(version);
+    outer->addWidget(band);
+
+    auto *title = new QLabel(QStringLiteral("Tavilo"), this);
+    QFont titleFont(QStringLiteral("Liberation Serif"));
+    titleFont.setPixelSize(30);
+    titleFont.setItalic(true);
+    title->setFont(titleFont);
+    title->setStyleSheet(QStringLiteral("color: #6fa8ff;"));
+    title->setAlignment(Qt::AlignCenter);
+    outer->addWidget(title);
+
+    auto *notice = new QVBoxLayout;
+    notice->setContentsMargins(14, 0, 14, 0);
+    notice->setSpacing(0);
+    notice->addWidget(greyLabel(
+        QStringLiteral("Ce logiciel est protégé par le droit d'auteur et les traités internationaux."),
+        10, false, this));
+    notice->addWidget(greyLabel(
+        QStringLiteral("Toute reproduction ou diffusion non autorisée, même partielle, est interdite."),
+        10, false, this));
+    notice->addWidget(greyLabel(
+        QStringLiteral("Pour en savoir plus, cliquez sur le logo Orsiva dans la fenêtre suivante."),
+        10, false, this));
+    outer->addLayout(notice);
+    outer->addStretch();
+
+    auto *names = new QVBoxLayout;
+    names->setContentsMargins(14, 0, 14, 0);
+    names->setSpacing(0);
+    Label1 = greyLabel(QString(), 11, true, this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2 = greyLabel(QString(), 11, true, this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    names->addWidget(Label1);
+    names->addWidget(Label2);
+    outer->addLayout(names);
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->geometry().center() - rect().center());
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(4800);
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &TForm7::Timer1Timer);
+    connect(Timer2, &QTimer::timeout, this, &TForm7::FormActivate);
+    connect(Image1, &ClickLabel::clicked, this, &TForm7::Image1Click);
+    Timer1->start();
+    Timer2->start();
+}
+
+void TForm7::rearm()
+{
+    Timer1->start();
+    Timer2->start();
+}
+
+void TForm7::Timer1Timer()
+{
+    Timer1->stop();
+    Timer2->stop();
+    closeWith(plat::mrNone);
+}
+
+void TForm7::Image1Click()
+{
+    closeWith(plat::mrNone);
+}
+
+void TForm7::FormActivate()
+{
+    // A message box opened by the pass runs a loop of its own; the pass must not
+    // start again under it.
+    Timer2->stop();
+
+    // Block A: the three state files.
+    bool settingsRead = false;
+    bool catalogueRead = false;
+    try {
+        Form1->Memo6.loadFromFile(settings::kPath);
+        settingsRead = true;
+        Form1->ListBox1.loadFromFile(startup::kCataloguePath);
+        catalogueRead = true;
+        For2->loadUserList(startup::kUserListPath);
+        plat::system().sleepMs(10);
+        plat::setAttributesNormal(startup::kUserListSavePath);
+        For2->Memo3.saveToFile(startup::kUserListSavePath);
+    } catch (const plat::Failure &) {
+        Timer2->stop();
+        Timer1->stop();
+        plat::desktop().show(For8);
+    }
+
+    // Block B: every catalogued sheet must still be readable.
+    ListBox1.clear();
+    Form2->ListBox1->clear();
+    const plat::LineList &catalogue = Form1->ListBox1;
+    QStringList titles;
+    titles.reserve(catalogue.count());
+    for (qsizetype i = 0; i < catalogue.count(); ++i) {
+        try {
+            titles.append(startup::readTitleLine(catalogue.at(i)));
+        } catch (const plat::Failure &) {
+            ListBox1.append(QString::number(i));
+        }
+        plat::setAttributesNormal(catalogue.memoLine(i));
+    }
+    Form2->ListBox1->addItems(titles);
+    for (qsizetype k = 0; k < ListBox1.count(); ++k)
+        Form1->ListBox1.removeAt(ListBox1.at(ListBox1.count() - 1 - k).toInt());
+    // A catalogue list that was never read from the file must not replace it.
+    if (catalogueRead) {
+        plat::setAttributesNormal(startup::kCataloguePath);
+        try {
+            Form1->ListBox1.saveToFile(startup::kCataloguePath);
+        } catch (const plat::Failure &f) {
+            plat::desktop().showError(f.message());
+        }
+    }
+    Form3->ListBox1->clear();
+    Form3->ListBox1->addItems(titles);
+    Form4->ListBox1->clear();
+    Form4->ListBox1->addItems(titles);
+    Timer2->stop();
+
+    // Block C: who the program is registered to. Reading past the end of the
+    // settings list gives empty text, so nothing here can fail.
+    Label1->setText(Form1->Memo6.memoLine(settings::UserName));
+    Label2->setText(QStringLiteral("Société : ") + Form1->Memo6.memoLine(settings::Company));
+
+    // Block D: the input mode. Without a settings list read from the file, the
+    // mode is applied but not saved: an empty list would replace the file with
+    // an empty one, and the next start would then skip the first run.
+    const bool mouse = Form1->Memo6.memoLine(settings::InputMode) == QLatin1String("Mouse");
+    if (!settingsRead)
+        Form1->applyInputMode(mouse, false);
+    else if (mouse)
+        Form1->RadioButton5Click();
+    else
+        Form1->RadioButton6Click();
+
+    // Block E: colour and sliders, up to the first line that does not convert.
+    try {
+        restoreSliders();
+    } catch (const plat::Failure &) {
+    }
+}
+
+void TForm7::restoreSliders()
+{
+    const plat::LineList &s = Form1->Memo6;
+    const auto colour = settings::colourFromText(s.memoLine(settings::FullScreenColour));
+    if (!colour)
+        return;
+    pleinec->setMemo1Color(*colour);
+    pleinec->setMemo2Color(pleinec->memo1Color());
+    pleinec->setFormColor(pleinec->memo1Color());
+    const auto interval = settings::integerFromText(s.memoLine(settings::LearningInterval));
+    if (!interval)
+        return;
+    Form3->TrackBar1->setValue(*interval);
+    const auto reveal = settings::integerFromText(s.memoLine(settings::LearningReveal));
+    if (!reveal)
+        return;
+    Form3->TrackBar2->setValue(*reveal);
+    const auto testInterval = settings::integerFromText(s.memoLine(settings::TestInterval));
+    if (!testInterval)
+        return;
+    Form12->TrackBar1->setValue(*testInterval);
+    Form3->TrackBar2Change();
+    Form3->TrackBar1Change();
+    Form12->TrackBar1Change();
 }

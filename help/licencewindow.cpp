@@ -1,9 +1,78 @@
 #include "help/licencewindow.h"
 
+#include "help/licenceholder.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
 TForm10 *Form10 = nullptr;
 
 TForm10::TForm10(QWidget *parent) : plat::Form(QStringLiteral("Form10"), parent)
 {
     setWindowTitle(QStringLiteral("Licence"));
+    // No title-bar buttons: the window closes by its own button only.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     resize(800, 560);
+
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    Label4 = new QLabel(QStringLiteral("Licence d'utilisation de Orsiva Tavilo"), this);
+    Label4->setObjectName(QStringLiteral("Label4"));
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSize(18);
+    titleFont.setBold(true);
+    Label4->setFont(titleFont);
+    Label4->setStyleSheet(QStringLiteral("color: #6fb7ff;"));
+    Label4->setAlignment(Qt::AlignCenter);
+
+    Memo2 = new QPlainTextEdit(this);
+    Memo2->setObjectName(QStringLiteral("Memo2"));
+    Memo2->setReadOnly(true);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont textFont(QStringLiteral("Times New Roman"));
+    textFont.setPointSize(12);
+    Memo2->setFont(textFont);
+
+    BitBtn1 = new QPushButton(QStringLiteral("Quitter"), this);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setDefault(true);
+    BitBtn1->setMinimumWidth(120);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(BitBtn1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label4);
+    layout->addWidget(Memo2, 1);
+    layout->addLayout(buttons);
+}
+
+void TForm10::showEvent(QShowEvent *event)
+{
+    // Maximised at each showing; the screen's size is given as well, for a
+    // desktop without a window manager to do it.
+    if (const QScreen *s = screen())
+        setGeometry(s->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    plat::Form::showEvent(event);
+}
+
+void TForm10::FormActivate()
+{
+    Memo2->setPlainText(Form8->Memo2.lines().join(QLatin1Char('\n')));
+}
+
+void TForm10::BitBtn1Click()
+{
+    closeWith(plat::mrNone);
 }

@@ -109,7 +109,7 @@ void Desktop::showMessage(const QString &text)
 
 int Desktop::messageDlg(const QString &text, MsgType type, unsigned buttons)
 {
-    Form *previous = m_active;
+    const QPointer<Form> previous = m_active;
     const int r = doMessage(text, defaultCaption(type), type, buttons);
     returnTo(previous);
     return r;
@@ -117,7 +117,7 @@ int Desktop::messageDlg(const QString &text, MsgType type, unsigned buttons)
 
 int Desktop::messageBox(const QString &text, const QString &caption, unsigned buttons)
 {
-    Form *previous = m_active;
+    const QPointer<Form> previous = m_active;
     const int r = doMessage(text, caption, MsgType::Custom, buttons);
     returnTo(previous);
     return r;
@@ -125,13 +125,13 @@ int Desktop::messageBox(const QString &text, const QString &caption, unsigned bu
 
 void Desktop::showError(const QString &text)
 {
-    Form *previous = m_active;
+    const QPointer<Form> previous = m_active;
     doMessage(text, QStringLiteral("Erreur"), MsgType::Error, mbOK);
     returnTo(previous);
 }
 
 #define PLAT_DIALOG(call)                                                                          \
-    Form *previous = m_active;                                                                     \
+    const QPointer<Form> previous = m_active;                                                      \
     auto r = call;                                                                                 \
     returnTo(previous);                                                                            \
     return r;
@@ -178,13 +178,30 @@ void Desktop::show(Form *form)
     doShow(form);
 }
 
+Form *Desktop::activeForm() const
+{
+    return m_active;
+}
+
 void Desktop::formActivated(Form *form)
 {
     if (form == m_active)
         return;
     m_active = form;
-    if (form)
-        form->activated();
+    if (!form)
+        return;
+    // An activation that opens a box over its own window runs again when the
+    // box closes, nested in the first. A window that does so without a
+    // condition would recurse without end; the depth is bounded instead.
+    constexpr int kMaxNestedActivations = 8;
+    if (m_activationDepth >= kMaxNestedActivations)
+        return;
+    ++m_activationDepth;
+    struct Leave {
+        int &depth;
+        ~Leave() { --depth; }
+    } leave{m_activationDepth};
+    form->activated();
 }
 
 void Desktop::forgetForm(Form *form)

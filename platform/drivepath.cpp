@@ -57,10 +57,24 @@ QString hostPath(const QString &path)
     if (!isDrivePath(path))
         return path;
     QString current = driveRoot() + QLatin1Char('/') + path.at(0).toLower();
-    const QStringList parts = path.mid(2).split(QRegularExpression(QStringLiteral("[\\\\/]")),
-                                                Qt::SkipEmptyParts);
-    bool exists = QFileInfo::exists(current);
+    static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
+    const QStringList parts = path.mid(2).split(separators, Qt::SkipEmptyParts);
+    // "." and ".." are resolved by name, as Windows does, and never climb
+    // above the drive letter: a typed or stored path cannot leave the root.
+    QStringList names;
+    names.reserve(parts.size());
     for (const QString &part : parts) {
+        if (part == QLatin1String("."))
+            continue;
+        if (part == QLatin1String("..")) {
+            if (!names.isEmpty())
+                names.removeLast();
+            continue;
+        }
+        names.append(part);
+    }
+    bool exists = QFileInfo::exists(current);
+    for (const QString &part : std::as_const(names)) {
         const QString name = exists ? matchComponent(current, part) : part;
         current += QLatin1Char('/') + name;
         exists = exists && QFileInfo::exists(current);

@@ -97,6 +97,19 @@ bool fitsWindows1252(QStringView text)
     return true;
 }
 
+namespace {
+
+QByteArray utf8(QStringView text)
+{
+    // A text that itself begins with a byte-order mark keeps it only if a
+    // mark is written before it: reading drops the first one.
+    if (!text.isEmpty() && text.front() == QChar(0xFEFF))
+        return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+    return text.toUtf8();
+}
+
+} // namespace
+
 QByteArray encodeText(QStringView text)
 {
     QByteArray out(text.size(), Qt::Uninitialized);
@@ -105,9 +118,13 @@ QByteArray encodeText(QStringView text)
     for (qsizetype i = 0; i < n; ++i) {
         const int b = toWindows1252(text[i].unicode());
         if (b < 0)
-            return text.toUtf8();
+            return utf8(text);
         d[i] = char(b);
     }
+    // "Ã©" in Windows-1252 is the UTF-8 of "é": such bytes would be read back
+    // as another text, so they are written as UTF-8, which reads back as is.
+    if (isUtf8WithNonAscii(out))
+        return utf8(text);
     return out;
 }
 

@@ -10,7 +10,9 @@ namespace plat {
 QString decodeText(QByteArrayView bytes);
 
 // Windows-1252 when every character fits, otherwise UTF-8 without a BOM, so a
-// vocabulary in a script the code page lacks is kept rather than lost.
+// vocabulary in a script the code page lacks is kept rather than lost. Either
+// way decodeText gives the same text back: Windows-1252 bytes that would read
+// as UTF-8 are written as UTF-8 instead.
 QByteArray encodeText(QStringView text);
 
 QString fromWindows1252(QByteArrayView bytes);

@@ -57,12 +57,12 @@ void writeFile(const QString &path, const QByteArray &bytes)
     const QString host = hostPath(path);
     if (QFileInfo(host).isDir())
         fail(path, QStringLiteral("Un dossier porte ce nom."));
+    setAttributesNormal(path);
     if (const auto &hook = hookStorage()) {
         const QString reason = hook(host);
         if (!reason.isEmpty())
             fail(path, reason);
     }
-    setAttributesNormal(path);
 
     QSaveFile file(host);
     if (!file.open(QIODevice::WriteOnly))
@@ -78,6 +78,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
             fail(path, reason);
         }
         done += n;
+    }
+    // The same holds for what is still buffered: a disk that fills up while
+    // the buffer is flushed must not be reported as a saved file.
+    if (!file.flush()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        fail(path, reason);
     }
     if (!file.commit())
         fail(path, file.errorString());

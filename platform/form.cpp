@@ -24,7 +24,7 @@ void Form::closeWith(int result)
 
 bool Form::event(QEvent *e)
 {
-    if (e->type() == QEvent::WindowActivate)
+    if (e->type() == QEvent::WindowActivate && desktop().followsWindowActivation())
         desktop().formActivated(this);
     return QDialog::event(e);
 }

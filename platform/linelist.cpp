@@ -89,6 +89,11 @@ void LineList::saveToFile(const QString &path) const
     writeFile(path, toBytes());
 }
 
+void saveTextToFile(const QString &path, QStringView text)
+{
+    writeFile(path, encodeText(text));
+}
+
 const QString &LineList::at(qsizetype i) const
 {
     if (i < 0 || i >= m_lines.size())

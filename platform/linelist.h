@@ -59,4 +59,9 @@ private:
 // Reads a whole file through the drive mapping. Throws plat::Failure.
 QByteArray readFileBytes(const QString &path);
 
+// The exact mode of the full-text editor: the text is written as it stands,
+// encoded like a line list, with no line end added or changed. Throws
+// plat::Failure like LineList::saveToFile.
+void saveTextToFile(const QString &path, QStringView text);
+
 } // namespace plat

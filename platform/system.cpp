@@ -83,6 +83,8 @@ QString floatText(double value, QChar decimalSeparator)
         return QStringLiteral("NAN");
     if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0)
+        return QStringLiteral("0"); // no "-0"
     char buf[40];
     std::snprintf(buf, sizeof buf, "%.15G", value);
     QString text = QString::fromLatin1(buf);

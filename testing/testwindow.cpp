@@ -1,9 +1,94 @@
 #include "testing/testwindow.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
 TForm4 *Form4 = nullptr;
+
+namespace {
+
+QLabel *whiteLabel(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setStyleSheet(QStringLiteral("color: white;"));
+    return l;
+}
+
+} // namespace
 
 TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
 {
-    setWindowTitle(QStringLiteral("Se tester sur une fiche Tavilo"));
-    resize(800, 560);
+    setWindowTitle(QStringLiteral("Orsiva Tavilo : test sur une fiche"));
+    resize(800, 570);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    auto *row = new QHBoxLayout(this);
+
+    auto *choice = new QVBoxLayout;
+    Label1 = whiteLabel(QStringLiteral("Choisissez une fiche à tester :"), QStringLiteral("Label1"), this);
+    choice->addWidget(Label1);
+    // The two lists share one place; the input mode decides which one shows.
+    auto *lists = new QGridLayout;
+    ListBox1 = new QListWidget(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setToolTip(QStringLiteral("Cliquez ici pour choisir une fiche"));
+    ListBox9 = new QListWidget(this);
+    ListBox9->setObjectName(QStringLiteral("ListBox9"));
+    lists->addWidget(ListBox1, 0, 0);
+    lists->addWidget(ListBox9, 0, 0);
+    choice->addLayout(lists, 1);
+    BitBtn7 = new QPushButton(QStringLiteral("Se tester sur la fiche"), this);
+    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
+    choice->addWidget(BitBtn7);
+    Parcourir = new QPushButton(QStringLiteral("Parcourir..."), this);
+    Parcourir->setObjectName(QStringLiteral("Parcourir"));
+    Parcourir->setToolTip(QStringLiteral(
+        "CLiquez sur ce bouton pour chercher sur votre disque dur ou sur un support amovible la fiche "
+        "*.fic ou *.txt sur laquelle vous voulez être testé..."));
+    choice->addWidget(Parcourir);
+    row->addLayout(choice, 1);
+
+    auto *test = new QVBoxLayout;
+    Label22 = whiteLabel(QStringLiteral("Résultats :"), QStringLiteral("Label22"), this);
+    Label19 = whiteLabel(QStringLiteral("Termes testés : 0"), QStringLiteral("Label19"), this);
+    Label17 = whiteLabel(QStringLiteral("Termes justes : 0"), QStringLiteral("Label17"), this);
+    Label21 = whiteLabel(QStringLiteral("Pourcentage juste : 0 %"), QStringLiteral("Label21"), this);
+    Label18 = whiteLabel(QStringLiteral("Pourcentage faux : 0 %"), QStringLiteral("Label18"), this);
+    for (QLabel *l : {Label22, Label19, Label17, Label21, Label18})
+        test->addWidget(l);
+    Label12 = new QLabel(this);
+    Label12->setObjectName(QStringLiteral("Label12"));
+    QFont termFont(QStringLiteral("Liberation Serif"));
+    termFont.setPixelSize(21);
+    Label12->setFont(termFont);
+    Label12->setStyleSheet(QStringLiteral("color: blue; background: #00ff00;"));
+    test->addWidget(Label12);
+    Edit5 = new QLineEdit(this);
+    Edit5->setObjectName(QStringLiteral("Edit5"));
+    Edit5->setFont(termFont);
+    test->addWidget(Edit5);
+    label26 = whiteLabel(QString(), QStringLiteral("label26"), this);
+    Label29 = whiteLabel(QString(), QStringLiteral("Label29"), this);
+    Label15 = whiteLabel(QString(), QStringLiteral("Label15"), this);
+    for (QLabel *l : {label26, Label29, Label15})
+        test->addWidget(l);
+    test->addStretch();
+    row->addLayout(test, 2);
+
+    Edit3 = QStringLiteral("0");
+    Edit4 = QStringLiteral("-1");
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1);
 }

@@ -1,4 +1,5 @@
-#include <QApplication>
+#include "platform/application.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char **argv)
@@ -7,7 +8,9 @@ int main(int argc, char **argv)
     // build time runs the program without CTest's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // The program's own application class, so that a failure escaping an event
+    // handler reaches the default error box in tests as it does in the program.
+    plat::Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("TaviloTests"));
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,0 +1,34 @@
+// Any bytes may be a sheet or a settings file. Reading must not crash, a read
+// list must save and read back to the same lines, and a Windows-1252 file must
+// save back byte for byte.
+#include "platform/encoding.h"
+#include "platform/linelist.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QStringList lines = plat::LineList::parse(bytes);
+    for (const QString &line : lines)
+        if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))
+            || line.contains(QChar(0)))
+            std::abort();
+
+    const plat::LineList list(lines);
+    if (plat::LineList::parse(list.toBytes()) != lines)
+        std::abort();
+
+    const qsizetype nul = bytes.indexOf('\0');
+    const QByteArrayView text = nul >= 0 ? bytes.first(nul) : bytes;
+    if (!plat::isUtf8WithNonAscii(text)) {
+        if (plat::encodeText(plat::decodeText(text)) != text)
+            std::abort();
+    }
+    // Whatever was read comes back as the same text.
+    const QString decoded = plat::decodeText(text);
+    if (plat::decodeText(plat::encodeText(decoded)) != decoded)
+        std::abort();
+    return 0;
+}

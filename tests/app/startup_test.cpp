@@ -1,0 +1,389 @@
+#include "app/mainwindow.h"
+#include "app/startupwindow.h"
+#include "app/titleline.h"
+#include "app/windowset.h"
+#include "editor/editorwindow.h"
+#include "learning/fullscreenwindow.h"
+#include "learning/learningwindow.h"
+#include "statistics/statisticswindow.h"
+#include "testing/testsettingswindow.h"
+#include "testing/testwindow.h"
+#include "tests/support.h"
+
+#include "platform/drivepath.h"
+#include "platform/failure.h"
+#include "platform/fileio.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QSlider>
+#include <QTimer>
+#include <QLabel>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+using testing_support::crlf;
+
+namespace {
+
+const QString kSettings = QStringLiteral("C:\\windows\\tavilo.ini");
+const QString kCatalogue = QStringLiteral("C:\\windows\\BRNlist.ini");
+const QString kUsers = QStringLiteral("C:\\windows\\TLusers.ini");
+
+QStringList items(const QListWidget *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+void expectTitles(const QStringList &titles)
+{
+    EXPECT_EQ(items(Form2->ListBox1), titles);
+    EXPECT_EQ(items(Form3->ListBox1), titles);
+    EXPECT_EQ(items(Form4->ListBox1), titles);
+}
+
+class StartupPass : public ::testing::Test {
+protected:
+    testing_support::Sandbox box;
+
+    void SetUp() override { createWindowSet(); }
+    void TearDown() override { destroyWindowSet(); }
+
+    // The three state files of an installed program, a sheet per title given.
+    void install(const QByteArray &settings = crlf({"08/12/2026 10:30:15", "Marie", "Lac", "800", "Mouse"}))
+    {
+        box.put(kSettings, settings);
+        box.put(kCatalogue, QByteArray());
+        box.put(kUsers, QByteArray());
+    }
+    void sheet(const QString &path, const QByteArray &bytes) { box.put(path, bytes); }
+};
+
+TEST_F(StartupPass, UnreadableSheetsLeaveTheCatalogueInOrder)
+{
+    install();
+    sheet(QStringLiteral("C:\\fiches\\a.fic"), crlf({"Anglais A //info\\\\", "house", "maison"}));
+    sheet(QStringLiteral("C:\\fiches\\c.fic"), crlf({"Allemand C"}));
+    sheet(QStringLiteral("C:\\fiches\\e.fic"), crlf({"Espagnol E", "casa", "maison"}));
+    box.put(kCatalogue, crlf({"C:\\fiches\\a.fic", "C:\\fiches\\b.fic", "C:\\fiches\\c.fic",
+                              "C:\\fiches\\d.fic", "C:\\fiches\\e.fic"}));
+
+    Form7->FormActivate();
+
+    const QStringList kept = {"C:\\fiches\\a.fic", "C:\\fiches\\c.fic", "C:\\fiches\\e.fic"};
+    EXPECT_EQ(Form1->ListBox1.lines(), kept);
+    EXPECT_EQ(box.get(kCatalogue), crlf({"C:\\fiches\\a.fic", "C:\\fiches\\c.fic", "C:\\fiches\\e.fic"}));
+    expectTitles({"Anglais A //info\\\\", "Allemand C", "Espagnol E"});
+    EXPECT_EQ(Form7->ListBox1.lines(), QStringList({"1", "3"}));
+    EXPECT_FALSE(Form7->Timer2->isActive());
+    EXPECT_TRUE(Form7->Timer1->isActive());
+    EXPECT_EQ(box.desktop().count(QStringLiteral("show")), 0);
+    EXPECT_TRUE(box.desktop().messages().isEmpty());
+}
+
+// Each catalogue holds good.fic plus the odd entries; only good.fic and the
+// empty sheet may stay.
+TEST_F(StartupPass, OddCatalogueEntries)
+{
+    install();
+    sheet(QStringLiteral("C:\\fiches\\good.fic"), crlf({"Bon"}));
+    sheet(QStringLiteral("C:\\fiches\\vide.fic"), QByteArray());
+    QDir().mkpath(plat::hostPath(QStringLiteral("C:\\fiches\\dossier")));
+    QFile::link(plat::hostPath(QStringLiteral("C:\\fiches\\nulle-part.fic")),
+                plat::hostPath(QStringLiteral("C:\\fiches\\lien.fic")));
+    const QByteArray fifo = plat::hostPath(QStringLiteral("C:\\fiches\\tube.fic")).toLocal8Bit();
+    ASSERT_EQ(mkfifo(fifo.constData(), 0600), 0);
+
+    struct Case {
+        const char *entry;
+        bool kept;
+        const char *title;
+    } cases[] = {
+        {"", false, nullptr},                          // blank line
+        {"C:\\fiches\\vide.fic", true, ""},             // empty sheet: listed, empty title
+        {"C:\\fiches\\dossier", false, nullptr},        // a folder
+        {"C:\\fiches\\lien.fic", false, nullptr},       // dangling link
+        {"C:\\fiches\\tube.fic", false, nullptr},       // a pipe would block the start-up
+        {"C:\\FICHES\\GOOD.FIC", true, "Bon"},          // case-insensitive drive path
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.entry);
+        box.put(kCatalogue, crlf({"C:\\fiches\\good.fic", c.entry}));
+        Form7->FormActivate();
+        QByteArray expected = crlf({"C:\\fiches\\good.fic"});
+        QStringList titles = {"Bon"};
+        if (c.kept) {
+            expected += crlf({c.entry});
+            titles << QString::fromUtf8(c.title);
+        }
+        EXPECT_EQ(box.get(kCatalogue), expected);
+        expectTitles(titles);
+    }
+}
+
+TEST_F(StartupPass, EmptyCatalogueGivesEmptyListsAndFile)
+{
+    install();
+    Form2->ListBox1->addItem(QStringLiteral("ancien titre"));
+    Form7->FormActivate();
+    expectTitles({});
+    EXPECT_TRUE(box.exists(kCatalogue));
+    EXPECT_EQ(box.get(kCatalogue), QByteArray());
+}
+
+TEST_F(StartupPass, RepeatedPassKeepsOneTitlePerEntry)
+{
+    install();
+    sheet(QStringLiteral("C:\\fiches\\a.fic"), crlf({"A"}));
+    box.put(kCatalogue, crlf({"C:\\fiches\\a.fic"}));
+    Form7->FormActivate();
+    Form7->rearm();
+    EXPECT_TRUE(Form7->Timer1->isActive());
+    EXPECT_TRUE(Form7->Timer2->isActive());
+    Form7->FormActivate();
+    expectTitles({"A"});
+}
+
+// A file missing at start-up hands over to the welcome window and holds the
+// start-up window; the files that were not read stay as they are.
+TEST(StartupPassTable, MissingStateFile)
+{
+    struct Case {
+        const char *missing;
+        bool catalogueSaved;
+    } cases[] = {{"settings", false}, {"catalogue", false}, {"users", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.missing);
+        testing_support::Sandbox local;
+        createWindowSet();
+        const QByteArray catalogue = crlf({"C:\\fiches\\a.fic", "C:\\fiches\\absente.fic"});
+        local.put(QStringLiteral("C:\\fiches\\a.fic"), crlf({"A"}));
+        const QByteArray settings = crlf({"date", "Marie", "Lac", "800", "Mouse"});
+        if (QLatin1String(c.missing) != QLatin1String("settings"))
+            local.put(kSettings, settings);
+        if (QLatin1String(c.missing) != QLatin1String("catalogue"))
+            local.put(kCatalogue, catalogue);
+        if (QLatin1String(c.missing) != QLatin1String("users"))
+            local.put(kUsers, QByteArray());
+
+        Form7->FormActivate();
+
+        EXPECT_FALSE(Form7->Timer1->isActive());
+        EXPECT_FALSE(Form7->Timer2->isActive());
+        ASSERT_EQ(local.desktop().count(QStringLiteral("show")), 1);
+        EXPECT_EQ(local.desktop().records.front().text, QStringLiteral("For8"));
+        if (QLatin1String(c.missing) == QLatin1String("settings")) {
+            EXPECT_FALSE(local.exists(kSettings)); // not even an empty one
+            EXPECT_EQ(local.get(kCatalogue), catalogue);
+            EXPECT_TRUE(Form1->RadioButton6->isChecked());
+            EXPECT_TRUE(Form4->ListBox9->isVisibleTo(Form4));
+            EXPECT_FALSE(Form4->ListBox1->isVisibleTo(Form4));
+        } else if (QLatin1String(c.missing) == QLatin1String("catalogue")) {
+            EXPECT_FALSE(local.exists(kCatalogue));
+            EXPECT_EQ(local.get(kSettings), settings);
+        } else {
+            EXPECT_EQ(local.get(kCatalogue), crlf({"C:\\fiches\\a.fic"}));
+            expectTitles({"A"});
+        }
+        destroyWindowSet();
+    }
+}
+
+TEST_F(StartupPass, UserListDropsUnreadableFiles)
+{
+    install();
+    const QByteArray header = crlf({"Fiche de Statistiques Utilisateur :", "Marie", "Lac", "", ""});
+    box.put(QStringLiteral("C:\\users\\marie.user"), header);
+    box.put(QStringLiteral("C:\\users\\court.user"), crlf({"Fiche de Statistiques Utilisateur :"}));
+    box.put(kUsers, crlf({"C:\\users\\marie.user", "C:\\users\\parti.user", "C:\\users\\court.user", ""}));
+
+    Form7->FormActivate();
+
+    EXPECT_EQ(items(For2->ListBox1), QStringList({"Lac, Marie", ", "}));
+    EXPECT_EQ(For2->Memo3.lines(), QStringList({"C:\\users\\marie.user", "C:\\users\\court.user"}));
+    EXPECT_EQ(box.get(kUsers), crlf({"C:\\users\\marie.user", "C:\\users\\court.user"}));
+}
+
+TEST_F(StartupPass, UserNameAndCompany)
+{
+    install(crlf({"date", "Marie Dupont", "Les \xC9" "ditions du Lac", "800", "Mouse"}));
+    Form7->FormActivate();
+    EXPECT_EQ(Form7->Label1->text(), QStringLiteral("Marie Dupont"));
+    EXPECT_EQ(Form7->Label2->text(), QStringLiteral("Société : Les Éditions du Lac"));
+}
+
+TEST_F(StartupPass, InputModeFromLineFour)
+{
+    struct Case {
+        QByteArray line4;
+        bool mouse;
+        QByteArray written;
+    } cases[] = {
+        {"Mouse", true, "Mouse"},     {"mouse", false, "No Mouse"},   {"Mouse ", false, "No Mouse"},
+        {"No Mouse", false, "No Mouse"}, {"", false, "No Mouse"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.line4.constData());
+        box.put(kSettings, crlf({"date", "Marie", "Lac", "800", c.line4.constData(), "4"}));
+        box.put(kCatalogue, QByteArray());
+        box.put(kUsers, QByteArray());
+        Form7->FormActivate();
+        EXPECT_EQ(Form1->RadioButton5->isChecked(), c.mouse);
+        EXPECT_EQ(Form1->RadioButton6->isChecked(), !c.mouse);
+        EXPECT_EQ(box.get(kSettings), crlf({"date", "Marie", "Lac", "800", c.written.constData(), "4"}));
+    }
+    // A first-run file has no line 4 yet: keyboard mode, appended.
+    box.put(kSettings, crlf({"date", "Marie", "Lac", "800"}));
+    Form7->FormActivate();
+    EXPECT_TRUE(Form1->RadioButton6->isChecked());
+    EXPECT_EQ(box.get(kSettings), crlf({"date", "Marie", "Lac", "800", "No Mouse"}));
+}
+
+// Lines 8, 6, 5, 7 in that order, up to the first that does not convert.
+TEST(StartupPassTable, ColourAndSliders)
+{
+    struct Case {
+        const char *name;
+        const char *line5, *line6, *line7, *line8;
+        settings::TColor colour;
+        int interval, reveal, test;
+        const char *after5, *after6, *after7; // settings lines once the pass is over
+    } cases[] = {
+        {"all good", "10", "25", "35", "clNavy", 0x800000, 20, 10, 35, "10", "20", "35"},
+        {"hexadecimal colour", "2", "5", "3", "$00FF8000", 0xFF8000, 5, 2, 3, "2", "5", "3"},
+        {"out of range", "0", "0", "500", "clRed", 0x0000FF, 1, 1, 100, "1", "1", "100"},
+        {"colour without cl", "10", "12", "35", "Navy", 0, 3, 1, 20, "10", "12", "35"},
+        {"interval junk", "10", "douze", "35", "clNavy", 0x800000, 3, 1, 20, "10", "douze", "35"},
+        {"reveal empty", "", "12", "35", "clNavy", 0x800000, 12, 1, 20, "", "12", "35"},
+        {"test junk", "5", "12", "1e3", "clNavy", 0x800000, 12, 5, 20, "5", "12", "1e3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Sandbox local;
+        createWindowSet();
+        local.put(kSettings, crlf({"date", "Marie", "Lac", "800", "Mouse", c.line5, c.line6, c.line7,
+                                   c.line8, "ligne 9"}));
+        local.put(kCatalogue, QByteArray());
+        local.put(kUsers, QByteArray());
+
+        Form7->FormActivate();
+
+        EXPECT_EQ(pleinec->memo1Color(), c.colour);
+        EXPECT_EQ(pleinec->memo2Color(), c.colour);
+        EXPECT_EQ(pleinec->formColor(), c.colour);
+        EXPECT_EQ(Form3->TrackBar1->value(), c.interval);
+        EXPECT_EQ(Form3->TrackBar2->value(), c.reveal);
+        EXPECT_EQ(Form12->TrackBar1->value(), c.test);
+        EXPECT_EQ(Form3->Label4->text(), QStringLiteral("Intervalle de temps : %1 sec").arg(c.interval));
+        EXPECT_EQ(local.get(kSettings), crlf({"date", "Marie", "Lac", "800", "Mouse", c.after5, c.after6,
+                                               c.after7, c.line8, "ligne 9"}));
+        EXPECT_TRUE(local.desktop().messages().isEmpty());
+        destroyWindowSet();
+    }
+}
+
+TEST_F(StartupPass, FailedCatalogueSaveIsReportedOnce)
+{
+    install();
+    sheet(QStringLiteral("C:\\fiches\\a.fic"), crlf({"A"}));
+    const QByteArray catalogue = crlf({"C:\\fiches\\a.fic", "C:\\fiches\\b.fic"});
+    box.put(kCatalogue, catalogue);
+    plat::setWriteFailureHook([](const QString &host) {
+        return host.endsWith(QLatin1String("BRNlist.ini")) ? QStringLiteral("Disque plein.") : QString();
+    });
+
+    Form7->FormActivate();
+
+    EXPECT_EQ(box.desktop().messages().size(), 1);
+    EXPECT_EQ(box.get(kCatalogue), catalogue);
+    expectTitles({"A"});
+    EXPECT_FALSE(Form7->Timer2->isActive());
+    EXPECT_TRUE(Form1->RadioButton5->isChecked()); // the rest of the pass went on
+}
+
+TEST_F(StartupPass, TimersCloseAndRearm)
+{
+    EXPECT_EQ(Form7->Timer1->interval(), 4800);
+    EXPECT_EQ(Form7->Timer2->interval(), 100);
+    EXPECT_TRUE(Form7->Timer1->isActive());
+    EXPECT_TRUE(Form7->Timer2->isActive());
+    Form7->show();
+    Form7->Timer1Timer();
+    EXPECT_FALSE(Form7->isVisible());
+    EXPECT_FALSE(Form7->Timer1->isActive());
+    EXPECT_FALSE(Form7->Timer2->isActive());
+
+    // The logo closes the window at once and leaves the timers as they are.
+    Form7->rearm();
+    Form7->show();
+    Form7->Image1Click();
+    EXPECT_FALSE(Form7->isVisible());
+    EXPECT_TRUE(Form7->Timer2->isActive());
+}
+
+// The one real wait: the pass runs on its own shortly after the window set is made.
+TEST_F(StartupPass, PassRunsFromCreation)
+{
+    install();
+    QElapsedTimer clock;
+    clock.start();
+    while (Form7->Timer2->isActive() && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_FALSE(Form7->Timer2->isActive());
+    EXPECT_TRUE(Form1->RadioButton5->isChecked());
+    EXPECT_TRUE(Form7->Timer1->isActive());
+}
+
+TEST(CatalogueTitle, EndsAndEncodings)
+{
+    testing_support::Sandbox box;
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        QString title;
+    } cases[] = {
+        {"crlf", "Titre //info\\\\\r\nhouse\r\n", QStringLiteral("Titre //info\\\\")},
+        {"lf", "Titre\nx", QStringLiteral("Titre")},
+        {"cr", "Titre\rx", QStringLiteral("Titre")},
+        {"no line end", "Titre seul", QStringLiteral("Titre seul")},
+        {"empty", "", QString()},
+        {"line end first", "\r\nhouse\r\n", QString()},
+        {"nul in title", QByteArray("Tit\0re\r\n", 8), QStringLiteral("Tit")},
+        {"windows-1252", "Fran\xE7" "ais\r\n\x80", QStringLiteral("Français")},
+        {"utf-8", "Fran\xC3\xA7" "ais\r\n\xE2\x82\xAC\r\n", QStringLiteral("Français")},
+        // Valid UTF-8 in the title, but a lone 0xE9 further down: the file is Windows-1252.
+        {"utf-8 title, 1252 body", "Fran\xC3\xA7" "ais\r\ncaf\xE9\r\n", QStringLiteral("FranÃ§ais")},
+        // The text ends at a NUL byte: what follows does not decide the encoding.
+        {"junk after nul", QByteArray("Fran\xC3\xA7" "ais\r\n\0\xE9", 13), QStringLiteral("Français")},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        box.put(QStringLiteral("C:\\t.fic"), c.bytes);
+        EXPECT_EQ(startup::readTitleLine(QStringLiteral("C:\\t.fic")), c.title);
+    }
+}
+
+// A big file is checked without being held in memory; its encoding still
+// depends on its last bytes.
+TEST(CatalogueTitle, BigFile)
+{
+    testing_support::Sandbox box;
+    QByteArray body = "Fran\xC3\xA7" "ais\r\n";
+    const QByteArray pair = "house\r\nmaison\r\n";
+    while (body.size() < 4 * 1024 * 1024)
+        body += pair;
+    box.put(QStringLiteral("C:\\gros.fic"), body + "\xC3\xA9t\xC3\xA9\r\n");
+    EXPECT_EQ(startup::readTitleLine(QStringLiteral("C:\\gros.fic")), QStringLiteral("Français"));
+    box.put(QStringLiteral("C:\\gros.fic"), body + "\xE9t\xE9\r\n");
+    EXPECT_EQ(startup::readTitleLine(QStringLiteral("C:\\gros.fic")), QStringLiteral("FranÃ§ais"));
+}
+
+} // namespace

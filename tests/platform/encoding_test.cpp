@@ -1,0 +1,79 @@
+#include "platform/encoding.h"
+#include "platform/linelist.h"
+
+#include <gtest/gtest.h>
+
+using namespace plat;
+
+TEST(Encoding, EveryWindows1252ByteRoundTrips)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    const QString text = fromWindows1252(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(text.at(0x80), QChar(0x20AC)); // euro sign
+    EXPECT_EQ(text.at(0x9C), QChar(0x0153)); // œ
+    EXPECT_EQ(text.at(0xE9), QChar(0x00E9)); // é
+    EXPECT_EQ(text.at(0x81), QChar(0x0081)); // undefined in the code page, kept
+    EXPECT_TRUE(fitsWindows1252(text));
+    EXPECT_EQ(encodeText(text), all);
+    // The same bytes read as a file: not UTF-8, so Windows-1252 again.
+    EXPECT_FALSE(isUtf8WithNonAscii(all));
+    EXPECT_EQ(encodeText(decodeText(all)), all);
+}
+
+TEST(Encoding, ReadsUtf8OnlyWhenValidAndNotPlainAscii)
+{
+    struct Case {
+        QByteArray bytes;
+        bool utf8;
+        QString text;
+    };
+    const Case cases[] = {
+        {"plain ascii", false, QStringLiteral("plain ascii")},
+        {"caf\xC3\xA9", true, QStringLiteral("café")},
+        {"caf\xE9", false, QStringLiteral("café")},
+        {"\xD0\x9C\xD0\xB8\xD1\x80", true, QStringLiteral("Мир")},
+        {"\xE6\x97\xA5\xE6\x9C\xAC", true, QStringLiteral("日本")},
+        {"\xF0\x9F\x98\x80", true, QString::fromUtf8("\xF0\x9F\x98\x80")},
+        {"\xEF\xBB\xBF" "abc", true, QStringLiteral("abc")},  // the mark is dropped
+        {"\xC3", false, QStringLiteral("Ã")},                 // cut sequence
+        {"\xC0\xAF", false, QStringLiteral("À¯")},             // overlong
+        {"\xE0\x80\xAF", false, QString::fromUtf8("\xC3\xA0\xE2\x82\xAC\xC2\xAF")},
+        {"\xED\xA0\x80", false, QString::fromUtf8("\xC3\xAD\xC2\xA0\xE2\x82\xAC")}, // surrogate
+        {"\xF4\x90\x80\x80", false, QString::fromUtf8("\xC3\xB4\xC2\x90\xE2\x82\xAC\xE2\x82\xAC")},
+        {"\xC3\xA9\xE9", false, QStringLiteral("Ã©é")},        // valid then invalid
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(isUtf8WithNonAscii(c.bytes), c.utf8) << c.bytes.toHex(' ').constData();
+        EXPECT_EQ(decodeText(c.bytes), c.text) << c.bytes.toHex(' ').constData();
+    }
+}
+
+TEST(Encoding, WritesWindows1252WhenItFitsElseUtf8)
+{
+    struct Case {
+        QString text;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {QStringLiteral("abc"), "abc"},
+        {QStringLiteral("été €‰Ÿ"), "\xE9t\xE9 \x80\x89\x9F"},
+        {QStringLiteral("été Мир"), "\xC3\xA9t\xC3\xA9 \xD0\x9C\xD0\xB8\xD1\x80"}, // no BOM
+        {QString::fromUtf8("\xF0\x9F\x98\x80"), "\xF0\x9F\x98\x80"},
+        {QString(QChar(0x0080)), "\xC2\x80"}, // a C1 control the code page lacks
+        // Code-page bytes that would read back as UTF-8 "é": written as UTF-8.
+        {QStringLiteral("Ã©"), "\xC3\x83\xC2\xA9"},
+        {QString(QChar(0xFEFF)) + QStringLiteral("x"), "\xEF\xBB\xBF\xEF\xBB\xBFx"},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(encodeText(c.text), c.bytes) << c.text.toStdString();
+        EXPECT_EQ(decodeText(encodeText(c.text)), c.text) << c.text.toStdString();
+    }
+
+    // A whole list goes one way: one Cyrillic line makes every line UTF-8.
+    const plat::LineList list(QStringList{QStringLiteral("é"), QStringLiteral("ж")});
+    EXPECT_EQ(list.toBytes(), QByteArray("\xC3\xA9\r\n\xD0\xB6\r\n"));
+    EXPECT_EQ(plat::LineList::parse(list.toBytes()), list.lines());
+}

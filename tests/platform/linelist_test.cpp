@@ -1,0 +1,165 @@
+#include "platform/failure.h"
+#include "platform/linelist.h"
+#include "tests/support.h"
+
+#include <gtest/gtest.h>
+
+using plat::LineList;
+using testing_support::Sandbox;
+
+namespace {
+
+QStringList L(std::initializer_list<const char *> lines)
+{
+    QStringList out;
+    for (const char *l : lines)
+        out << QString::fromUtf8(l);
+    return out;
+}
+
+} // namespace
+
+TEST(LineListRead, LineEndsAndNul)
+{
+    struct Case {
+        QByteArray bytes;
+        QStringList lines;
+    };
+    const Case cases[] = {
+        {QByteArray(), {}},
+        {"a", L({"a"})},
+        {"a\r\nb\r\n", L({"a", "b"})},
+        {"a\r\nb", L({"a", "b"})},
+        {"a\nb\n", L({"a", "b"})},
+        {"a\rb\r", L({"a", "b"})},
+        {"a\n\rb", L({"a", "", "b"})},        // LF CR: two line ends
+        {"a\r\r\nb", L({"a", "", "b"})},
+        {"\r\n", L({""})},
+        {"\r\n\r\n", L({"", ""})},
+        {"\n", L({""})},
+        {"a\r\n\r\n", L({"a", ""})},
+        {QByteArray("a\r\nb\0c\r\nd", 10), L({"a", "b"})},  // NUL ends the text
+        {QByteArray("a\r\n\0", 4), L({"a"})},
+        {QByteArray("\0abc", 4), {}},
+        {"  spaced  \r\n\tTab", L({"  spaced  ", "\tTab"})}, // never trimmed
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(LineList::parse(c.bytes), c.lines) << c.bytes.toHex(' ').constData();
+        // Read as text, the same rules hold.
+        if (!c.bytes.contains('\0')) {
+            EXPECT_EQ(LineList::parseText(QString::fromLatin1(c.bytes)), c.lines);
+        }
+    }
+}
+
+TEST(LineListWrite, EveryLineEndsWithCrLf)
+{
+    struct Case {
+        QStringList lines;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {{}, QByteArray()},
+        {L({""}), "\r\n"},
+        {L({"a"}), "a\r\n"},
+        {L({"a", "", "b"}), "a\r\n\r\nb\r\n"},
+        {L({"é€"}), "\xE9\x80\r\n"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(LineList(c.lines).toBytes(), c.bytes);
+}
+
+TEST(LineListFile, SaveThenLoadGivesTheSameBytesAndLines)
+{
+    Sandbox box;
+    const QString path = QStringLiteral("C:\\Orsiva\\liste.txt");
+    // Mixed endings come back as CR LF; the lines are kept.
+    box.put(path, QByteArray("un\rdeux\nTrois \xE9t\xE9\r\n\r\nfin"));
+    LineList list;
+    list.loadFromFile(path);
+    EXPECT_EQ(list.lines(), L({"un", "deux", "Trois été", "", "fin"}));
+    list.saveToFile(path);
+    EXPECT_EQ(box.get(path), QByteArray("un\r\ndeux\r\nTrois \xE9t\xE9\r\n\r\nfin\r\n"));
+
+    // The exact mode writes the text as typed: no end added, none changed.
+    plat::saveTextToFile(path, u"a\nb\r\nc\xE9");
+    EXPECT_EQ(box.get(path), QByteArray("a\nb\r\nc\xE9"));
+}
+
+TEST(LineListAccess, MemoAndListReadsPastTheEnd)
+{
+    const LineList list(L({"a", "b"}));
+    EXPECT_EQ(list.memoLine(1), QStringLiteral("b"));
+    EXPECT_EQ(list.memoLine(2), QString());
+    EXPECT_EQ(list.memoLine(-1), QString());
+    EXPECT_EQ(list.at(0), QStringLiteral("a"));
+    EXPECT_THROW(list.at(2), plat::Failure);
+    EXPECT_THROW(list.at(-1), plat::Failure);
+}
+
+TEST(LineListAccess, ReplaceLineReplacesAppendsOrLeavesAlone)
+{
+    struct Case {
+        QStringList before;
+        int index;
+        QStringList after;
+    };
+    const Case cases[] = {
+        {L({"a", "b", "c"}), 1, L({"a", "X", "c"})},
+        {L({"a", "b", "c"}), 2, L({"a", "b", "X"})},
+        {L({"a", "b", "c"}), 3, L({"a", "b", "c", "X"})}, // exactly i lines: appended
+        {L({"a", "b", "c"}), 4, L({"a", "b", "c"})},      // fewer: unchanged
+        {{}, 0, L({"X"})},
+        {{}, 1, {}},
+        {L({"a"}), -1, L({"a"})},
+    };
+    for (const Case &c : cases) {
+        LineList list(c.before);
+        list.replaceLine(c.index, QStringLiteral("X"));
+        EXPECT_EQ(list.lines(), c.after) << c.index;
+    }
+}
+
+TEST(LineListFile, BadFilesGiveLinesOrAClearFailure)
+{
+    Sandbox box;
+    // Binary junk: every byte but NUL, then NUL and more.
+    QByteArray junk;
+    for (int round = 0; round < 3; ++round)
+        for (int b = 255; b >= 1; --b)
+            junk += char(b);
+    junk += '\0';
+    junk += "after";
+    box.put(QStringLiteral("C:\\junk.ini"), junk);
+    LineList list;
+    list.loadFromFile(QStringLiteral("C:\\junk.ini"));
+    EXPECT_EQ(list.count(), 7); // a CR and an LF in each of three rounds
+    EXPECT_FALSE(list.lines().join(QString()).contains(QStringLiteral("after")));
+
+    // Many lines, a very long line, CR-only ends.
+    QByteArray many;
+    for (int i = 0; i < 10000; ++i)
+        many += QByteArray::number(i) + '\r';
+    box.put(QStringLiteral("C:\\many.ini"), many);
+    list.loadFromFile(QStringLiteral("C:\\many.ini"));
+    ASSERT_EQ(list.count(), 10000);
+    EXPECT_EQ(list.at(9999), QStringLiteral("9999"));
+
+    const QByteArray longLine(1 << 20, 'x');
+    box.put(QStringLiteral("C:\\long.ini"), "a\r\n" + longLine + "\r\nb");
+    list.loadFromFile(QStringLiteral("C:\\long.ini"));
+    ASSERT_EQ(list.count(), 3);
+    EXPECT_EQ(list.at(1).size(), longLine.size());
+
+    // A folder or a dangling link where the file should be: a failure, and
+    // the list keeps what it held.
+    list.setLines(L({"kept"}));
+    box.put(QStringLiteral("C:\\dir\\inside.txt"), "x");
+    EXPECT_THROW(list.loadFromFile(QStringLiteral("C:\\dir")), plat::Failure);
+    ASSERT_TRUE(QFile::link(box.root() + QStringLiteral("/nowhere"),
+                            box.root() + QStringLiteral("/drive/c/link.ini")));
+    EXPECT_THROW(list.loadFromFile(QStringLiteral("C:\\link.ini")), plat::Failure);
+    EXPECT_THROW(list.loadFromFile(QStringLiteral("C:\\missing.ini")), plat::Failure);
+    EXPECT_THROW(list.loadFromFile(QString()), plat::Failure);
+    EXPECT_EQ(list.lines(), L({"kept"}));
+}
