@@ -77,9 +77,8 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     settingsBox->addStretch();
     row->addLayout(settingsBox, 1);
 
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Learning, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setToolTip(QStringLiteral("Cliquez ici pour choisir une fiche"));
     row->addWidget(ListBox1, 1);
 
     connect(TrackBar2, &QSlider::valueChanged, this, &TForm3::TrackBar2Change);

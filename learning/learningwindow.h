@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/form.h"
+#include "sheets/titlelistbox.h"
 
 class QLabel;
 class QListWidget;
@@ -11,7 +12,7 @@ class TForm3 : public plat::Form {
 public:
     explicit TForm3(QWidget *parent = nullptr);
 
-    QListWidget *ListBox1; // title list, aligned with the catalogue
+    sheets::TitleListBox *ListBox1; // title list, aligned with the catalogue
     QSlider *TrackBar2;    // waiting time before the second term, seconds
     QLabel *Label18;
     QSlider *TrackBar1;    // interval between two pairs, seconds

@@ -40,9 +40,8 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     choice->addWidget(Label1);
     // The two lists share one place; the input mode decides which one shows.
     auto *lists = new QGridLayout;
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Test, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setToolTip(QStringLiteral("Cliquez ici pour choisir une fiche"));
     ListBox9 = new QListWidget(this);
     ListBox9->setObjectName(QStringLiteral("ListBox9"));
     lists->addWidget(ListBox1, 0, 0);

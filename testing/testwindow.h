@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/form.h"
+#include "sheets/titlelistbox.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,7 +16,7 @@ public:
     explicit TForm4(QWidget *parent = nullptr);
 
     QLabel *Label1;        // heading of the sheet list
-    QListWidget *ListBox1; // title list, reacts to a click (mouse mode)
+    sheets::TitleListBox *ListBox1; // title list, reacts to a click (mouse mode)
     QListWidget *ListBox9; // copy of the title list (keyboard mode)
     QPushButton *BitBtn7;  // "Se tester sur la fiche" (keyboard mode)
     QPushButton *Parcourir;
