@@ -6,7 +6,6 @@
 #include "app/startupwindow.h"
 #include "help/artwork.h"
 #include "help/licencewindow.h"
-#include "help/overmodal.h"
 #include "platform/desktop.h"
 
 #include <QCloseEvent>
@@ -174,12 +173,6 @@ void TForm5::QuitterClick()
 {
     endFirstRun();
     closeWith(plat::mrNone);
-}
-
-void TForm5::showEvent(QShowEvent *event)
-{
-    attachToModalWindow(this);
-    plat::Form::showEvent(event);
 }
 
 void TForm5::FormClose()

@@ -305,7 +305,13 @@ bool QtDesktop::doChoosePrinter(QPrinter &printer)
 
 int QtDesktop::doShowModal(Form *form)
 {
-    QTimer::singleShot(0, form, [form] { desktop().formActivated(form); });
+    // Without a window manager a window shown again keeps its old place in
+    // the stacking order: raise it once the modal display has started.
+    QTimer::singleShot(0, form, [form] {
+        form->raise();
+        form->activateWindow();
+        desktop().formActivated(form);
+    });
     form->setModal(true);
     const int r = form->exec();
     form->setModal(false);

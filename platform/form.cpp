@@ -2,8 +2,10 @@
 
 #include "platform/desktop.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QWindow>
 
 namespace plat {
 
@@ -27,6 +29,22 @@ bool Form::event(QEvent *e)
     if (e->type() == QEvent::WindowActivate && desktop().followsWindowActivation())
         desktop().formActivated(this);
     return QDialog::event(e);
+}
+
+void Form::showEvent(QShowEvent *e)
+{
+    // A window shown non-modally while another is held in a modal display
+    // (the first run opens the welcome and about windows over the start-up
+    // window) would take no input and could fall behind it. As a transient of
+    // that modal window it stays above it and answers. A window shown modally
+    // drops what an earlier showing left.
+    QWidget *modal = isModal() ? nullptr : QApplication::activeModalWidget();
+    if (modal == this)
+        modal = nullptr;
+    winId();
+    if (QWindow *handle = windowHandle())
+        handle->setTransientParent(modal ? modal->windowHandle() : nullptr);
+    QDialog::showEvent(e);
 }
 
 void Form::keyPressEvent(QKeyEvent *e)

@@ -22,6 +22,7 @@ public:
 
 protected:
     bool event(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
 };
 

@@ -1,6 +1,7 @@
 #include "platform/system.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QThread>
 #include <cmath>
 #include <cstdio>
@@ -35,7 +36,11 @@ QString System::shortDate(const QDate &date) const
 
 QString System::longTime(const QTime &time) const
 {
-    return QLocale::system().toString(time, QLocale::LongFormat);
+    // The desktop's long time is hours, minutes and seconds; Qt's long format
+    // adds the time zone, which has no place in the program's texts.
+    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*\\(?t+\\)?")));
+    return QLocale::system().toString(time, format.trimmed());
 }
 
 QChar System::decimalSeparator() const

@@ -4,7 +4,6 @@
 #include "app/settings.h"
 #include "help/aboutwindow.h"
 #include "help/artwork.h"
-#include "help/overmodal.h"
 #include "help/licenceholder.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
@@ -75,12 +74,6 @@ TFor8::TFor8(QWidget *parent) : plat::Form(QStringLiteral("For8"), parent)
     layout->addLayout(top);
     layout->addWidget(Memo1, 1);
     layout->addLayout(bottom);
-}
-
-void TFor8::showEvent(QShowEvent *event)
-{
-    attachToModalWindow(this);
-    plat::Form::showEvent(event);
 }
 
 void TFor8::BitBtn1Click()

@@ -18,8 +18,6 @@ public:
 
     void BitBtn1Click();
 
-protected:
-    void showEvent(QShowEvent *event) override;
 };
 
 extern TFor8 *For8;
