@@ -1,32 +1,151 @@
 #pragma once
+#include "editor/termlistview.h"
 #include "platform/form.h"
+#include "platform/linelist.h"
+#include "sheets/titlelistbox.h"
 
+#include <QFont>
+#include <QString>
+
+class ClickLabel;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPlainTextEdit;
 class QPushButton;
+class QStackedWidget;
 class QToolButton;
 
-// The sheet editor. For now: its lists, entries and buttons, whose keyboard
-// reach the main window's input mode sets.
+namespace editor {
+class TermColumns;
+}
+namespace sheets {
+class TitleDisplay;
+struct CatalogueLists;
+}
+
+// The sheet editor: the catalogue's titles on the left, the chosen sheet's
+// pairs in two sorted, aligned columns, and the commands on whole sheets.
+// Every change of a sheet is written to its file at once.
 class TForm2 : public plat::Form {
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);
+    ~TForm2() override;
 
+    // Top band.
+    ClickLabel *Image1; // logo: the about window; receives the sheet picture
+    QLabel *Image3;     // title banner
+
+    // Left column.
     QLabel *Label1;
-    QListWidget *ListBox1; // title list, the master copy
-    QLabel *Label4, *Label5;
-    QListWidget *ListBox2; // first column
-    QListWidget *ListBox3; // second column
+    sheets::TitleListBox *ListBox1; // title list, the master copy
+    QLabel *Label10;
+    QPushButton *BitBtn10, *BitBtn7, *BitBtn8, *BitBtn9, *BitBtn5, *BitBtn6;
+
+    // The term columns: two views of one list of rows.
+    QLabel *Label4, *Label5; // headings; Label4's caption is the direction
+    TermListView *ListBox2;  // first column, sorted
+    TermListView *ListBox3;  // second column
     QLineEdit *Edit1, *Edit2;
-    QPushButton *BitBtn1;  // "Ajouter un terme à la liste"
+    QToolButton *SpeedButton1, *SpeedButton2; // column fonts, by mouse
+    QPushButton *BitBtn11, *BitBtn12;         // column fonts, by keyboard
+    QLabel *Label11;
+    QPushButton *BitBtn1;  // "Ajouter un terme à la liste", also ENTER
     QPushButton *BitBtn2;  // change of direction
     QPushButton *BitBtn3;  // "Supprimer un terme de la liste"
     QPushButton *BitBtn4;  // stop
-    QPushButton *BitBtn5, *BitBtn6, *BitBtn7, *BitBtn8, *BitBtn9, *BitBtn10; // sheet commands
-    QToolButton *SpeedButton1, *SpeedButton2; // column fonts, by mouse
-    QPushButton *BitBtn11, *BitBtn12;         // column fonts, by keyboard
+    QLabel *Label7, *Label8; // term labels
+    QLabel *Memo4;           // size warning
+
+    // Full-text mode.
+    QLabel *lblmodif;
+    QPlainTextEdit *memomodi;
+    QPushButton *Stopmodi, *stopmodi2;
+
+    // Menu.
+    QMenuBar *MainMenu1;
+    QMenu *Fichier1, *Terme1, *N1;
+    QAction *Crerunenouvellefiche1, *Nouvellefiche1, *Modifierenpleintexte1, *Crerunefiche1,
+        *Exporterlafiche1, *Imprimerlafiche1, *Quitterlamodificationdesfiches1;
+    QAction *Ajouter1, *Supprimer1, *Changerlesensdetraduction1;
+    QAction *APropos1, *Aide1;
+
+    // Data.
+    plat::LineList Memo1;    // sheet lines, as last written
+    plat::LineList ListBox5; // working lines: pairs are added and deleted here
+    plat::LineList ListBox6; // export buffer
+    QString Label6;          // sheet path of the sheet chosen last
+    QString Label2Caption = QStringLiteral("Fiche traitée : pas de fiche sélectionnée");
+    QString Label2Hint = QStringLiteral("Pas de fiche sélectionnée");
+    QString Label3;             // count left by the background double-click
+    QString SaveDialog1FileName; // file name last chosen for a new sheet
+    QFont FontDialog1Font;       // print font offered
+    QFont RichEdit1Font;         // print font in use
+    sheets::TitleDisplay *titleDisplay;
+    editor::TermColumns *columns;
+
+    // The title display: clears Memo2, adds the line and shows it.
+    void setMemo2(const QString &line);
+    QString memo2Line() const;
+    // Copies the editor's title list into the learning and test windows'.
+    void copyTitleLists();
+    sheets::CatalogueLists catalogueLists();
+    // Whether the chosen sheet was read: a sheet that failed to load has no
+    // lines that could be written under its path.
+    bool sheetLoaded() const { return m_sheetLoaded; }
+    bool reversed() const;
+
+    // Sheet choice and columns.
+    void ListBox1Click();
+    void ListBox1DblClick();
+    void BitBtn1Click(); // change of direction
+    void FormActivate(); // background double-click: the numbered sheets
+    void cl();           // stop
+    void FormClose();
+
+    // Terms.
+    void Edit1Change();
+    void Edit2Change();
+    void Listbox2Enter();
+    void boxclic();
+    void ListBox3Click();
+    void ajout();
+    void BitBtn3Click();
+
+    // Sheet commands.
+    void BitBtn5Click(); // add a sheet to the catalogue
+    void BitBtn6Click(); // remove a sheet from the catalogue
+    void Crerunenouvellefiche1Click();
+    void BitBtn10Click();  // full-text mode
+    void Stopmodi9Click(); // full-text mode, save
+    void StopmodiClick();  // full-text mode, leave
+    void BitBtn8Click();   // export
+    void BitBtn9Click();   // print
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void Image1Click();
+    void Aide1Click();
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void buildMenu();
+    // Sets the sheet lines from the working lines and writes them when a
+    // title is chosen; false when the write failed (the error box said why).
+    bool saveSheet();
+    void showFullText(bool on);
+    void refreshTermLabels();
+    void chooseColumnFont(TermListView *column);
+
+    QStackedWidget *m_body = nullptr;
+    bool m_sheetLoaded = false;
 };
 
 extern TForm2 *Form2;

@@ -1,0 +1,178 @@
+// The sheet editor on a sheet of 10 000 pairs, offscreen: choosing the sheet
+// (both columns filled and laid out), one keystroke of the search, adding a
+// pair and deleting one (the file rewrite included), each against a plain
+// read of the sheet. Run from a Release build.
+#include "app/mainwindow.h"
+#include "app/windowset.h"
+#include "editor/editorwindow.h"
+#include "editor/termcolumns.h"
+#include "editor/termlistview.h"
+#include "platform/desktop.h"
+#include "platform/drivepath.h"
+#include "platform/linelist.h"
+#include "platform/system.h"
+#include "sheets/titlelistbox.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+constexpr int kPairs = 10000;
+
+struct Setting {
+    QTemporaryDir dir;
+    QString path;
+
+    Setting()
+    {
+        plat::setDriveRoot(dir.path() + QStringLiteral("/drive"));
+        plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
+        plat::setSystem(std::make_unique<plat::FixedSystem>());
+        path = dir.path() + QStringLiteral("/grande.fic");
+        QByteArray bytes = "Vocabulaire g\xe9n\xe9ral //saisi en classe\\\\\r\n";
+        // Terms in a scattered order, so that sorting has work to do.
+        for (int k = 1; k <= kPairs; ++k) {
+            const int n = (k * 7919) % kPairs;
+            bytes += "word " + QByteArray::number(n) + " of the list\r\nle mot " + QByteArray::number(n)
+                + " \xe9tranger\r\n";
+        }
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+        createWindowSet();
+        Form1->ListBox1.append(path);
+        Form2->ListBox1->addItem(QStringLiteral("Vocabulaire général //saisi en classe\\\\"));
+        Form2->resize(1024, 700);
+        Form2->show();
+    }
+    ~Setting() { destroyWindowSet(); }
+
+    void choose()
+    {
+        Form2->ListBox1->setItemIndex(0);
+        Form2->ListBox1Click();
+        // Lay out and paint the columns, as the user would see them.
+        QCoreApplication::processEvents();
+    }
+};
+
+// Made and dropped by main, while the application object lives.
+Setting *g_setting = nullptr;
+
+Setting &setting()
+{
+    return *g_setting;
+}
+
+void BM_ReadSheet(benchmark::State &state)
+{
+    Setting &s = setting();
+    for (auto _ : state) {
+        plat::LineList lines;
+        lines.loadFromFile(s.path);
+        benchmark::DoNotOptimize(lines.lines().constData());
+    }
+}
+BENCHMARK(BM_ReadSheet)->Unit(benchmark::kMillisecond);
+
+void BM_ChooseSheet(benchmark::State &state)
+{
+    Setting &s = setting();
+    for (auto _ : state)
+        s.choose();
+    if (Form2->columns->rows() != kPairs)
+        state.SkipWithError("wrong row count");
+}
+BENCHMARK(BM_ChooseSheet)->Unit(benchmark::kMillisecond);
+
+// The worst keystroke: a text no row begins with scans every row.
+void BM_SearchKeystroke(benchmark::State &state)
+{
+    Setting &s = setting();
+    s.choose();
+    int i = 0;
+    for (auto _ : state) {
+        Form2->Edit1->setText((i++ % 2) ? QStringLiteral("wordz") : QStringLiteral("word 9999 of the lisz"));
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SearchKeystroke)->Unit(benchmark::kMillisecond);
+
+void BM_AddPair(benchmark::State &state)
+{
+    Setting &s = setting();
+    s.choose();
+    int i = 0;
+    for (auto _ : state) {
+        Form2->Edit1->setText(QStringLiteral("added ") + QString::number(i++));
+        Form2->Edit2->setText(QStringLiteral("ajouté"));
+        Form2->ajout();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_AddPair)->Unit(benchmark::kMillisecond);
+
+void BM_DeletePair(benchmark::State &state)
+{
+    Setting &s = setting();
+    s.choose();
+    for (auto _ : state) {
+        Form2->ListBox2->setItemIndex(Form2->columns->rows() / 2);
+        Form2->BitBtn3Click();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DeletePair)->Unit(benchmark::kMillisecond)->Iterations(200);
+
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs)
+            if (run.iterations > 0)
+                seconds[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+    }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    g_setting = new Setting;
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double read = reporter.seconds["BM_ReadSheet"];
+    if (read > 0) {
+        std::printf("\nEditor on a sheet of %d pairs; reading the sheet takes %.2f ms.\n", kPairs,
+                    read * 1e3);
+        const std::pair<const char *, const char *> rows[] = {
+            {"BM_ChooseSheet", "choosing the sheet (limit 200 ms)"},
+            {"BM_SearchKeystroke", "one search keystroke (limit 20 ms)"},
+            {"BM_AddPair", "adding a pair, file written (limit 20 ms)"},
+            {"BM_DeletePair/iterations:200", "deleting a pair, file written (limit 20 ms)"},
+        };
+        for (const auto &[name, what] : rows) {
+            const double t = reporter.seconds[name];
+            if (t > 0)
+                std::printf("  %-45s %8.2f ms, %6.1f times the read\n", what, t * 1e3, t / read);
+        }
+    }
+    benchmark::Shutdown();
+    delete g_setting;
+    return 0;
+}

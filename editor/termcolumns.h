@@ -1,0 +1,99 @@
+#pragma once
+#include "platform/linelist.h"
+
+#include <QAbstractTableModel>
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace editor {
+
+// The editor's two term columns are two views of one list of rows: column 0
+// is the first column (sorted), column 1 the second column beside it. A row
+// keeps the number of the pair it shows, so that equal first terms list in
+// pair order and a deleted pair can be found again.
+class TermColumns : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit TermColumns(QObject *parent = nullptr);
+
+    // Rebuilds the rows from sheet lines: the foreign terms first in the
+    // normal direction, the French terms first in the reversed one. Rows are
+    // sorted on the first term (case-insensitive, locale-aware), equal terms
+    // in pair order.
+    void build(const plat::LineList &lines, bool reversed);
+    void clear();
+
+    int rows() const { return int(m_rows.size()); }
+    const QString &first(int row) const { return m_rows[size_t(row)].first; }
+    const QString &second(int row) const { return m_rows[size_t(row)].second; }
+    qsizetype pairOf(int row) const { return m_rows[size_t(row)].pair; }
+    QStringList firstColumn() const;
+    QStringList secondColumn() const;
+
+    // The first row whose first term begins with the text, ignoring the case
+    // of the letters a to z only (accented letters must match exactly); -1
+    // when none does or when the text is empty.
+    int searchPrefix(QStringView text) const;
+
+    // Adds a row for a new pair and returns its row. The first term goes to
+    // its sorted place after the terms that sort equal to it; the second term
+    // is shown beside the first row whose first term is exactly the same
+    // text, so that row becomes the new pair's, and the older pairs with that
+    // term follow it.
+    int insertPair(const QString &first, const QString &second, qsizetype pair);
+    void removeRowAt(int row);
+    // A pair left the sheet: the pairs after it move up by one.
+    void pairRemoved(qsizetype pair);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+    // The collation of the first column.
+    static QCollator collator();
+
+private:
+    struct Row {
+        QString first;
+        QString second;
+        qsizetype pair;
+        QCollatorSortKey key;
+    };
+    // First row whose first term sorts after the key.
+    size_t upperBound(const QCollatorSortKey &key) const;
+
+    QCollator m_collator;
+    std::vector<Row> m_rows;
+};
+
+// Whether text begins with prefix when the letters a to z are taken as
+// capitals; every other character must match exactly. An empty prefix
+// matches nothing.
+bool startsWithAsciiCaseless(QStringView text, QStringView prefix);
+
+// Appends a pair to working sheet lines, foreign term first, and returns its
+// pair number. A last line without its partner stays last: the pair goes in
+// before it, so that it stays a pair instead of taking that line as its
+// foreign term.
+qsizetype appendPair(plat::LineList &lines, const QString &foreign, const QString &french);
+
+// The pair made of exactly these two terms: the preferred pair when it holds
+// them, otherwise the first such pair. Only whole pairs count, never a French
+// term followed by the next pair's foreign term. 0 when none.
+qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QString &french,
+                   qsizetype preferred = 0);
+void removePair(plat::LineList &lines, qsizetype pair);
+
+// The export for a spreadsheet: the title followed by ";", then one line per
+// row, first column ";" second column, nothing quoted.
+QStringList exportLines(const QString &title, const TermColumns &columns);
+
+// A column heading without its leading "Vocabulaire ": the direction word the
+// term labels use ("étranger :" or "français :").
+QString directionWord(const QString &heading);
+
+} // namespace editor

@@ -1,0 +1,447 @@
+#include "editor/editorwindow.h"
+
+#include "app/mainwindow.h"
+#include "app/windowset.h"
+#include "editor/termcolumns.h"
+#include "editor/termlistview.h"
+#include "learning/learningwindow.h"
+#include "platform/drivepath.h"
+#include "platform/fileio.h"
+#include "sheets/titledisplay.h"
+#include "sheets/titlelistbox.h"
+#include "testing/testwindow.h"
+#include "tests/support.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <gtest/gtest.h>
+
+using testing_support::crlf;
+
+namespace {
+
+const QString kFruitPath = QStringLiteral("C:\\fiches\\fruits.fic");
+const QString kOtherPath = QStringLiteral("C:\\fiches\\autre.fic");
+
+class Editor : public ::testing::Test {
+protected:
+    void SetUp() override { createWindowSet(); }
+    void TearDown() override { destroyWindowSet(); }
+
+    // Catalogues sheets and lists their titles, as the start-up pass does.
+    void catalogue(const QList<std::pair<QString, QByteArray>> &sheets)
+    {
+        for (const auto &[path, bytes] : sheets) {
+            box.put(path, bytes);
+            Form1->ListBox1.append(path);
+            Form2->ListBox1->addItem(plat::LineList(plat::LineList::parse(bytes)).memoLine(0));
+        }
+        Form2->copyTitleLists();
+    }
+    void choose(int i)
+    {
+        Form2->ListBox1->setItemIndex(i);
+        Form2->ListBox1Click();
+    }
+    void clickFirst(int row)
+    {
+        Form2->ListBox2->setItemIndex(row);
+        Form2->boxclic();
+    }
+    void clickSecond(int row)
+    {
+        Form2->ListBox3->setItemIndex(row);
+        Form2->ListBox3Click();
+    }
+    void add(const QString &first, const QString &second)
+    {
+        Form2->Edit1->setText(first);
+        Form2->Edit2->setText(second);
+        Form2->ajout();
+    }
+    QStringList col1() const { return Form2->columns->firstColumn(); }
+    QStringList col2() const { return Form2->columns->secondColumn(); }
+    std::pair<int, int> selection() const
+    {
+        return {Form2->ListBox2->itemIndex(), Form2->ListBox3->itemIndex()};
+    }
+    static QStringList titles(QListWidget *list) { return sheets::listLines(list); }
+
+    testing_support::Sandbox box;
+};
+
+const QByteArray kFruit = crlf({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme", "Banana", "banane"});
+
+} // namespace
+
+TEST_F(Editor, ChoosingASheetShowsItsPairsInBothDirections)
+{
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    EXPECT_EQ(col1(), (QStringList{"apple", "Banana", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"pomme", "banane", "poire"}));
+    EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Fruits //moi\\\\");
+    EXPECT_EQ(Form2->titleDisplay->caption(), "Fiche traitée : Fruits");
+    EXPECT_EQ(Form2->Label6, kFruitPath);
+    EXPECT_EQ(Form2->ListBox1->toolTip(), "Fruits //moi\\\\");
+
+    Form2->Edit1->setText("pear");
+    Form2->Edit2->setText("poire");
+    Form2->BitBtn1Click();
+    EXPECT_EQ(Form2->Label4->text(), "Vocabulaire français :");
+    EXPECT_EQ(Form2->Label5->text(), "Vocabulaire étranger :");
+    EXPECT_EQ(col1(), (QStringList{"banane", "poire", "pomme"}));
+    EXPECT_EQ(col2(), (QStringList{"Banana", "pear", "apple"}));
+    EXPECT_EQ(Form2->Edit1->text(), "poire");
+    EXPECT_EQ(Form2->Edit2->text(), "pear");
+    EXPECT_EQ(Form2->ListBox1->itemIndex(), 0);
+
+    Form2->BitBtn1Click();
+    EXPECT_EQ(Form2->Label4->text(), "Vocabulaire étranger :");
+    EXPECT_EQ(col1(), (QStringList{"apple", "Banana", "pear"}));
+    EXPECT_EQ(Form2->Edit1->text(), "pear");
+    // The other windows' lists follow the editor's.
+    EXPECT_EQ(titles(Form3->ListBox1), QStringList{"Fruits //moi\\\\"});
+    EXPECT_EQ(titles(Form4->ListBox1), QStringList{"Fruits //moi\\\\"});
+    EXPECT_EQ(box.get(kFruitPath), kFruit);
+}
+
+TEST_F(Editor, TypingSelectsTheFirstMatchingRowInBothColumns)
+{
+    catalogue({{kFruitPath, crlf({"t", "maison", "house", "Mars", "march", "mardi", "Tuesday"})}});
+    choose(0);
+    Form2->Edit1->setText("MAR");
+    EXPECT_EQ(selection(), std::make_pair(1, 1));
+    Form2->Edit1->setText("x");
+    EXPECT_EQ(selection(), std::make_pair(-1, -1));
+    Form2->Edit1->setText("house");
+    Form2->Edit2->setText("maison");
+    EXPECT_EQ(Form2->Label7->text(), "Terme étranger : house");
+    EXPECT_EQ(Form2->Label8->text(), "Terme français : maison");
+}
+
+TEST_F(Editor, AddingWritesThePairInFileOrderInEitherDirection)
+{
+    catalogue({{kFruitPath, crlf({"Fruits", "pear", "poire"})}});
+    choose(0);
+    add("apple", "pomme");
+    EXPECT_EQ(col1(), (QStringList{"apple", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"pomme", "poire"}));
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire", "apple", "pomme"}));
+
+    Form2->BitBtn1Click();
+    add("chat", "cat");
+    EXPECT_EQ(col1(), (QStringList{"chat", "poire", "pomme"}));
+    EXPECT_EQ(col2(), (QStringList{"cat", "pear", "apple"}));
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire", "apple", "pomme", "cat", "chat"}));
+
+    // One entry empty: nothing happens.
+    add("chien", "");
+    add("", "dog");
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire", "apple", "pomme", "cat", "chat"}));
+    EXPECT_EQ(col1().size(), 3);
+}
+
+TEST_F(Editor, EnterAddsThePairTyped)
+{
+    catalogue({{kFruitPath, crlf({"Fruits"})}});
+    choose(0);
+    Form2->Edit1->setText("pear");
+    Form2->Edit2->setText("poire");
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(Form2->Edit2, &enter);
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire"}));
+}
+
+TEST_F(Editor, DuplicateFirstTermsFollowTheClicks)
+{
+    catalogue({{kFruitPath, crlf({"t", "pear", "poire", "apple", "pomme"})}});
+    choose(0);
+    add("apple", "pomme verte");
+    EXPECT_EQ(col1(), (QStringList{"apple", "apple", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"pomme verte", "pomme", "poire"}));
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+
+    Form2->Edit1->setText("pe");
+    // The entry holds another text: the search goes to the first "apple".
+    clickFirst(1);
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(Form2->Edit2->text(), "pomme verte");
+    // Now the entry already holds it: the row clicked stays chosen.
+    clickFirst(1);
+    EXPECT_EQ(selection(), std::make_pair(1, 1));
+    EXPECT_EQ(Form2->Edit2->text(), "pomme");
+    // The second column behaves alike.
+    Form2->Edit1->setText("x");
+    clickSecond(1);
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(Form2->Edit2->text(), "pomme verte");
+    clickSecond(1);
+    EXPECT_EQ(selection(), std::make_pair(1, 1));
+    EXPECT_EQ(Form2->Edit2->text(), "pomme");
+
+    Form2->BitBtn3Click();
+    EXPECT_EQ(col1(), (QStringList{"apple", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"pomme verte", "poire"}));
+    EXPECT_EQ(selection(), std::make_pair(1, 1));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"t", "pear", "poire", "apple", "pomme verte"}));
+}
+
+TEST_F(Editor, DeletingFirstAndLastRows)
+{
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    clickFirst(0); // apple
+    Form2->BitBtn3Click();
+    EXPECT_EQ(col1(), (QStringList{"Banana", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"banane", "poire"}));
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits //moi\\\\", "pear", "poire", "Banana", "banane"}));
+
+    clickFirst(1); // pear, the last row
+    Form2->BitBtn3Click();
+    EXPECT_EQ(col1(), QStringList{"Banana"});
+    EXPECT_EQ(selection(), std::make_pair(-1, -1));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits //moi\\\\", "Banana", "banane"}));
+
+    // Nothing selected: the first row is selected and the sheet written as it is.
+    box.put(kFruitPath, QByteArray());
+    Form2->BitBtn3Click();
+    EXPECT_EQ(selection(), std::make_pair(0, 0));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits //moi\\\\", "Banana", "banane"}));
+}
+
+TEST_F(Editor, DeletingMatchesWholePairsOnly)
+{
+    // "poire" then "apple" are the French term of pair 1 and the foreign
+    // term of pair 2; pair 3 is the pair (poire, apple) itself.
+    catalogue({{kFruitPath, crlf({"t", "pear", "poire", "apple", "pomme", "poire", "apple"})}});
+    choose(0);
+    ASSERT_EQ(col1(), (QStringList{"apple", "pear", "poire"}));
+    clickFirst(2);
+    Form2->BitBtn3Click();
+    EXPECT_EQ(box.get(kFruitPath), crlf({"t", "pear", "poire", "apple", "pomme"}));
+    EXPECT_EQ(col1(), (QStringList{"apple", "pear"}));
+    EXPECT_EQ(col2(), (QStringList{"pomme", "poire"}));
+}
+
+TEST_F(Editor, AnUnpairedLastLineStaysLast)
+{
+    catalogue({{kFruitPath, crlf({"t", "pear", "poire", "seul"})}});
+    choose(0);
+    EXPECT_EQ(col1(), QStringList{"pear"});
+    add("apple", "pomme");
+    EXPECT_EQ(box.get(kFruitPath), crlf({"t", "pear", "poire", "apple", "pomme", "seul"}));
+    clickFirst(1);
+    Form2->BitBtn3Click();
+    EXPECT_EQ(box.get(kFruitPath), crlf({"t", "apple", "pomme", "seul"}));
+}
+
+TEST_F(Editor, AwkwardTermsAreKeptExactly)
+{
+    // Windows-1252 bytes: "é" is E9.
+    const QByteArray sheet = crlf({"", " blanc ", "\"guillemets\"", "a;b", "tab\there", "caf\xe9", "x"});
+    catalogue({{kFruitPath, sheet}});
+    choose(0);
+    EXPECT_EQ(col1(), (QStringList{" blanc ", "a;b", "caf\u00e9"}));
+    add("a;b", "autre");
+    clickFirst(0);
+    Form2->BitBtn3Click();
+    EXPECT_EQ(box.get(kFruitPath),
+              crlf({"", "a;b", "tab\there", "caf\xe9", "x", "a;b", "autre"}));
+    // A term outside the code page turns the file to UTF-8, nothing lost.
+    add("собака", "chien");
+    EXPECT_EQ(QString::fromUtf8(box.get(kFruitPath)),
+              QString::fromUtf8(crlf({"", "a;b", "tab\there", "caf\xc3\xa9", "x", "a;b", "autre",
+                                      "собака", "chien"})));
+}
+
+TEST_F(Editor, ASheetThatFailsToLoadLeavesNothingToWrite)
+{
+    catalogue({{kFruitPath, kFruit}, {kOtherPath, crlf({"Autre"})}});
+    QFile::remove(plat::hostPath(kOtherPath));
+    choose(0);
+    choose(1);
+    EXPECT_TRUE(col1().isEmpty());
+    EXPECT_TRUE(Form2->Memo1.isEmpty());
+    EXPECT_TRUE(Form2->ListBox5.isEmpty());
+    EXPECT_EQ(Form2->Label6, kOtherPath);
+    EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Autre");
+    add("apple", "pomme");
+    Form2->BitBtn10Click();
+    EXPECT_EQ(Form2->memomodi->toPlainText(), "\napple\npomme");
+    Form2->memomodi->setPlainText("Fruits\nx\ny");
+    Form2->Stopmodi9Click();
+    EXPECT_FALSE(box.exists(kOtherPath));
+    EXPECT_EQ(box.get(kFruitPath), kFruit);
+}
+
+TEST_F(Editor, FullTextSaveRenamesInEveryTitleList)
+{
+    catalogue({{kOtherPath, crlf({"Autre"})}, {kFruitPath, crlf({"Fruits", "pear", "poire"})}});
+    choose(1);
+    add("apple", "pomme");
+    Form2->BitBtn10Click();
+    EXPECT_FALSE(Form2->memomodi->isHidden());
+    EXPECT_TRUE(Form2->Label4->isHidden());
+    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire\napple\npomme");
+    Form2->memomodi->setPlainText(QStringLiteral("Fruits d'été\npear\npoire\napple\npomme\nkiwi\nkiwi"));
+    Form2->Stopmodi9Click();
+    EXPECT_TRUE(Form2->memomodi->isHidden());
+    EXPECT_FALSE(Form2->Label4->isHidden());
+    // As typed: no line end after the last line.
+    EXPECT_EQ(box.get(kFruitPath), QByteArray("Fruits d'\xe9t\xe9\r\npear\r\npoire\r\napple\r\npomme\r\nkiwi\r\nkiwi"));
+    const QStringList expected{"Autre", "Fruits d'été"};
+    EXPECT_EQ(titles(Form2->ListBox1), expected);
+    EXPECT_EQ(titles(Form3->ListBox1), expected);
+    EXPECT_EQ(titles(Form4->ListBox1), expected);
+    EXPECT_EQ(Form2->ListBox1->itemIndex(), 1);
+    EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Fruits d'été");
+    EXPECT_EQ(col1(), (QStringList{"apple", "kiwi", "pear"}));
+}
+
+TEST_F(Editor, FullTextLeaveDropsTheEdits)
+{
+    catalogue({{kFruitPath, crlf({"Fruits", "pear", "poire"})}});
+    Form2->BitBtn10Click();
+    EXPECT_EQ(box.desktop().messages(), QStringList{"Veuillez sélectionner une fiche dans la liste."});
+    choose(0);
+    Form2->BitBtn10Click();
+    Form2->memomodi->setPlainText("gone");
+    Form2->StopmodiClick();
+    EXPECT_TRUE(Form2->memomodi->isHidden());
+    Form2->BitBtn10Click();
+    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire");
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire"}));
+}
+
+TEST_F(Editor, ExportWritesTheColumnsShown)
+{
+    catalogue({{kFruitPath, crlf({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme"})}});
+    choose(0);
+    const QString csv = box.root() + QStringLiteral("/fruits.csv");
+    box.desktop().fileAnswers.push_back(csv);
+    Form2->BitBtn8Click();
+    EXPECT_EQ(box.get(csv), crlf({"Fruits //moi\\\\;", "apple;pomme", "pear;poire"}));
+    EXPECT_EQ(box.desktop().count("modal"), 1);
+    EXPECT_EQ(box.desktop().records.back().text, "Form11");
+
+    // A file that cannot be written says so, and no notice follows.
+    plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
+    box.desktop().fileAnswers.push_back(csv);
+    Form2->BitBtn8Click();
+    plat::setWriteFailureHook({});
+    EXPECT_EQ(box.desktop().count("modal"), 1);
+    ASSERT_EQ(box.desktop().messages().size(), 1);
+    EXPECT_TRUE(box.desktop().messages().first().startsWith("L'enregistrement a échoué..."));
+}
+
+TEST_F(Editor, AFailedSaveIsReported)
+{
+    catalogue({{kFruitPath, crlf({"Fruits"})}});
+    choose(0);
+    plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
+    add("apple", "pomme");
+    plat::setWriteFailureHook({});
+    EXPECT_EQ(box.desktop().count("message"), 1);
+    EXPECT_EQ(col1(), QStringList{"apple"});
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits"}));
+}
+
+TEST_F(Editor, BackgroundDoubleClickListsTheNumberedSheets)
+{
+    catalogue({{kFruitPath, kFruit}});
+    Form2->FormActivate();
+    EXPECT_TRUE(titles(Form2->ListBox1).isEmpty());
+    EXPECT_TRUE(titles(Form3->ListBox1).isEmpty());
+    EXPECT_EQ(Form2->Label3, "0");
+    for (int i = 0; i < 5; ++i)
+        box.put(QStringLiteral("C:\\Orsiva\\Tavilo !\\fich%1.fic").arg(i), crlf({qPrintable(QStringLiteral("N%1").arg(i))}));
+    Form2->FormActivate();
+    EXPECT_EQ(titles(Form2->ListBox1), (QStringList{"N0", "N1", "N2", "N3", "N4"}));
+    EXPECT_EQ(titles(Form4->ListBox1), (QStringList{"N0", "N1", "N2", "N3", "N4"}));
+    EXPECT_EQ(Form2->Label3, "5");
+}
+
+TEST_F(Editor, ClosingClearsTheChoiceAndKeepsTheDirection)
+{
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    Form2->BitBtn1Click();
+    Form2->cl();
+    EXPECT_EQ(Form2->ListBox1->itemIndex(), -1);
+    EXPECT_TRUE(col1().isEmpty());
+    EXPECT_EQ(Form2->Label4->text(), "Vocabulaire français :");
+    EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Fruits //moi\\\\");
+    // Terms typed with no sheet chosen touch no file.
+    add("kiwi", "kiwi");
+    EXPECT_EQ(box.get(kFruitPath), kFruit);
+}
+
+namespace {
+
+// Prints to a PDF file instead of a printer.
+class PdfDesktop : public plat::ScriptedDesktop {
+public:
+    QString pdf;
+
+protected:
+    bool doChoosePrinter(QPrinter &printer) override
+    {
+        plat::ScriptedDesktop::doChoosePrinter(printer);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+};
+
+} // namespace
+
+TEST_F(Editor, PrintingAndColumnFonts)
+{
+    catalogue({{kFruitPath, kFruit}});
+    Form2->BitBtn9Click();
+    EXPECT_TRUE(box.desktop().records.empty());
+    choose(0);
+    // A cancelled font still leads to the printer.
+    Form2->BitBtn9Click();
+    ASSERT_EQ(box.desktop().records.size(), 2u);
+    EXPECT_EQ(box.desktop().records[0].kind, "font");
+    EXPECT_EQ(box.desktop().records[1].kind, "printer");
+
+    QFont big(QStringLiteral("DejaVu Serif"));
+    big.setPixelSize(20);
+    box.desktop().fontAnswers.push_back(big);
+    Form2->SpeedButton2Click();
+    EXPECT_EQ(Form2->ListBox3->font().pixelSize(), 20);
+    EXPECT_EQ(Form2->ListBox2->font().pixelSize(), 13);
+
+    auto desktop = std::make_unique<PdfDesktop>();
+    desktop->pdf = box.root() + QStringLiteral("/fiche.pdf");
+    const QString pdf = desktop->pdf;
+    plat::setDesktop(std::move(desktop));
+    Form2->BitBtn9Click();
+    EXPECT_TRUE(box.get(pdf).startsWith("%PDF"));
+}
+
+TEST_F(Editor, NewSheetAsksForAFileThenForItsName)
+{
+    Form2->Crerunenouvellefiche1Click();
+    EXPECT_EQ(box.desktop().count("modal"), 0);
+    box.desktop().fileAnswers.push_back(QStringLiteral("C:\\fiches\\neuve.fic"));
+    Form2->Crerunenouvellefiche1Click();
+    EXPECT_EQ(Form2->SaveDialog1FileName, "C:\\fiches\\neuve.fic");
+    ASSERT_EQ(box.desktop().records.size(), 3u);
+    EXPECT_EQ(box.desktop().records[1].kind, "save");
+    EXPECT_EQ(box.desktop().records[1].detail, "Fiche Tavilo|*.fic");
+    EXPECT_EQ(box.desktop().records[2].kind, "modal");
+    EXPECT_EQ(box.desktop().records[2].text, "Form9");
+}

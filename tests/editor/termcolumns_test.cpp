@@ -1,0 +1,142 @@
+#include "editor/termcolumns.h"
+
+#include <gtest/gtest.h>
+
+using editor::TermColumns;
+
+namespace {
+
+plat::LineList sheet(QStringList lines)
+{
+    return plat::LineList(std::move(lines));
+}
+
+const QStringList kFruit{"Fruits", "pear", "poire", "apple", "pomme", "Banana", "banane"};
+
+} // namespace
+
+TEST(TermColumns, SortsOnTheFirstColumnInBothDirections)
+{
+    struct Case {
+        QStringList lines;
+        bool reversed;
+        QStringList first;
+        QStringList second;
+    };
+    const Case cases[] = {
+        {kFruit, true, {"banane", "poire", "pomme"}, {"Banana", "pear", "apple"}},
+        // Equal terms, whatever their case, list in pair order.
+        {{"t", "dog", "chien", "Dog", "Hund", "dog", "perro"}, false,
+         {"dog", "Dog", "dog"}, {"chien", "Hund", "perro"}},
+        // Accents sort beside their letter, not after z.
+        {{"t", "zèbre", "z", "été", "e", "eux", "x", "abri", "a"}, false,
+         {"abri", "été", "eux", "zèbre"}, {"a", "e", "x", "z"}},
+        // Only a title, an unpaired last line, nothing at all.
+        {{"Titre"}, false, {}, {}},
+        {{"t", "a", "b", "lone"}, false, {"a"}, {"b"}},
+        {{}, false, {}, {}},
+        // Terms are kept as they are: blanks, separators, quotes, scripts.
+        {{"t", " sp ", "x;y", "\"q\"", "\tz", "", "vide"}, false,
+         {"", " sp ", "\"q\""}, {"vide", "x;y", "\tz"}},
+    };
+    for (const Case &c : cases) {
+        TermColumns columns;
+        columns.build(sheet(c.lines), c.reversed);
+        EXPECT_EQ(columns.firstColumn(), c.first) << c.lines.join('|').toStdString();
+        EXPECT_EQ(columns.secondColumn(), c.second) << c.lines.join('|').toStdString();
+    }
+}
+
+TEST(TermColumns, PrefixSearchFoldsOnlyAsciiLetters)
+{
+    TermColumns columns;
+    columns.build(sheet({"t", "maison", "house", "Mars", "march", "élan", "elk", "Zoo", "zoo"}),
+                  false);
+    ASSERT_EQ(columns.firstColumn(), (QStringList{"élan", "maison", "Mars", "Zoo"}));
+    struct Case {
+        QString typed;
+        int row;
+    };
+    const Case cases[] = {
+        {"ma", 1}, {"MA", 1}, {"mA", 1}, {"mar", 2}, {"MARS", 2}, {"marsx", -1},
+        {"é", 0}, {"É", -1}, {"e", -1}, {"", -1}, {"z", 3}, {"q", -1},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(columns.searchPrefix(c.typed), c.row) << c.typed.toStdString();
+}
+
+TEST(TermColumns, InsertedPairsTakeTheirSortedPlace)
+{
+    TermColumns columns;
+    columns.build(sheet(kFruit), false);
+    EXPECT_EQ(columns.insertPair("cherry", "cerise", 4), 2);
+    EXPECT_EQ(columns.insertPair("Zebra", "zèbre", 5), 4);
+    EXPECT_EQ(columns.insertPair("aa", "x", 6), 0);
+    EXPECT_EQ(columns.firstColumn(),
+              (QStringList{"aa", "apple", "Banana", "cherry", "pear", "Zebra"}));
+    EXPECT_EQ(columns.secondColumn(),
+              (QStringList{"x", "pomme", "banane", "cerise", "poire", "zèbre"}));
+}
+
+TEST(TermColumns, ANewPairOfAnExistingTermTakesItsFirstRow)
+{
+    TermColumns columns;
+    columns.build(sheet({"t", "apple", "pomme", "Apple", "Pomme"}), false);
+    // An exact twin: the new pair shows in the first row of that term.
+    EXPECT_EQ(columns.insertPair("apple", "pomme verte", 3), 0);
+    EXPECT_EQ(columns.firstColumn(), (QStringList{"apple", "apple", "Apple"}));
+    EXPECT_EQ(columns.secondColumn(), (QStringList{"pomme verte", "pomme", "Pomme"}));
+    // Equal only without case: after the others, and no row loses its pair.
+    EXPECT_EQ(columns.insertPair("APPLE", "POMME", 4), 3);
+    EXPECT_EQ(columns.secondColumn(), (QStringList{"pomme verte", "pomme", "Pomme", "POMME"}));
+    EXPECT_EQ(columns.pairOf(0), 3);
+    EXPECT_EQ(columns.pairOf(3), 4);
+}
+
+TEST(SheetLines, AppendKeepsPairsOnPairLines)
+{
+    struct Case {
+        QStringList before;
+        QStringList after;
+        qsizetype pair;
+    };
+    const Case cases[] = {
+        {{"t"}, {"t", "f", "F"}, 1},
+        {{"t", "a", "A"}, {"t", "a", "A", "f", "F"}, 2},
+        {{"t", "a", "A", "lone"}, {"t", "a", "A", "f", "F", "lone"}, 2},
+        {{"t", "lone"}, {"t", "f", "F", "lone"}, 1},
+        {{}, {"", "f", "F"}, 1},
+    };
+    for (const Case &c : cases) {
+        plat::LineList lines(c.before);
+        EXPECT_EQ(editor::appendPair(lines, "f", "F"), c.pair);
+        EXPECT_EQ(lines.lines(), c.after) << c.before.join('|').toStdString();
+    }
+}
+
+TEST(SheetLines, FindsOnlyWholePairs)
+{
+    // "poire" then "apple" are consecutive lines of two pairs: never a match.
+    const plat::LineList lines({"t", "pear", "poire", "apple", "pomme", "poire", "apple",
+                                "pear", "poire"});
+    EXPECT_EQ(editor::findPair(lines, "poire", "apple"), 3);
+    EXPECT_EQ(editor::findPair(lines, "pear", "poire"), 1);
+    EXPECT_EQ(editor::findPair(lines, "pear", "poire", 4), 4);
+    EXPECT_EQ(editor::findPair(lines, "pear", "poire", 2), 1);
+    EXPECT_EQ(editor::findPair(lines, "pomme", "poire"), 0);
+    EXPECT_EQ(editor::findPair(plat::LineList({"t", "a"}), "t", "a"), 0);
+
+    plat::LineList removed = lines;
+    editor::removePair(removed, 3);
+    EXPECT_EQ(removed.lines(), (QStringList{"t", "pear", "poire", "apple", "pomme", "pear", "poire"}));
+}
+
+TEST(SheetLines, ExportAndDirectionWords)
+{
+    TermColumns columns;
+    columns.build(sheet({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme"}), false);
+    EXPECT_EQ(editor::exportLines("Fruits //moi\\\\", columns),
+              (QStringList{"Fruits //moi\\\\;", "apple;pomme", "pear;poire"}));
+    EXPECT_EQ(editor::directionWord("Vocabulaire étranger :"), "étranger :");
+    EXPECT_EQ(editor::directionWord("Vocabulaire français :"), "français :");
+}
