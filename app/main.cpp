@@ -11,7 +11,8 @@ int main(int argc, char **argv)
     plat::Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("Tavilo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orsiva Tavilo"));
+    // No display name: Qt would append it to every caption ("Bienvenue ! — Orsiva
+    // Tavilo"), and each window's caption is its own.
 
     createWindowSet();
     // Without a window manager nobody maximises the window: give it the screen.

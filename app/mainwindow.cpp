@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -55,7 +56,9 @@ QPushButton *button(const QString &text, QWidget *parent, const QString &name)
 {
     auto *b = new QPushButton(text, parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    // Enter presses the focused button, as Space does: the keyboard mode
+    // relies on it.
+    b->setAutoDefault(true);
     b->setFont(arial(13));
     b->setMinimumHeight(30);
     return b;
@@ -66,7 +69,7 @@ QPushButton *tinyButton(QWidget *parent, const QString &name, int w, int h)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(name);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);
     b->setFixedSize(w, h);
     b->setStyleSheet(QStringLiteral("QPushButton { background: #404040; border: 1px solid #909090; }"
                                     "QPushButton:focus { background: %1; border-color: white; }")
@@ -327,6 +330,16 @@ void TForm1::FormActivate()
 
 void TForm1::FormClose()
 {
+    showExitWindow();
+}
+
+void TForm1::showExitWindow()
+{
+    // Ending the message loop closes every window, this one included: that
+    // close must not show the exit window again over itself.
+    if (m_exiting)
+        return;
+    const QScopedValueRollback<bool> exiting(m_exiting, true);
     plat::desktop().showModal(Form6);
 }
 
@@ -387,7 +400,7 @@ void TForm1::BitBtn5Click()
 
 void TForm1::RadioButton4Click()
 {
-    plat::desktop().showModal(Form6);
+    showExitWindow();
 }
 
 // The help launcher comes with the help file; until then both stay quiet.

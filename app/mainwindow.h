@@ -70,7 +70,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
+    void showExitWindow();
+
     QWidget *m_title = nullptr;
+    bool m_exiting = false; // the exit window is on the screen
 };
 
 extern TForm1 *Form1;

@@ -172,18 +172,36 @@ void TForm7::FormActivate()
     // Block A: the three state files.
     bool settingsRead = false;
     bool catalogueRead = false;
+    bool usersRead = false;
     try {
         Form1->Memo6.loadFromFile(settings::kPath);
         settingsRead = true;
         Form1->ListBox1.loadFromFile(startup::kCataloguePath);
         catalogueRead = true;
         For2->loadUserList(startup::kUserListPath);
+        usersRead = true;
         plat::system().sleepMs(10);
         plat::setAttributesNormal(startup::kUserListSavePath);
         For2->Memo3.saveToFile(startup::kUserListSavePath);
     } catch (const plat::Failure &) {
         Timer2->stop();
         Timer1->stop();
+        // The lists the block did not reach still get what their files hold,
+        // so that a sheet or user added before the first run is finished
+        // joins the existing lists instead of replacing them. They are not
+        // saved by this pass.
+        if (!catalogueRead) {
+            try {
+                Form1->ListBox1.loadFromFile(startup::kCataloguePath);
+            } catch (const plat::Failure &) {
+            }
+        }
+        if (!usersRead) {
+            try {
+                For2->loadUserList(startup::kUserListPath);
+            } catch (const plat::Failure &) {
+            }
+        }
         plat::desktop().show(For8);
     }
 

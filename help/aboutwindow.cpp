@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -186,6 +187,16 @@ void TForm5::closeEvent(QCloseEvent *event)
 {
     FormClose();
     plat::Form::closeEvent(event);
+}
+
+void TForm5::keyPressEvent(QKeyEvent *event)
+{
+    // "Quitter" is the default button: Enter typed in a field presses it.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        Quitter->click();
+        return;
+    }
+    plat::Form::keyPressEvent(event);
 }
 
 void TForm5::Image3Click()

@@ -3,6 +3,7 @@
 #include "help/licenceholder.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -65,6 +66,16 @@ void TForm10::showEvent(QShowEvent *event)
         setGeometry(s->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
     plat::Form::showEvent(event);
+}
+
+void TForm10::keyPressEvent(QKeyEvent *event)
+{
+    // "Quitter" is the default button.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        BitBtn1->click();
+        return;
+    }
+    plat::Form::keyPressEvent(event);
 }
 
 void TForm10::FormActivate()

@@ -9,6 +9,9 @@
 #include "platform/failure.h"
 #include "platform/fileio.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -201,6 +204,55 @@ TEST_F(MainWindow, ProductPageOpensInTheBrowser)
     ASSERT_EQ(urls.size(), 2);
     EXPECT_TRUE(urls[0].startsWith(QLatin1String("https://www.example.org/")));
     EXPECT_EQ(urls[1], urls[0]);
+}
+
+// In keyboard mode a button reached with Tab is pressed with Enter as with Space.
+TEST_F(MainWindow, EnterPressesTheFocusedButton)
+{
+    struct Case {
+        QPushButton *TForm1::*button;
+        const char *kind;
+        QString opened;
+    } cases[] = {
+        {&TForm1::BitBtn1, "modal", QStringLiteral("Form2")},
+        {&TForm1::BitBtn2, "modal", QStringLiteral("Form3")},
+        {&TForm1::BitBtn3, "show", QStringLiteral("Form4")},
+        {&TForm1::BitBtn7, "modal", QStringLiteral("For2")},
+        {&TForm1::BitBtn5, "modal", QStringLiteral("Form15")},
+        {&TForm1::BitBtn4, "modal", QStringLiteral("Form6")},
+        {&TForm1::BitBtn11, "url", mainwindow::kProductPage},
+    };
+    for (const Case &c : cases) {
+        QPushButton *b = Form1->*c.button;
+        SCOPED_TRACE(b->objectName().toStdString());
+        box.desktop().records.clear();
+        for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(b, &press);
+        }
+        EXPECT_EQ(records(QString::fromLatin1(c.kind)), QStringList(2, c.opened));
+    }
+}
+
+// Ending the message loop closes every window: the main window's close must
+// not show the exit window a second time over itself.
+TEST_F(MainWindow, ExitWindowShownOnceWhenTheProgramEnds)
+{
+    for (void (TForm1::*handler)() : {&TForm1::RadioButton4Click, &TForm1::FormClose}) {
+        box.desktop().records.clear();
+        box.desktop().modalActions.push_back([](plat::Form *) {
+            Form6->Timer1Timer();
+            QCloseEvent closing;
+            QApplication::sendEvent(Form1, &closing);
+            EXPECT_TRUE(closing.isAccepted());
+            return int(plat::mrNone);
+        });
+        (Form1->*handler)();
+        EXPECT_EQ(records(QStringLiteral("modal")), QStringList({QStringLiteral("Form6")}));
+    }
+    // Shown again at the next quit.
+    Form1->RadioButton4Click();
+    EXPECT_EQ(records(QStringLiteral("modal")).size(), 2);
 }
 
 TEST_F(MainWindow, ExitWindowEndsTheProgram)

@@ -183,6 +183,9 @@ TEST(StartupPassTable, MissingStateFile)
         if (QLatin1String(c.missing) == QLatin1String("settings")) {
             EXPECT_FALSE(local.exists(kSettings)); // not even an empty one
             EXPECT_EQ(local.get(kCatalogue), catalogue);
+            // The catalogue is still read, so a later save keeps its entries.
+            EXPECT_EQ(Form1->ListBox1.lines(), QStringList{"C:\\fiches\\a.fic"});
+            expectTitles({"A"});
             EXPECT_TRUE(Form1->RadioButton6->isChecked());
             EXPECT_TRUE(Form4->ListBox9->isVisibleTo(Form4));
             EXPECT_FALSE(Form4->ListBox1->isVisibleTo(Form4));

@@ -152,6 +152,28 @@ TEST_F(AboutWindow, OnlyTheFirstRunMarkRearmsTheStartupWindow)
     EXPECT_FALSE(Form7->Timer2->isActive());
 }
 
+// "Quitter" is the default button of both windows: Enter typed after the
+// name ends the first run, and Enter closes the licence.
+TEST_F(AboutWindow, EnterPressesQuitter)
+{
+    loadSettings(crlf({"d", "Anonyme", "Soci\xe9t\xe9 Anonyme", "800"}));
+    Form5->premier = QStringLiteral("5");
+    sandbox.desktop().show(Form5);
+    Form5->Edit1->setFocus();
+    type(Form5->Edit1, QStringLiteral("a"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(Form5->Edit1, &enter);
+    EXPECT_FALSE(Form5->isVisible());
+    EXPECT_EQ(Form5->premier, QStringLiteral("4846"));
+    EXPECT_TRUE(Form7->Timer2->isActive());
+    EXPECT_EQ(Form1->Memo6.memoLine(settings::UserName), QStringLiteral("Anonymea"));
+
+    Form10->show();
+    QKeyEvent enterLicence(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::sendEvent(Form10->Memo2, &enterLicence);
+    EXPECT_FALSE(Form10->isVisible());
+}
+
 TEST_F(AboutWindow, LicenceWindowShowsTheHeldTextAtEachOpening)
 {
     loadSettings(crlf({"d", "Anonyme", "Soci\xe9t\xe9 Anonyme", "800"}));
