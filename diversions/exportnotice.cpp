@@ -1,6 +1,7 @@
 #include "diversions/exportnotice.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -137,6 +138,7 @@ TForm11::TForm11(QWidget *parent) : plat::Form(QStringLiteral("Form11"), parent)
     BitBtn1 = new QPushButton(QStringLiteral("Merci, Monsieur Zorvec, pour cette allocution !"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setStyleSheet(QStringLiteral("background: #e8e8e8; color: black; padding: 4px;"));
+    BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm11::BitBtn1Click);
 
     auto *right = new QVBoxLayout;
@@ -168,4 +170,13 @@ void TForm11::Timer1Timer()
 void TForm11::BitBtn1Click()
 {
     closeWith(plat::mrOk);
+}
+
+void TForm11::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        BitBtn1->click();
+        return;
+    }
+    plat::Form::keyPressEvent(e);
 }

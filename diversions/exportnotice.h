@@ -25,6 +25,10 @@ public:
     void BitBtn1Click();
 
     static QStringList speech();
+
+protected:
+    // ENTER presses the default button, wherever the focus is.
+    void keyPressEvent(QKeyEvent *e) override;
 };
 
 extern TForm11 *Form11;

@@ -23,6 +23,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,6 +35,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTextDocument>
 #include <QToolButton>
@@ -116,6 +118,11 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     setWindowTitle(QStringLiteral("Modification d'une fiche Tavilo"));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     resize(800, 572);
+    // Maximised; without a window manager to honour the state, the screen's
+    // free area gives the same size.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::black);
     pal.setColor(QPalette::WindowText, Qt::white);
@@ -312,8 +319,9 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     lower->addLayout(terms, 2);
     outer->addLayout(lower);
 
-    Memo4 = label(QStringLiteral("Attention : une fiche Tavilo est limitée à 50000 caractères, soit environ "
-                                 "1000 termes."),
+    // Sheets have no size limit here; the line keeps its advice on size.
+    Memo4 = label(QStringLiteral("Conseil : au-delà de 50000 caractères, soit environ 1000 termes, une fiche "
+                                 "s'apprend mieux partagée en plusieurs fiches."),
                   QStringLiteral("Memo4"), this, QStringLiteral("red"), arial(10));
     outer->addWidget(Memo4);
 
@@ -486,6 +494,10 @@ void TForm2::ListBox1Click()
         Label2Caption = kProcessed + title;
         setMemo2(Label2Caption);
         try {
+            // A title without a catalogue line (after the background
+            // double-click) must not leave the path of the sheet chosen
+            // before, or a rename or a print would go to that sheet.
+            Label6.clear();
             Label6 = Form1->ListBox1.at(i);
             Memo1.loadFromFile(Label6);
             m_sheetLoaded = true;
@@ -734,9 +746,11 @@ void TForm2::Stopmodi9Click()
 {
     showFullText(false);
     // toRawText keeps the characters as typed (a no-break space stays one);
-    // paragraphs end with U+2029 there.
+    // paragraphs end with U+2029 there, and SHIFT+ENTER leaves a U+2028 that
+    // the user sees as a line end too.
     QString text = memomodi->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     if (!m_sheetLoaded)
         return; // no sheet was read under this path: nothing to write over
     try {

@@ -1,6 +1,8 @@
 #include "diversions/exportnotice.h"
 #include "tests/support.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -37,4 +39,16 @@ TEST(ExportNotice, PicturesAlternateAtEachTickAndButtonCloses)
     form.show();
     form.BitBtn1Click();
     EXPECT_FALSE(form.isVisible());
+}
+
+TEST(ExportNotice, EnterThanksTheSpeakerWhereverTheFocusIs)
+{
+    testing_support::Sandbox sandbox;
+    TForm11 form;
+    for (QWidget *target : {static_cast<QWidget *>(&form), static_cast<QWidget *>(form.Memo1)}) {
+        form.show();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(target, &enter);
+        EXPECT_FALSE(form.isVisible()) << target->objectName().toStdString();
+    }
 }

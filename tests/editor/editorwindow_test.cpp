@@ -4,6 +4,7 @@
 #include "app/windowset.h"
 #include "editor/termcolumns.h"
 #include "editor/termlistview.h"
+#include "editor/titledialog.h"
 #include "learning/learningwindow.h"
 #include "platform/drivepath.h"
 #include "platform/fileio.h"
@@ -20,6 +21,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using testing_support::crlf;
@@ -444,4 +447,77 @@ TEST_F(Editor, NewSheetAsksForAFileThenForItsName)
     EXPECT_EQ(box.desktop().records[1].detail, "Fiche Tavilo|*.fic");
     EXPECT_EQ(box.desktop().records[2].kind, "modal");
     EXPECT_EQ(box.desktop().records[2].text, "Form9");
+}
+
+namespace {
+
+// The controls TAB reaches from a start, in order, as the window's focus
+// chain gives them, until it comes back to the start.
+QStringList tabCycle(QWidget *start)
+{
+    QStringList names;
+    for (QWidget *w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
+        if (w->isWindow() || !Form2->isAncestorOf(w))
+            continue;
+        if (w->isVisibleTo(Form2) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus))
+            names.append(w->objectName());
+    }
+    names.append(start->objectName());
+    return names;
+}
+
+} // namespace
+
+TEST_F(Editor, TabOrderInBothInputModes)
+{
+    const struct {
+        bool mouse;
+        QStringList fromEdit1;
+    } cases[] = {
+        {true, {"Edit2", "BitBtn1", "Edit1"}},
+        {false, {"Edit2", "BitBtn1", "BitBtn3", "BitBtn2", "BitBtn4", "BitBtn11", "BitBtn12", "ListBox1",
+                 "BitBtn10", "BitBtn7", "BitBtn8", "BitBtn9", "BitBtn5", "BitBtn6", "ListBox2", "ListBox3",
+                 "Edit1"}},
+    };
+    for (const auto &c : cases) {
+        Form1->applyInputMode(c.mouse, false);
+        EXPECT_EQ(tabCycle(Form2->Edit1), c.fromEdit1) << (c.mouse ? "mouse" : "keyboard");
+        EXPECT_EQ(Form2->SpeedButton1->isVisibleTo(Form2), c.mouse);
+        EXPECT_EQ(Form2->BitBtn12->isVisibleTo(Form2), !c.mouse);
+    }
+}
+
+TEST_F(Editor, ATitleWithoutCatalogueLineLeavesTheSheetChosenBefore)
+{
+    // The background double-click lists more titles than the catalogue has
+    // lines; choosing such a title reads no sheet and names none, so that a
+    // rename or a printout cannot reach the sheet chosen before.
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    for (int i = 0; i < 2; ++i)
+        box.put(QStringLiteral("C:\\Orsiva\\Tavilo !\\fich%1.fic").arg(i), crlf({qPrintable(QStringLiteral("N%1").arg(i))}));
+    Form2->FormActivate();
+    choose(1);
+    EXPECT_TRUE(Form2->Label6.isEmpty());
+    EXPECT_TRUE(col1().isEmpty());
+    EXPECT_FALSE(Form2->sheetLoaded());
+    For9->Edit1->setText(QStringLiteral("Renommée"));
+    For9->Edit2->clear();
+    For9->BitBtn1Click();
+    Form2->BitBtn9Click();
+    EXPECT_EQ(box.get(kFruitPath), kFruit);
+}
+
+TEST_F(Editor, FullTextSaveTakesShiftEnterAsALineEnd)
+{
+    catalogue({{kFruitPath, crlf({"Fruits", "pear"})}});
+    choose(0);
+    Form2->BitBtn10Click();
+    Form2->memomodi->moveCursor(QTextCursor::End);
+    QKeyEvent shiftEnter(QEvent::KeyPress, Qt::Key_Return, Qt::ShiftModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(Form2->memomodi, &shiftEnter);
+    Form2->memomodi->insertPlainText(QStringLiteral("poire"));
+    Form2->Stopmodi9Click();
+    EXPECT_EQ(box.get(kFruitPath), QByteArray("Fruits\r\npear\r\npoire"));
+    EXPECT_EQ(col1(), QStringList{"pear"});
 }
