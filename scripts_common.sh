@@ -12,8 +12,16 @@ install_missing() {
   echo "Installation des paquets manquants : ${missing[*]}"
   local sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  local log
+  log=$(mktemp)
+  if ! { $sudo apt-get update -qq &&
+         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "L'installation des paquets a échoué." >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
 }
 
 build() {

@@ -1,6 +1,14 @@
 #pragma once
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+
+// Whether a mouse release ends a left click on the widget: the pointer is
+// still over it.
+inline bool endsClick(const QWidget *widget, const QMouseEvent *e)
+{
+    return e->button() == Qt::LeftButton && widget->rect().contains(e->position().toPoint());
+}
 
 // A picture or text that reacts to a click, as the program's logos do.
 class ClickLabel : public QLabel {
@@ -14,13 +22,11 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override
     {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        if (endsClick(this, e))
             emit clicked();
         QLabel::mouseReleaseEvent(e);
     }
 };
-
-#include <QFrame>
 
 // A panel that reacts to a click anywhere on it, its texts included.
 class ClickFrame : public QFrame {
@@ -34,7 +40,7 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *e) override
     {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        if (endsClick(this, e))
             emit clicked();
         QFrame::mouseReleaseEvent(e);
     }

@@ -17,10 +17,7 @@ TForm6::TForm6(QWidget *parent) : plat::Form(QStringLiteral("Form6"), parent)
     setWindowTitle(QStringLiteral("Orsiva Tavilo"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(340, 241);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black);
 
     auto *box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);

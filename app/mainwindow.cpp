@@ -12,6 +12,7 @@
 #include "statistics/statisticswindow.h"
 #include "testing/testwindow.h"
 
+#include "platform/controls.h"
 #include "platform/desktop.h"
 
 #include <QCloseEvent>
@@ -31,31 +32,17 @@ TForm1 *Form1 = nullptr;
 
 namespace {
 
-const char *kBlue = "#3d7eff";
-const char *kYellow = "#ffe14d";
+constexpr QLatin1StringView kBlue("#3d7eff");
+constexpr QLatin1StringView kYellow("#ffe14d");
 
 QFont arial(int pixelSize, bool bold = false)
 {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
-}
-
-QLabel *label(const QString &text, QWidget *parent, const QString &name, const char *colour,
-              const QFont &font)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(font);
-    l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(QLatin1String(colour)));
-    return l;
+    return plat::pixelFont(QStringLiteral("Liberation Sans"), pixelSize, bold);
 }
 
 QPushButton *button(const QString &text, QWidget *parent, const QString &name)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
+    QPushButton *b = plat::pushButton(text, name, parent);
     // Enter presses the focused button, as Space does: the keyboard mode
     // relies on it.
     b->setAutoDefault(true);
@@ -73,7 +60,7 @@ QPushButton *tinyButton(QWidget *parent, const QString &name, int w, int h)
     b->setFixedSize(w, h);
     b->setStyleSheet(QStringLiteral("QPushButton { background: #404040; border: 1px solid #909090; }"
                                     "QPushButton:focus { background: %1; border-color: white; }")
-                         .arg(QLatin1String(kYellow)));
+                         .arg(kYellow));
     return b;
 }
 
@@ -82,7 +69,7 @@ QRadioButton *radio(const QString &text, QWidget *parent, const QString &name)
     auto *r = new QRadioButton(text, parent);
     r->setObjectName(name);
     r->setFont(arial(11));
-    r->setStyleSheet(QStringLiteral("QRadioButton { color: %1; }").arg(QLatin1String(kBlue)));
+    r->setStyleSheet(QStringLiteral("QRadioButton { color: %1; }").arg(kBlue));
     return r;
 }
 
@@ -104,11 +91,7 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     setWindowTitle(QStringLiteral("Orsiva Tavilo"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     resize(800, 572);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
     // The content keeps about its designed width, centred on a maximised window.
     auto *root = new QVBoxLayout(this);
@@ -140,10 +123,10 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     auto *titleBox = new QVBoxLayout(m_title);
     titleBox->setContentsMargins(10, 0, 0, 0);
     titleBox->setSpacing(0);
-    Label1 = label(QStringLiteral("Bienvenue dans Orsiva Tavilo,"), m_title, QStringLiteral("Label1"),
-                   kBlue, arial(28, true));
-    Label4 = label(QStringLiteral("le graticiel d'apprentissage des langues."), m_title,
-                   QStringLiteral("Label4"), kBlue, arial(28, true));
+    Label1 = plat::colourLabel(QStringLiteral("Bienvenue dans Orsiva Tavilo,"), QStringLiteral("Label1"), kBlue,
+                               arial(28, true), m_title);
+    Label4 = plat::colourLabel(QStringLiteral("le graticiel d'apprentissage des langues."),
+                               QStringLiteral("Label4"), kBlue, arial(28, true), m_title);
     titleBox->addWidget(Label1);
     titleBox->addWidget(Label4);
     titleRow->addWidget(m_title);
@@ -163,8 +146,8 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     middle->setSpacing(24);
     auto *activities = new QVBoxLayout;
     activities->setSpacing(6);
-    Label2 = label(QStringLiteral("Veuillez choisir votre activité :"), this, QStringLiteral("Label2"),
-                   "white", arial(16, true));
+    Label2 = plat::colourLabel(QStringLiteral("Veuillez choisir votre activité :"), QStringLiteral("Label2"),
+                               QStringLiteral("white"), arial(16, true), this);
     activities->addWidget(Label2);
     BitBtn1 = button(QStringLiteral("Modifier ou créer une fiche Tavilo"), this, QStringLiteral("BitBtn1"));
     BitBtn2 = button(QStringLiteral("Apprendre une fiche Tavilo"), this, QStringLiteral("BitBtn2"));
@@ -207,8 +190,8 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     outer->addLayout(middle);
 
     // Help: the panel and the full help.
-    Label5 = label(QStringLiteral("Si vous êtes perdus :"), this, QStringLiteral("Label5"), "white",
-                   arial(14, true));
+    Label5 = plat::colourLabel(QStringLiteral("Si vous êtes perdus :"), QStringLiteral("Label5"),
+                               QStringLiteral("white"), arial(14, true), this);
     outer->addWidget(Label5);
     auto *helpRow = new QHBoxLayout;
     Panel1 = new ClickFrame(this);
@@ -219,7 +202,8 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     Panel1->setStyleSheet(QStringLiteral("#Panel1 { background: #101010; border: 1px solid #505050; }"));
     auto *panelBox = new QHBoxLayout(Panel1);
     panelBox->setContentsMargins(8, 4, 8, 4);
-    auto *aide = label(QStringLiteral("AIDE"), Panel1, QStringLiteral("aide"), "#ff3030", arial(22, true));
+    auto *aide = plat::colourLabel(QStringLiteral("AIDE"), QStringLiteral("aide"), QStringLiteral("#ff3030"),
+                                   arial(22, true), Panel1);
     panelBox->addWidget(aide);
     auto *helpLines = new QVBoxLayout;
     helpLines->setSpacing(0);
@@ -227,7 +211,7 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
                                 QStringLiteral("placer votre souris sur les divers éléments pour "),
                                 QStringLiteral("voir les infos-bulle, ou lire les commentaires en "),
                                 QStringLiteral("jaune sur les fenêtres.")})
-        helpLines->addWidget(label(line, Panel1, QString(), kYellow, arial(11)));
+        helpLines->addWidget(plat::colourLabel(line, QString(), kYellow, arial(11), Panel1));
     panelBox->addLayout(helpLines);
     helpRow->addWidget(Panel1);
     BitBtn6 = button(QStringLiteral("Aide complète sur Tavilo"), this, QStringLiteral("BitBtn6"));
@@ -246,21 +230,21 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     modes->addWidget(RadioButton5);
     modes->addWidget(RadioButton6);
     modeRow->addLayout(modes);
-    Memo8 = label(QStringLiteral("Ce programme est adapté pour des ordinateurs qui ont une zone d'écran "
-                                 "(modifiable dans DEMARRER, PARAMETRES, PANNEAU DE CONFIGURATION, "
-                                 "AFFICHAGE, onglet \nPARAMETRES, ZONE D'ECRAN) de 600 pixels par 800. "
-                                 "Si vous avez une définition de zone d'écran différente, passez en "
-                                 "600*800 pour une visibilité optimale."),
-                  this, QStringLiteral("Memo8"), kYellow, arial(10));
+    Memo8 = plat::colourLabel(QStringLiteral("Ce programme est adapté pour des ordinateurs qui ont une zone "
+                                             "d'écran (modifiable dans DEMARRER, PARAMETRES, PANNEAU DE "
+                                             "CONFIGURATION, AFFICHAGE, onglet \nPARAMETRES, ZONE D'ECRAN) de "
+                                             "600 pixels par 800. Si vous avez une définition de zone d'écran "
+                                             "différente, passez en 600*800 pour une visibilité optimale."),
+                              QStringLiteral("Memo8"), kYellow, arial(10), this);
     Memo8->setWordWrap(true);
     modeRow->addWidget(Memo8, 1);
     outer->addLayout(modeRow);
 
-    Memo1 = label(QStringLiteral("Ce programme a été testé et n'endommage aucun ordinateur. Orsiva décline "
-                                 "toute responsabilité en cas de perte de données due à une mauvaise "
-                                 "utilisation. Vos remarques sur d'éventuels défauts et vos suggestions "
-                                 "sont les bienvenues sur le site Web d'Orsiva."),
-                  this, QStringLiteral("Memo1"), "white", arial(11));
+    Memo1 = plat::colourLabel(QStringLiteral("Ce programme a été testé et n'endommage aucun ordinateur. Orsiva "
+                                             "décline toute responsabilité en cas de perte de données due à une "
+                                             "mauvaise utilisation. Vos remarques sur d'éventuels défauts et vos "
+                                             "suggestions sont les bienvenues sur le site Web d'Orsiva."),
+                              QStringLiteral("Memo1"), QStringLiteral("white"), arial(11), this);
     Memo1->setWordWrap(true);
     outer->addWidget(Memo1);
 
@@ -271,7 +255,8 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     Panel3->setStyleSheet(QStringLiteral("#Panel3 { background: #0b2f86; }"));
     auto *bannerRow = new QHBoxLayout(Panel3);
     bannerRow->setContentsMargins(6, 0, 2, 0);
-    bandeau = label(QString(), Panel3, QStringLiteral("bandeau"), "white", arial(12));
+    bandeau = plat::colourLabel(QString(), QStringLiteral("bandeau"), QStringLiteral("white"), arial(12),
+                                Panel3);
     bannerRow->addWidget(bandeau, 1);
     BitBtn10 = tinyButton(Panel3, QStringLiteral("BitBtn10"), 8, 8);
     bannerRow->addWidget(BitBtn10, 0, Qt::AlignVCenter);

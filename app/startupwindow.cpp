@@ -13,6 +13,7 @@
 #include "testing/testsettingswindow.h"
 #include "testing/testwindow.h"
 
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
@@ -31,15 +32,14 @@ TForm7 *Form7 = nullptr;
 
 namespace {
 
-QLabel *greyLabel(const QString &text, int pixelSize, bool italic, QWidget *parent)
+QFont sans(int pixelSize, bool bold = false, bool italic = false)
 {
-    auto *l = new QLabel(text, parent);
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixelSize);
-    f.setItalic(italic);
-    l->setFont(f);
-    l->setStyleSheet(QStringLiteral("color: #a0a0a0; background: transparent;"));
-    return l;
+    return plat::pixelFont(QStringLiteral("Liberation Sans"), pixelSize, bold, italic);
+}
+
+QLabel *greyLabel(const QString &text, const QString &name, int pixelSize, bool italic, QWidget *parent)
+{
+    return plat::colourLabel(text, name, QStringLiteral("#a0a0a0"), sans(pixelSize, false, italic), parent);
 }
 
 } // namespace
@@ -49,10 +49,7 @@ TForm7::TForm7(QWidget *parent) : plat::Form(QStringLiteral("Form7"), parent)
     setWindowTitle(QStringLiteral("Orsiva Tavilo"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setFixedSize(439, 249);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
+    setColours(Qt::black);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 8);
@@ -69,13 +66,10 @@ TForm7::TForm7(QWidget *parent) : plat::Form(QStringLiteral("Form7"), parent)
     mark->setPixmap(pictures::makerLogo(44));
     mark->setStyleSheet(QStringLiteral("background: transparent;"));
     bandRow->addWidget(mark);
-    auto *maker = new QLabel(QStringLiteral("ORSIVA"), band);
-    QFont makerFont(QStringLiteral("Liberation Sans"));
-    makerFont.setPixelSize(38);
-    makerFont.setBold(true);
+    QFont makerFont = sans(38, true);
     makerFont.setLetterSpacing(QFont::AbsoluteSpacing, 4);
-    maker->setFont(makerFont);
-    maker->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    auto *maker = plat::colourLabel(QStringLiteral("ORSIVA"), QString(), QStringLiteral("white"), makerFont,
+                                    band);
     bandRow->addWidget(maker);
     bandRow->addStretch();
     Image1 = new ClickLabel(band);
@@ -84,22 +78,14 @@ TForm7::TForm7(QWidget *parent) : plat::Form(QStringLiteral("Form7"), parent)
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setStyleSheet(QStringLiteral("background: transparent;"));
     bandRow->addWidget(Image1);
-    auto *version = new QLabel(QStringLiteral(".3"), band);
-    QFont versionFont(QStringLiteral("Liberation Sans"));
-    versionFont.setPixelSize(13);
-    versionFont.setBold(true);
-    version->setFont(versionFont);
-    version->setStyleSheet(QStringLiteral("color: #9cc4ff; background: transparent;"));
+    auto *version = plat::colourLabel(QStringLiteral(".3"), QString(), QStringLiteral("#9cc4ff"), sans(13, true),
+                                      band);
     version->setAlignment(Qt::AlignBottom);
     bandRow->addWidget(version);
     outer->addWidget(band);
 
-    auto *title = new QLabel(QStringLiteral("Tavilo"), this);
-    QFont titleFont(QStringLiteral("Liberation Serif"));
-    titleFont.setPixelSize(30);
-    titleFont.setItalic(true);
-    title->setFont(titleFont);
-    title->setStyleSheet(QStringLiteral("color: #6fa8ff;"));
+    auto *title = plat::colourLabel(QStringLiteral("Tavilo"), QString(), QStringLiteral("#6fa8ff"),
+                                    plat::pixelFont(QStringLiteral("Liberation Serif"), 30, false, true), this);
     title->setAlignment(Qt::AlignCenter);
     outer->addWidget(title);
 
@@ -108,23 +94,21 @@ TForm7::TForm7(QWidget *parent) : plat::Form(QStringLiteral("Form7"), parent)
     notice->setSpacing(0);
     notice->addWidget(greyLabel(
         QStringLiteral("Ce logiciel est protégé par le droit d'auteur et les traités internationaux."),
-        10, false, this));
+        QString(), 10, false, this));
     notice->addWidget(greyLabel(
         QStringLiteral("Toute reproduction ou diffusion non autorisée, même partielle, est interdite."),
-        10, false, this));
+        QString(), 10, false, this));
     notice->addWidget(greyLabel(
         QStringLiteral("Pour en savoir plus, cliquez sur le logo Orsiva dans la fenêtre suivante."),
-        10, false, this));
+        QString(), 10, false, this));
     outer->addLayout(notice);
     outer->addStretch();
 
     auto *names = new QVBoxLayout;
     names->setContentsMargins(14, 0, 14, 0);
     names->setSpacing(0);
-    Label1 = greyLabel(QString(), 11, true, this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label2 = greyLabel(QString(), 11, true, this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label1 = greyLabel(QString(), QStringLiteral("Label1"), 11, true, this);
+    Label2 = greyLabel(QString(), QStringLiteral("Label2"), 11, true, this);
     names->addWidget(Label1);
     names->addWidget(Label2);
     outer->addLayout(names);

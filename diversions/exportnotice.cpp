@@ -1,5 +1,7 @@
 #include "diversions/exportnotice.h"
 
+#include "platform/controls.h"
+
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -113,7 +115,7 @@ TForm11::TForm11(QWidget *parent) : plat::Form(QStringLiteral("Form11"), parent)
     setWindowTitle(QStringLiteral("Une Allocution de Maître Zorvec (en direct de Seatlle)"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setFixedSize(704, 276);
-    setStyleSheet(QStringLiteral("TForm11 { background: black; }"));
+    setColours(Qt::black);
 
     // The two pictures share one place; only one is visible at a time.
     auto *pictures = new QWidget(this);
@@ -135,8 +137,8 @@ TForm11::TForm11(QWidget *parent) : plat::Form(QStringLiteral("Form11"), parent)
     Memo1->setStyleSheet(QStringLiteral("background: black; color: white;"));
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Merci, Monsieur Zorvec, pour cette allocution !"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = plat::pushButton(QStringLiteral("Merci, Monsieur Zorvec, pour cette allocution !"),
+                               QStringLiteral("BitBtn1"), this);
     BitBtn1->setStyleSheet(QStringLiteral("background: #e8e8e8; color: black; padding: 4px;"));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm11::BitBtn1Click);

@@ -16,6 +16,7 @@
 #include "testing/testwindow.h"
 
 #include "platform/application.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
@@ -54,31 +55,15 @@ const char *kYellow = "#ffe14d";
 
 QFont arial(int pixelSize, bool bold = false)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixelSize);
-    f.setBold(bold);
-    return f;
+    return plat::pixelFont(QStringLiteral("Arial"), pixelSize, bold);
 }
 
 QPushButton *button(const QString &text, const QString &hint, const QString &name, QWidget *parent)
 {
-    auto *b = new QPushButton(text, parent);
-    b->setObjectName(name);
+    QPushButton *b = plat::pushButton(text, name, parent, hint);
     b->setAutoDefault(false);
     b->setFont(arial(12));
-    if (!hint.isEmpty())
-        b->setToolTip(hint);
     return b;
-}
-
-QLabel *label(const QString &text, const QString &name, QWidget *parent, const QString &colour,
-              const QFont &font)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFont(font);
-    l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
-    return l;
 }
 
 QToolButton *fontButton(const QString &name, QWidget *parent)
@@ -123,11 +108,7 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     setWindowState(windowState() | Qt::WindowMaximized);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 4, 8, 4);
@@ -161,25 +142,25 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     listsRow->setContentsMargins(0, 0, 0, 0);
 
     auto *left = new QVBoxLayout;
-    Label1 = label(QStringLiteral("Liste des fiches :"), QStringLiteral("Label1"), lists,
-                   QStringLiteral("white"), arial(13, true));
+    Label1 = plat::colourLabel(QStringLiteral("Liste des fiches :"), QStringLiteral("Label1"),
+                               QStringLiteral("white"), arial(13, true), lists);
     Label1->setToolTip(QStringLiteral("Différentes listes de vocabulaire disponibles."));
     ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Editor, lists);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFont(arial(12));
-    Label10 = label(QStringLiteral("Double-cliquez sur une fiche pour en modifier le titre."),
-                    QStringLiteral("Label10"), lists, QLatin1String(kYellow), arial(10));
+    Label10 = plat::colourLabel(QStringLiteral("Double-cliquez sur une fiche pour en modifier le titre."),
+                                QStringLiteral("Label10"), QLatin1String(kYellow), arial(10), lists);
     Label10->setWordWrap(true);
     left->addWidget(Label1);
     left->addWidget(ListBox1, 1);
     left->addWidget(Label10);
     listsRow->addLayout(left, 1);
 
-    Label4 = label(kForeignHeading, QStringLiteral("Label4"), lists, QStringLiteral("white"),
-                   arial(13, true));
+    Label4 = plat::colourLabel(kForeignHeading, QStringLiteral("Label4"), QStringLiteral("white"),
+                               arial(13, true), lists);
     Label4->setToolTip(QStringLiteral("Liste principale de vocabulaire, rangée par ordre alphabétique."));
-    Label5 = label(kFrenchHeading, QStringLiteral("Label5"), lists, QStringLiteral("white"),
-                   arial(13, true));
+    Label5 = plat::colourLabel(kFrenchHeading, QStringLiteral("Label5"), QStringLiteral("white"),
+                               arial(13, true), lists);
     Label5->setToolTip(QStringLiteral("Liste de vocabulaire correspondant à la traduction de la liste du "
                                       "milieu."));
     SpeedButton1 = fontButton(QStringLiteral("SpeedButton1"), lists);
@@ -221,8 +202,9 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     auto *fullText = new QWidget(m_body);
     auto *fullTextBox = new QVBoxLayout(fullText);
     fullTextBox->setContentsMargins(0, 0, 0, 0);
-    lblmodif = label(QStringLiteral("Modification de fiche en plein texte :"), QStringLiteral("lblmodif"),
-                     fullText, QStringLiteral("white"), arial(13, true));
+    lblmodif =
+        plat::colourLabel(QStringLiteral("Modification de fiche en plein texte :"),
+                          QStringLiteral("lblmodif"), QStringLiteral("white"), arial(13, true), fullText);
     memomodi = new QPlainTextEdit(fullText);
     memomodi->setObjectName(QStringLiteral("memomodi"));
     memomodi->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -283,9 +265,10 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     entries->addWidget(Edit1);
     entries->addWidget(Edit2);
     terms->addLayout(entries);
-    Label11 = label(QStringLiteral("Pour ajouter rapidement un terme à la liste, utilisez les touches TAB "
-                                   "(pour passer d'un terme à l'autre) et ENTER (pour ajouter)."),
-                    QStringLiteral("Label11"), this, QLatin1String(kYellow), arial(10));
+    Label11 = plat::colourLabel(
+        QStringLiteral("Pour ajouter rapidement un terme à la liste, utilisez les touches TAB "
+                       "(pour passer d'un terme à l'autre) et ENTER (pour ajouter)."),
+        QStringLiteral("Label11"), QLatin1String(kYellow), arial(10), this);
     Label11->setWordWrap(true);
     terms->addWidget(Label11);
     BitBtn1 = button(QStringLiteral("Ajouter un terme à la liste"),
@@ -305,10 +288,10 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     termButtons->addWidget(BitBtn2, 1, 0);
     termButtons->addWidget(BitBtn4, 1, 1);
     terms->addLayout(termButtons);
-    Label7 = label(QStringLiteral("Terme étranger :"), QStringLiteral("Label7"), this,
-                   QStringLiteral("white"), arial(13, true));
-    Label8 = label(QStringLiteral("Terme français :"), QStringLiteral("Label8"), this,
-                   QStringLiteral("white"), arial(13, true));
+    Label7 = plat::colourLabel(QStringLiteral("Terme étranger :"), QStringLiteral("Label7"),
+                               QStringLiteral("white"), arial(13, true), this);
+    Label8 = plat::colourLabel(QStringLiteral("Terme français :"), QStringLiteral("Label8"),
+                               QStringLiteral("white"), arial(13, true), this);
     for (QLabel *l : {Label7, Label8}) {
         // A long term must not widen the window.
         l->setMinimumWidth(1);
@@ -320,9 +303,10 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     outer->addLayout(lower);
 
     // Sheets have no size limit here; the line keeps its advice on size.
-    Memo4 = label(QStringLiteral("Conseil : au-delà de 50000 caractères, soit environ 1000 termes, une fiche "
-                                 "s'apprend mieux partagée en plusieurs fiches."),
-                  QStringLiteral("Memo4"), this, QStringLiteral("red"), arial(10));
+    Memo4 = plat::colourLabel(
+        QStringLiteral("Conseil : au-delà de 50000 caractères, soit environ 1000 termes, une fiche "
+                       "s'apprend mieux partagée en plusieurs fiches."),
+        QStringLiteral("Memo4"), QStringLiteral("red"), arial(10), this);
     outer->addWidget(Memo4);
 
     // Mouse mode until the start-up pass restores the user's mode.

@@ -4,94 +4,34 @@
 #include "editor/editorwindow.h"
 #include "editor/titleline.h"
 #include "learning/learningwindow.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
 #include "sheets/catalogue.h"
 #include "testing/testwindow.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TForm9 *Form9 = nullptr;
 
-namespace {
-
-QLabel *promptLabel(const QString &text, QWidget *parent)
+TForm9::TForm9(QWidget *parent)
+    : SheetNameForm(QStringLiteral("Form9"), QStringLiteral("Nom de la fiche..."),
+                    QStringLiteral("Veuillez écrire ici le nom de la nouvelle fiche créée :"),
+                    QStringLiteral("Veuillez entrer quelques informations sur cette fiche :"), parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: white; font-family: Arial; font-size: 12px; font-weight: bold;"));
-    return label;
-}
-
-QLabel *exampleLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: yellow; font-family: Arial; font-size: 10px;"));
-    return label;
-}
-
-} // namespace
-
-TForm9::TForm9(QWidget *parent) : plat::Form(QStringLiteral("Form9"), parent)
-{
-    setWindowTitle(QStringLiteral("Nom de la fiche..."));
-    // The dialog ends through its save button only: no title-bar buttons.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(374, 214);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-
-    Label1 = promptLabel(QStringLiteral("Veuillez écrire ici le nom de la nouvelle fiche créée :"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setToolTip(QStringLiteral("Différentes listes de vocabulaire disponibles."));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label11 = exampleLabel(QStringLiteral("Exemple : Verbes prépositionnels - Anglais"), this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label2 = promptLabel(QStringLiteral("Veuillez entrer quelques informations sur cette fiche :"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Label3 = exampleLabel(
-        QStringLiteral("Exemple : Saisie par Claire Dumas le 14/09/2001 - version 1.2"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    BitBtn1 = new QPushButton(QStringLiteral("Enregistrer la nouvelle fiche"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(QStringLiteral("Cliquez ici pour ajouter un terme de vocabulaire."));
+    BitBtn1 = plat::pushButton(QStringLiteral("Enregistrer la nouvelle fiche"), QStringLiteral("BitBtn1"), this,
+                               QStringLiteral("Cliquez ici pour ajouter un terme de vocabulaire."));
     BitBtn1->setDefault(true);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 10);
-    layout->setSpacing(2);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
-    layout->addWidget(Label11);
-    layout->addSpacing(6);
-    layout->addWidget(Label2);
-    layout->addWidget(Edit2);
-    layout->addWidget(Label3);
-    layout->addStretch(1);
-    layout->addWidget(BitBtn1, 0, Qt::AlignHCenter);
+    layOutRows()->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    // ENTER in either entry saves, as the default button does.
-    connect(Edit1, &QLineEdit::returnPressed, this, [this] { BitBtn1Click(); });
-    connect(Edit2, &QLineEdit::returnPressed, this, [this] { BitBtn1Click(); });
-}
-
-void TForm9::showEvent(QShowEvent *e)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    plat::Form::showEvent(e);
 }
 
 namespace {

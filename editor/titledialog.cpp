@@ -2,107 +2,43 @@
 
 #include "editor/editorwindow.h"
 #include "editor/titleline.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "sheets/catalogue.h"
 #include "sheets/titlelistbox.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TFor9 *For9 = nullptr;
 
-namespace {
-
-QLabel *promptLabel(const QString &text, QWidget *parent)
+TFor9::TFor9(QWidget *parent)
+    : SheetNameForm(QStringLiteral("For9"), QStringLiteral("Modifier le titre de la fiche"),
+                    QStringLiteral("Veuillez écrire ici le nouveau titre :"),
+                    QStringLiteral("Veuillez entrer quelques informations sur la fiche :"), parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: white; font-family: Arial; font-size: 12px; font-weight: bold;"));
-    return label;
-}
-
-QLabel *exampleLabel(const QString &text, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setStyleSheet(QStringLiteral("color: yellow; font-family: Arial; font-size: 10px;"));
-    return label;
-}
-
-} // namespace
-
-TFor9::TFor9(QWidget *parent) : plat::Form(QStringLiteral("For9"), parent)
-{
-    setWindowTitle(QStringLiteral("Modifier le titre de la fiche"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setFixedSize(374, 214);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-
-    Label1 = promptLabel(QStringLiteral("Veuillez écrire ici le nouveau titre :"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label11 = exampleLabel(QStringLiteral("Exemple : Verbes prépositionnels - Anglais"), this);
-    Label11->setObjectName(QStringLiteral("Label11"));
-    Label2 = promptLabel(QStringLiteral("Veuillez entrer quelques informations sur la fiche :"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Edit2 = new QLineEdit(this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
-    Label3 = exampleLabel(
-        QStringLiteral("Exemple : Saisie par Claire Dumas le 14/09/2001 - version 1.2"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
     // Black on black: present, never seen.
     Label4 = new QLabel(QStringLiteral("Ancien nom"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setStyleSheet(QStringLiteral("color: black;"));
 
     const QString hint = QStringLiteral("Cliquez ici pour ajouter un terme de vocabulaire.");
-    BitBtn1 = new QPushButton(QStringLiteral("Enregistrer le nouveau titre de la fiche"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setToolTip(hint);
+    BitBtn1 = plat::pushButton(QStringLiteral("Enregistrer le nouveau titre de la fiche"), QStringLiteral("BitBtn1"),
+                               this, hint);
     BitBtn1->setDefault(true);
-    BitBtn2 = new QPushButton(QStringLiteral("Annuler"), this);
-    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-    BitBtn2->setToolTip(hint);
+    BitBtn2 = plat::pushButton(QStringLiteral("Annuler"), QStringLiteral("BitBtn2"), this, hint);
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 10);
-    layout->setSpacing(2);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
-    auto *nameExample = new QHBoxLayout;
-    nameExample->addWidget(Label11, 1);
-    nameExample->addWidget(Label4);
-    layout->addLayout(nameExample);
-    layout->addSpacing(6);
-    layout->addWidget(Label2);
-    layout->addWidget(Edit2);
-    layout->addWidget(Label3);
-    layout->addStretch(1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(BitBtn1);
     buttons->addWidget(BitBtn2);
-    layout->addLayout(buttons);
+    layOutRows(Label4)->addLayout(buttons);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
-    // ENTER in either entry saves: the save button comes first.
-    connect(Edit1, &QLineEdit::returnPressed, this, [this] { BitBtn1Click(); });
-    connect(Edit2, &QLineEdit::returnPressed, this, [this] { BitBtn1Click(); });
-}
-
-void TFor9::showEvent(QShowEvent *e)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    plat::Form::showEvent(e);
 }
 
 void TFor9::FormActivate()

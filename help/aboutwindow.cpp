@@ -6,6 +6,7 @@
 #include "app/startupwindow.h"
 #include "help/artwork.h"
 #include "help/licencewindow.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 
 #include <QCloseEvent>
@@ -31,11 +32,7 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(kWidth, kHeight);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    pal.setColor(QPalette::WindowText, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::white, Qt::black);
 
     Image3 = new ClickLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
@@ -91,11 +88,9 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     quote.setItalic(true);
     Memo2->setFont(quote);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Lire la licence"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = plat::pushButton(QStringLiteral("Lire la licence"), QStringLiteral("BitBtn1"), this);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
-    Quitter = new QPushButton(QStringLiteral("Quitter"), this);
-    Quitter->setObjectName(QStringLiteral("Quitter"));
+    Quitter = plat::pushButton(QStringLiteral("Quitter"), QStringLiteral("Quitter"), this);
     Quitter->setDefault(true);
     connect(Quitter, &QPushButton::clicked, this, [this] { QuitterClick(); });
 

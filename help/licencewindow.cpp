@@ -1,6 +1,7 @@
 #include "help/licencewindow.h"
 
 #include "help/licenceholder.h"
+#include "platform/controls.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,19 +20,10 @@ TForm10::TForm10(QWidget *parent) : plat::Form(QStringLiteral("Form10"), parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     resize(800, 560);
 
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
-    Label4 = new QLabel(QStringLiteral("Licence d'utilisation de Orsiva Tavilo"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    QFont titleFont(QStringLiteral("Arial"));
-    titleFont.setPointSize(18);
-    titleFont.setBold(true);
-    Label4->setFont(titleFont);
-    Label4->setStyleSheet(QStringLiteral("color: #6fb7ff;"));
+    Label4 = plat::colourLabel(QStringLiteral("Licence d'utilisation de Orsiva Tavilo"), QStringLiteral("Label4"),
+                               QStringLiteral("#6fb7ff"), QFont(QStringLiteral("Arial"), 18, QFont::Bold), this);
     Label4->setAlignment(Qt::AlignCenter);
 
     Memo2 = new QPlainTextEdit(this);
@@ -43,8 +35,7 @@ TForm10::TForm10(QWidget *parent) : plat::Form(QStringLiteral("Form10"), parent)
     textFont.setPointSize(12);
     Memo2->setFont(textFont);
 
-    BitBtn1 = new QPushButton(QStringLiteral("Quitter"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = plat::pushButton(QStringLiteral("Quitter"), QStringLiteral("BitBtn1"), this);
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumWidth(120);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });

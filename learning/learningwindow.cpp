@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "app/settings.h"
+#include "platform/controls.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,61 +13,32 @@
 
 TForm3 *Form3 = nullptr;
 
-namespace {
-
-QLabel *whiteLabel(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setStyleSheet(QStringLiteral("color: white;"));
-    return l;
-}
-
-QSlider *slider(const QString &name, int min, int max, int position, QWidget *parent)
-{
-    auto *s = new QSlider(Qt::Horizontal, parent);
-    s->setObjectName(name);
-    s->setRange(min, max);
-    s->setValue(position);
-    s->setSingleStep(1);
-    s->setPageStep(2);
-    s->setTickPosition(QSlider::TicksBelow);
-    s->setTickInterval(1);
-    return s;
-}
-
-} // namespace
-
 TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 {
     setWindowTitle(QStringLiteral("Apprentissage d'une fiche Tavilo"));
     resize(800, 560);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
     auto *row = new QHBoxLayout(this);
     auto *settingsBox = new QVBoxLayout;
 
-    TrackBar2 = slider(QStringLiteral("TrackBar2"), 1, 20, 1, this);
+    TrackBar2 = plat::trackBar(QStringLiteral("TrackBar2"), 1, 20, 1, this);
     TrackBar2->setToolTip(QStringLiteral("Déplacez la petite barre pour faire varier l'intervalle de temps "
                                          "entre l'affichage du terme dans une langue, puis dans l'autre"));
-    Label18 = whiteLabel(QStringLiteral("Temps d'attente : 1 sec"), QStringLiteral("Label18"), this);
+    Label18 = plat::colourLabel(QStringLiteral("Temps d'attente : 1 sec"), QStringLiteral("Label18"),
+                                QStringLiteral("white"), this);
     Label18->setToolTip(QStringLiteral("Intervalle de temps entre l'affichage du terme dans une langue, "
                                        "puis dans l'autre"));
-    TrackBar1 = slider(QStringLiteral("TrackBar1"), 1, 20, 3, this);
+    TrackBar1 = plat::trackBar(QStringLiteral("TrackBar1"), 1, 20, 3, this);
     TrackBar1->setToolTip(QStringLiteral("Déplacez la petite barre pour faire varier l'intervalle de temps "
                                          "entre deux termes"));
-    Label4 = whiteLabel(QStringLiteral("Intervalle de temps : 3 sec"), QStringLiteral("Label4"), this);
+    Label4 = plat::colourLabel(QStringLiteral("Intervalle de temps : 3 sec"), QStringLiteral("Label4"),
+                               QStringLiteral("white"), this);
     Label4->setToolTip(QStringLiteral("Intervalle de temps entre deux termes à apprendre."));
-    Label11 = whiteLabel(QStringLiteral("Astuce : Pour changer en utilisant le clavier, appuyez"),
-                         QStringLiteral("Label11"), this);
-    Label9 = whiteLabel(QStringLiteral("sur 'Page Précédente' ou 'page suivante'."),
-                        QStringLiteral("Label9"), this);
-    for (QLabel *tip : {Label11, Label9})
-        tip->setStyleSheet(QStringLiteral("color: #ffe14d;"));
+    Label11 = plat::colourLabel(QStringLiteral("Astuce : Pour changer en utilisant le clavier, appuyez"),
+                                QStringLiteral("Label11"), QStringLiteral("#ffe14d"), this);
+    Label9 = plat::colourLabel(QStringLiteral("sur 'Page Précédente' ou 'page suivante'."),
+                               QStringLiteral("Label9"), QStringLiteral("#ffe14d"), this);
 
     settingsBox->addWidget(Label18);
     settingsBox->addWidget(TrackBar2);

@@ -24,6 +24,16 @@ void Form::closeWith(int result)
     setResult(result);
 }
 
+void Form::setColours(const QColor &window, const QColor &text)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, window);
+    if (text.isValid())
+        pal.setColor(QPalette::WindowText, text);
+    setPalette(pal);
+    setAutoFillBackground(true);
+}
+
 bool Form::event(QEvent *e)
 {
     if (e->type() == QEvent::WindowActivate && desktop().followsWindowActivation())

@@ -1,4 +1,5 @@
 #pragma once
+#include <QColor>
 #include <QDialog>
 
 namespace plat {
@@ -19,6 +20,9 @@ public:
     virtual void activated() {}
     // Ends a modal display with a result, or hides a window shown non-modally.
     void closeWith(int result);
+    // Paints the window's background and, when a valid colour is given, its
+    // plain texts.
+    void setColours(const QColor &window, const QColor &text = QColor());
 
 protected:
     bool event(QEvent *e) override;

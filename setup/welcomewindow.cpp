@@ -5,6 +5,7 @@
 #include "help/aboutwindow.h"
 #include "help/artwork.h"
 #include "help/licenceholder.h"
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
@@ -23,18 +24,10 @@ TFor8::TFor8(QWidget *parent) : plat::Form(QStringLiteral("For8"), parent)
 {
     setWindowTitle(QStringLiteral("Bienvenue !"));
     resize(398, 285);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black);
 
-    Label4 = new QLabel(QStringLiteral("Bienvenue !"), this);
-    Label4->setObjectName(QStringLiteral("Label4"));
-    QFont big(QStringLiteral("Arial"));
-    big.setPointSize(24);
-    big.setBold(true);
-    Label4->setFont(big);
-    Label4->setStyleSheet(QStringLiteral("color: #2f7bff;"));
+    Label4 = plat::colourLabel(QStringLiteral("Bienvenue !"), QStringLiteral("Label4"), QStringLiteral("#2f7bff"),
+                               QFont(QStringLiteral("Arial"), 24, QFont::Bold), this);
 
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -57,8 +50,7 @@ TFor8::TFor8(QWidget *parent) : plat::Form(QStringLiteral("For8"), parent)
     Memo1->setFont(bold);
     Memo1->setStyleSheet(QStringLiteral("color: #00ffff;"));
 
-    BitBtn1 = new QPushButton(QStringLiteral("Utiliser Orsiva Tavilo"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1 = plat::pushButton(QStringLiteral("Utiliser Orsiva Tavilo"), QStringLiteral("BitBtn1"), this);
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 

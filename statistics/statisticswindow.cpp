@@ -24,11 +24,7 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
 {
     setWindowTitle(QStringLiteral("Statistiques des utilisateurs Tavilo"));
     resize(800, 560);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
     auto *box = new QVBoxLayout(this);
     ListBox1 = new QListWidget(this);

@@ -1,5 +1,7 @@
 #include "testing/testwindow.h"
 
+#include "platform/controls.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,10 +17,7 @@ namespace {
 
 QLabel *whiteLabel(const QString &text, const QString &name, QWidget *parent)
 {
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setStyleSheet(QStringLiteral("color: white;"));
-    return l;
+    return plat::colourLabel(text, name, QStringLiteral("white"), parent);
 }
 
 } // namespace
@@ -27,11 +26,7 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
 {
     setWindowTitle(QStringLiteral("Orsiva Tavilo : test sur une fiche"));
     resize(800, 570);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    pal.setColor(QPalette::WindowText, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    setColours(Qt::black, Qt::white);
 
     auto *row = new QHBoxLayout(this);
 
@@ -47,14 +42,12 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     lists->addWidget(ListBox1, 0, 0);
     lists->addWidget(ListBox9, 0, 0);
     choice->addLayout(lists, 1);
-    BitBtn7 = new QPushButton(QStringLiteral("Se tester sur la fiche"), this);
-    BitBtn7->setObjectName(QStringLiteral("BitBtn7"));
+    BitBtn7 = plat::pushButton(QStringLiteral("Se tester sur la fiche"), QStringLiteral("BitBtn7"), this);
     choice->addWidget(BitBtn7);
-    Parcourir = new QPushButton(QStringLiteral("Parcourir..."), this);
-    Parcourir->setObjectName(QStringLiteral("Parcourir"));
-    Parcourir->setToolTip(QStringLiteral(
-        "CLiquez sur ce bouton pour chercher sur votre disque dur ou sur un support amovible la fiche "
-        "*.fic ou *.txt sur laquelle vous voulez être testé..."));
+    Parcourir = plat::pushButton(
+        QStringLiteral("Parcourir..."), QStringLiteral("Parcourir"), this,
+        QStringLiteral("CLiquez sur ce bouton pour chercher sur votre disque dur ou sur un support amovible la "
+                       "fiche *.fic ou *.txt sur laquelle vous voulez être testé..."));
     choice->addWidget(Parcourir);
     row->addLayout(choice, 1);
 
@@ -68,8 +61,7 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
         test->addWidget(l);
     Label12 = new QLabel(this);
     Label12->setObjectName(QStringLiteral("Label12"));
-    QFont termFont(QStringLiteral("Liberation Serif"));
-    termFont.setPixelSize(21);
+    const QFont termFont = plat::pixelFont(QStringLiteral("Liberation Serif"), 21);
     Label12->setFont(termFont);
     Label12->setStyleSheet(QStringLiteral("color: blue; background: #00ff00;"));
     test->addWidget(Label12);

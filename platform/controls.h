@@ -1,0 +1,30 @@
+#pragma once
+#include <QFont>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+class QWidget;
+
+// The named controls the windows build again and again.
+namespace plat {
+
+// A font sized in pixels, as the windows were drawn.
+QFont pixelFont(const QString &family, int pixelSize, bool bold = false, bool italic = false);
+
+// A named text in a style-sheet colour, over whatever lies behind it. An empty
+// name leaves the label unnamed.
+QLabel *colourLabel(const QString &text, const QString &name, const QString &colour, QWidget *parent);
+QLabel *colourLabel(const QString &text, const QString &name, const QString &colour, const QFont &font,
+                    QWidget *parent);
+
+// A named push button; a hint, when given, becomes its tool tip.
+QPushButton *pushButton(const QString &text, const QString &name, QWidget *parent,
+                        const QString &hint = QString());
+
+// A named horizontal track bar with a tick at each step; Page Up and Page Down
+// move it by two.
+QSlider *trackBar(const QString &name, int min, int max, int position, QWidget *parent);
+
+} // namespace plat
