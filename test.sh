@@ -6,5 +6,6 @@ source ./scripts_common.sh
 install_missing
 build build
 cd build
-ctest --output-on-failure -j "$(nproc)" --timeout 300 | grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed' 
+ctest --output-on-failure -j "$(nproc)" --timeout 300 |
+  grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: '
 exit "${PIPESTATUS[0]}"
