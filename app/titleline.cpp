@@ -3,6 +3,7 @@
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
+#include "platform/linelist.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -55,6 +56,10 @@ QString readTitleLine(const QString &path)
             cannotRead(path, file.errorString());
         bytes = readCopy;
     }
+
+    // UTF-16 holds NUL bytes in its text: it is decoded whole.
+    if (plat::isUtf16WithBom(bytes))
+        return plat::LineList::parse(bytes).value(0);
 
     // A NUL byte ends the text; the encoding is that of the text before it.
     const qsizetype nul = bytes.indexOf('\0');

@@ -23,6 +23,7 @@
 #include "platform/fileio.h"
 
 #include <QCloseEvent>
+#include <QCryptographicHash>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -448,13 +449,60 @@ bool TForm2::reversed() const
     return Label4->text() != kForeignHeading;
 }
 
+namespace {
+
+QByteArray stampOf(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+} // namespace
+
+plat::LineList TForm2::readSheetFile()
+{
+    m_sheetTail.clear();
+    m_sheetStamp.clear();
+    const QByteArray bytes = plat::readFileBytes(Label6);
+    m_sheetTail = plat::unreadTail(bytes);
+    m_sheetStamp = stampOf(bytes);
+    return plat::LineList(plat::LineList::parse(bytes));
+}
+
+bool TForm2::writeSheetFile(const QByteArray &text)
+{
+    const QByteArray bytes = text + m_sheetTail;
+    bool changed = false;
+    try {
+        changed = !m_sheetStamp.isEmpty() && stampOf(plat::readFileBytes(Label6)) != m_sheetStamp;
+    } catch (const plat::Failure &) {
+        // Gone or unreadable: writing it again loses nothing.
+    }
+    if (changed
+        && plat::desktop().messageDlg(
+               QStringLiteral("La fiche « %1 » a été modifiée en dehors de Tavilo depuis que Tavilo l'a lue.\n\n"
+                              "Oui : l'enregistrer telle qu'elle est dans Tavilo, en remplaçant ces "
+                              "modifications.\nNon : ne pas l'enregistrer et garder la fiche telle "
+                              "qu'elle est sur le disque.")
+                   .arg(Label6),
+               plat::MsgType::Confirmation, plat::mbYes | plat::mbNo)
+               != plat::mrYes)
+        return false;
+    plat::writeFile(Label6, bytes);
+    m_sheetStamp = stampOf(bytes);
+    return true;
+}
+
 bool TForm2::saveSheet()
 {
     Memo1 = ListBox5;
     if (ListBox1->itemIndex() < 0 || !m_sheetLoaded)
         return true;
     try {
-        Memo1.saveToFile(Label6);
+        if (!writeSheetFile(Memo1.toBytes())) {
+            // The user kept the file as changed outside: show it as it is.
+            ListBox1Click();
+            return false;
+        }
     } catch (const plat::Failure &failure) {
         plat::desktop().showError(failure.message());
         return false;
@@ -481,9 +529,10 @@ void TForm2::ListBox1Click()
             // A title without a catalogue line (after the background
             // double-click) must not leave the path of the sheet chosen
             // before, or a rename or a print would go to that sheet.
+            m_sheetRow = i;
             Label6.clear();
             Label6 = Form1->ListBox1.at(i);
-            Memo1.loadFromFile(Label6);
+            Memo1 = readSheetFile();
             m_sheetLoaded = true;
         } catch (const plat::Failure &) {
             // Nothing of the sheet chosen before may stay, or a term command
@@ -526,6 +575,8 @@ void TForm2::BitBtn1Click()
 
 void TForm2::FormActivate()
 {
+    // The rows now list other files: no row stands for the sheet held.
+    m_sheetRow = -1;
     ListBox1->clear();
     for (int i = 0; i <= 500; ++i) {
         try {
@@ -692,7 +743,17 @@ void TForm2::BitBtn5Click()
 
 void TForm2::BitBtn6Click()
 {
+    const int removed = ListBox1->itemIndex();
+    const int before = ListBox1->count();
     sheets::removeSheet(catalogueLists());
+    if (removed < 0 || ListBox1->count() == before)
+        return;
+    // The sheet held stays held without a row of its own once removed; a row
+    // below the removed one moves up.
+    if (removed == m_sheetRow)
+        m_sheetRow = -1;
+    else if (removed < m_sheetRow)
+        --m_sheetRow;
 }
 
 void TForm2::Crerunenouvellefiche1Click()
@@ -738,13 +799,19 @@ void TForm2::Stopmodi9Click()
     if (!m_sheetLoaded)
         return; // no sheet was read under this path: nothing to write over
     try {
-        plat::writeFile(Label6, plat::encodeText(text));
+        if (!writeSheetFile(plat::encodeText(text))) {
+            // Not written: the typed text stays on screen.
+            showFullText(true);
+            return;
+        }
     } catch (const plat::Failure &failure) {
         plat::desktop().showError(failure.message());
         return;
     }
+    // The new title goes to the row of the sheet written, and to no row when
+    // that sheet has left the catalogue since it was chosen.
     const int i = ListBox1->itemIndex();
-    if (i >= 0) {
+    if (i >= 0 && i == m_sheetRow) {
         const QString title = plat::LineList::parseText(text).value(0);
         sheets::replaceTitle(catalogueLists(), i, title);
         ListBox1->setItemIndex(i);

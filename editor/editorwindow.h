@@ -97,6 +97,19 @@ public:
     // Whether the chosen sheet was read: a sheet that failed to load has no
     // lines that could be written under its path.
     bool sheetLoaded() const { return m_sheetLoaded; }
+    // The title-list row of the sheet held, -1 when the sheet held is no
+    // longer listed (removed from the catalogue) or the titles were rebuilt.
+    int sheetRow() const { return m_sheetRow; }
+    // Reads the file at the sheet path as the held sheet's file: what its
+    // lines leave out (from a NUL byte on) and what it holds are noted, so
+    // that writing it back keeps the first and notices a change made by
+    // another program. Throws plat::Failure.
+    plat::LineList readSheetFile();
+    // Writes the held sheet: the encoded text followed by what its reading
+    // left out. When the file changed outside since it was read or written,
+    // the user says whether to replace it; false when not. Throws
+    // plat::Failure when the write fails.
+    bool writeSheetFile(const QByteArray &text);
     bool reversed() const;
 
     // Sheet choice and columns.
@@ -146,6 +159,9 @@ private:
 
     QStackedWidget *m_body = nullptr;
     bool m_sheetLoaded = false;
+    int m_sheetRow = -1;
+    QByteArray m_sheetTail;  // the held file from its first NUL byte on
+    QByteArray m_sheetStamp; // digest of the held file as last read or written
 };
 
 extern TForm2 *Form2;

@@ -65,6 +65,10 @@ void TFor9::BitBtn1Click()
     const QString information = Edit2->text();
     const QString title = editor::renamedTitle(name, information);
     const int i = sheets::selectedRow(Form2->ListBox1);
+    // The title shown is that of the selected entry: its sheet is the one
+    // renamed, even when the editor still holds a sheet removed meanwhile.
+    if (i >= 0 && i != Form2->sheetRow())
+        Form2->ListBox1Click();
 
     // The file is written before the lists change, so a failure leaves the
     // lists and the sheet as they were.
@@ -74,9 +78,12 @@ void TFor9::BitBtn1Click()
         // its file is read now, so that a sheet that cannot be read is never
         // replaced by a title line alone.
         if (!Form2->sheetLoaded())
-            lines.loadFromFile(Form2->Label6);
+            lines = Form2->readSheetFile();
         lines.replaceLine(0, title);
-        lines.saveToFile(Form2->Label6);
+        if (!Form2->writeSheetFile(lines.toBytes())) {
+            closeWith(plat::mrCancel);
+            return;
+        }
     } catch (const plat::Failure &) {
         for (const QString &message :
              {QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la fiche soit endommagée. "),

@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const qsizetype nul = bytes.indexOf('\0');
     const QByteArrayView text = nul >= 0 ? bytes.first(nul) : bytes;
-    if (!plat::isUtf8WithNonAscii(text)) {
+    if (!plat::isUtf8WithNonAscii(text) && !plat::isUtf16WithBom(text)) {
         if (plat::encodeText(plat::decodeText(text)) != text)
             std::abort();
     }

@@ -1,5 +1,7 @@
 #include "platform/encoding.h"
 
+#include <QStringDecoder>
+
 #include <array>
 
 namespace plat {
@@ -82,8 +84,20 @@ bool isUtf8WithNonAscii(QByteArrayView bytes)
     return nonAscii;
 }
 
+bool isUtf16WithBom(QByteArrayView bytes)
+{
+    // Whole code units only: Windows-1252 text that happens to open with
+    // "ÿþ" is not taken for UTF-16 as often.
+    return bytes.size() % 2 == 0 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
+}
+
 QString decodeText(QByteArrayView bytes)
 {
+    if (isUtf16WithBom(bytes)) {
+        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
+                                                             : QStringConverter::Utf16BE);
+        return decoder.decode(bytes.sliced(2));
+    }
     if (isUtf8WithNonAscii(bytes))
         return QString::fromUtf8(bytes);
     return fromWindows1252(bytes);
@@ -124,6 +138,9 @@ QByteArray encodeText(QStringView text)
     // "Ã©" in Windows-1252 is the UTF-8 of "é": such bytes would be read back
     // as another text, so they are written as UTF-8, which reads back as is.
     if (isUtf8WithNonAscii(out))
+        return utf8(text);
+    // Likewise a text opening with "ÿþ" or "þÿ" would be read back as UTF-16.
+    if (isUtf16WithBom(out))
         return utf8(text);
     return out;
 }

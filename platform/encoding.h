@@ -15,6 +15,11 @@ QString decodeText(QByteArrayView bytes);
 // as UTF-8 are written as UTF-8 instead.
 QByteArray encodeText(QStringView text);
 
+// A byte-order mark of UTF-16, little or big endian, opens a file of whole
+// 16-bit units. Such a file is read as UTF-16 (a "Unicode" text of Windows
+// editors), and saved like any text, as Windows-1252 or UTF-8.
+bool isUtf16WithBom(QByteArrayView bytes);
+
 QString fromWindows1252(QByteArrayView bytes);
 bool fitsWindows1252(QStringView text);
 bool isUtf8WithNonAscii(QByteArrayView bytes);

@@ -36,6 +36,10 @@ QStringList LineList::parseText(QStringView text)
 
 QStringList LineList::parse(QByteArrayView bytes)
 {
+    // In UTF-16 every other byte of Latin text is NUL: the text is decoded
+    // first, and a NUL character ends it.
+    if (isUtf16WithBom(bytes))
+        return parseText(decodeText(bytes));
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes = bytes.first(nul);
@@ -70,6 +74,11 @@ QByteArray readFileBytes(const QString &path)
     QFileInfo info(host);
     if (info.isDir())
         throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». C'est un dossier.").arg(path));
+    // A pipe would wait for a writer forever and a device such as /dev/zero
+    // never ends: only plain files are read.
+    if (info.exists() && !info.isFile())
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». Ce n'est pas un fichier ordinaire.")
+                          .arg(path));
     QFile f(host);
     if (!f.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». %2").arg(path, f.errorString()));
@@ -77,6 +86,14 @@ QByteArray readFileBytes(const QString &path)
     if (f.error() != QFileDevice::NoError)
         throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2").arg(path, f.errorString()));
     return bytes;
+}
+
+QByteArray unreadTail(QByteArrayView bytes)
+{
+    if (isUtf16WithBom(bytes))
+        return {};
+    const qsizetype nul = bytes.indexOf('\0');
+    return nul < 0 ? QByteArray() : bytes.sliced(nul).toByteArray();
 }
 
 void LineList::loadFromFile(const QString &path)

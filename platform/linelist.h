@@ -56,8 +56,15 @@ private:
     QStringList m_lines;
 };
 
-// Reads a whole file through the drive mapping. Throws plat::Failure.
+// Reads a whole file through the drive mapping. Throws plat::Failure, also
+// for what is not a plain file (a folder, a pipe, a device).
 QByteArray readFileBytes(const QString &path);
+
+// The bytes that a reading leaves out: from the first NUL byte to the end,
+// empty when there is none (or for UTF-16, where NUL bytes are part of the
+// text). A writer that appends them to the lines it saves loses nothing of a
+// file it did not show whole.
+QByteArray unreadTail(QByteArrayView bytes);
 
 // The exact mode of the full-text editor: the text is written as it stands,
 // encoded like a line list, with no line end added or changed. Throws

@@ -366,6 +366,9 @@ TEST(CatalogueTitle, EndsAndEncodings)
         {"utf-8 title, 1252 body", "Fran\xC3\xA7" "ais\r\ncaf\xE9\r\n", QStringLiteral("FranÃ§ais")},
         // The text ends at a NUL byte: what follows does not decide the encoding.
         {"junk after nul", QByteArray("Fran\xC3\xA7" "ais\r\n\0\xE9", 13), QStringLiteral("Français")},
+        // "Unicode" files of Windows editors: UTF-16 with its byte-order mark.
+        {"utf-16le", QByteArray("\xFF\xFE" "\x34\x04\x3E\x04\x3C\x04\r\0\n\0x\0", 14), QStringLiteral("дом")},
+        {"utf-16be", QByteArray("\xFE\xFF" "\0F\0r\0\xE7\0\n\0x", 12), QStringLiteral("Frç")},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);

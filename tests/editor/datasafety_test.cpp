@@ -1,0 +1,169 @@
+#include "editor/editorwindow.h"
+
+#include "app/mainwindow.h"
+#include "app/windowset.h"
+#include "editor/termcolumns.h"
+#include "editor/titledialog.h"
+#include "learning/learningwindow.h"
+#include "platform/form.h"
+#include "sheets/titlelistbox.h"
+#include "testing/testwindow.h"
+#include "tests/support.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <gtest/gtest.h>
+
+using testing_support::crlf;
+
+namespace {
+
+class EditorSafety : public ::testing::Test {
+protected:
+    void SetUp() override { createWindowSet(); }
+    void TearDown() override { destroyWindowSet(); }
+
+    void catalogue(const QList<std::pair<QString, QByteArray>> &sheets)
+    {
+        for (const auto &[path, bytes] : sheets) {
+            box.put(path, bytes);
+            Form1->ListBox1.append(path);
+            Form2->ListBox1->addItem(plat::LineList(plat::LineList::parse(bytes)).memoLine(0));
+        }
+        Form2->copyTitleLists();
+    }
+    void choose(int i)
+    {
+        Form2->ListBox1->setItemIndex(i);
+        Form2->ListBox1Click();
+    }
+    void add(const QString &first, const QString &second)
+    {
+        Form2->Edit1->setText(first);
+        Form2->Edit2->setText(second);
+        Form2->ajout();
+    }
+    void rename(const QString &name)
+    {
+        For9->Edit1->setText(name);
+        For9->Edit2->clear();
+        For9->BitBtn1Click();
+    }
+    // Line i of every title list is the title line of catalogue line i.
+    void expectAligned()
+    {
+        const plat::LineList &paths = Form1->ListBox1;
+        for (QListWidget *list : {static_cast<QListWidget *>(Form2->ListBox1),
+                                  static_cast<QListWidget *>(Form3->ListBox1),
+                                  static_cast<QListWidget *>(Form4->ListBox1)}) {
+            ASSERT_EQ(list->count(), paths.count());
+            for (int i = 0; i < list->count(); ++i)
+                EXPECT_EQ(list->item(i)->text(),
+                          plat::LineList(plat::LineList::parse(box.get(paths.at(i)))).memoLine(0))
+                    << i;
+        }
+    }
+
+    testing_support::Sandbox box;
+};
+
+const QString kA = QStringLiteral("C:\\fiches\\a.fic");
+const QString kB = QStringLiteral("C:\\fiches\\b.fic");
+const QString kC = QStringLiteral("C:\\fiches\\c.fic");
+
+} // namespace
+
+// Whatever follows a NUL byte is not shown, but it is the user's: every way
+// the editor writes the sheet keeps it.
+TEST_F(EditorSafety, BytesAfterANulSurviveEveryWrite)
+{
+    const QByteArray tail("\0notes \xE9\r\nmore", 14);
+    const struct {
+        const char *name;
+        std::function<void()> edit;
+        QByteArray text; // what the sheet reads as afterwards
+    } cases[] = {
+        {"add", [this] { add("cat", "chat"); }, crlf({"T", "dog", "chien", "cat", "chat"})},
+        {"delete",
+         [] {
+             Form2->ListBox2->setItemIndex(0);
+             Form2->BitBtn3Click();
+         },
+         crlf({"T"})},
+        {"full text",
+         [] {
+             Form2->BitBtn10Click();
+             Form2->memomodi->setPlainText(QStringLiteral("T2\ndog\nchien"));
+             Form2->Stopmodi9Click();
+         },
+         "T2\r\ndog\r\nchien"},
+        {"title", [this] { rename(QStringLiteral("Nouveau")); }, crlf({"Nouveau", "dog", "chien"})},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Form1->ListBox1.clear();
+        Form2->ListBox1->clear();
+        catalogue({{kA, crlf({"T", "dog", "chien"}) + tail}});
+        choose(0);
+        c.edit();
+        EXPECT_EQ(box.get(kA), c.text + tail);
+    }
+}
+
+// Removing the chosen sheet moves the selection to another title without
+// reading that sheet. Saving the full text then writes the removed sheet,
+// which must not lend its title to the entry now selected.
+TEST_F(EditorSafety, FullTextSaveAfterARemovalKeepsTitlesWithTheirSheets)
+{
+    catalogue({{kA, crlf({"A", "a1", "a2"})}, {kB, crlf({"B", "b1", "b2"})}, {kC, crlf({"C"})}});
+    choose(1);
+    Form2->BitBtn6Click(); // B leaves the catalogue; A is selected, B still held
+    ASSERT_EQ(Form2->ListBox1->itemIndex(), 0);
+    Form2->BitBtn10Click();
+    Form2->memomodi->setPlainText(QStringLiteral("B2\nb1\nb2"));
+    Form2->Stopmodi9Click();
+
+    EXPECT_EQ(box.get(kB), QByteArray("B2\r\nb1\r\nb2"));
+    EXPECT_EQ(box.get(kA), crlf({"A", "a1", "a2"}));
+    expectAligned();
+
+    // Renaming the selected entry renames its own sheet.
+    rename(QStringLiteral("A2"));
+    EXPECT_EQ(box.get(kA), crlf({"A2", "a1", "a2"}));
+    EXPECT_EQ(box.get(kB), QByteArray("B2\r\nb1\r\nb2"));
+    expectAligned();
+}
+
+// A sheet changed by another program while the editor holds it is not
+// overwritten without the user's word.
+TEST_F(EditorSafety, ASheetChangedOutsideIsNotOverwrittenUnasked)
+{
+    const QByteArray outside = crlf({"T", "dog", "chien", "written", "elsewhere"});
+    const struct {
+        const char *name;
+        int answer;
+        QByteArray file;
+        QStringList column;
+    } cases[] = {
+        {"keep the outside version", plat::mrNo, outside, {"dog", "written"}},
+        {"replace it", plat::mrYes, crlf({"T", "dog", "chien", "cat", "chat"}), {"cat", "dog"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Form1->ListBox1.clear();
+        Form2->ListBox1->clear();
+        catalogue({{kA, crlf({"T", "dog", "chien"})}});
+        choose(0);
+        box.put(kA, outside);
+        box.desktop().messageAnswers = {c.answer};
+        const qsizetype before = box.desktop().messages().size();
+        add("cat", "chat");
+        ASSERT_EQ(box.desktop().messages().size(), before + 1);
+        EXPECT_TRUE(box.desktop().messages().last().contains(QStringLiteral("modifiée en dehors de Tavilo")));
+        EXPECT_EQ(box.get(kA), c.file);
+        EXPECT_EQ(Form2->columns->firstColumn(), c.column);
+        // Once settled, the next change is written without a question.
+        add("bird", "oiseau");
+        EXPECT_EQ(box.desktop().messages().size(), before + 1);
+    }
+}
