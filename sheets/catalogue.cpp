@@ -36,10 +36,20 @@ void addSheet(const CatalogueLists &lists)
             lists.sheetBuffer->loadFromFile(*path);
             lists.editorTitles->addItem(lists.sheetBuffer->memoLine(0));
             lists.catalogue->append(*path);
-            lists.catalogue->saveToFile(catalogueFile());
         } catch (const plat::Failure &) {
-            // An unreadable file adds nothing; a failed write keeps the entry
-            // in memory, where it is still aligned with its title.
+            // An unreadable file adds nothing.
+            copyTitleLists(lists);
+            return;
+        }
+        try {
+            lists.catalogue->saveToFile(catalogueFile());
+        } catch (const plat::Failure &failure) {
+            // The entry stays for this session, aligned with its title; the
+            // user must know it will not be there at the next start.
+            plat::desktop().showError(
+                QStringLiteral("La fiche est ajoutée à la liste pour cette session, mais la liste des "
+                               "fiches n'a pas pu être enregistrée.\n%1")
+                    .arg(failure.message()));
         }
     }
     copyTitleLists(lists);

@@ -116,7 +116,7 @@ TEST(Catalogue, AddCancelledOrUnreadableChangesNothingButCopiesTheTitles)
     EXPECT_TRUE(f.box.desktop().messages().isEmpty());
 }
 
-TEST(Catalogue, FailedWriteOnAddKeepsTheEntrySilently)
+TEST(Catalogue, FailedWriteOnAddKeepsTheEntryAndSaysSo)
 {
     Fixture f;
     plat::setWriteFailureHook([](const QString &) { return QStringLiteral("Disque plein."); });
@@ -125,7 +125,9 @@ TEST(Catalogue, FailedWriteOnAddKeepsTheEntrySilently)
     EXPECT_EQ(f.catalogue.lines(), QStringList{path});
     EXPECT_EQ(listLines(&f.editor), QStringList{"A"});
     EXPECT_EQ(listLines(&f.test), QStringList{"A"});
-    EXPECT_TRUE(f.box.desktop().messages().isEmpty());
+    ASSERT_EQ(f.box.desktop().messages().size(), 1);
+    EXPECT_TRUE(f.box.desktop().messages().first().contains("Disque plein."));
+    plat::setWriteFailureHook({});
 }
 
 TEST(Catalogue, FailedWriteOnRemoveKeepsListsAlignedAndSaysWhy)
