@@ -49,7 +49,6 @@ namespace {
 
 const QString kForeignHeading = QStringLiteral("Vocabulaire étranger :");
 const QString kFrenchHeading = QStringLiteral("Vocabulaire français :");
-const QString kProcessed = QStringLiteral("Fiche traitée : ");
 const QString kFontHint =
     QStringLiteral("Cliquez ici pour changer la police de caractères de la liste en dessous");
 const char *kYellow = "#ffe14d";
@@ -518,18 +517,13 @@ void TForm2::ListBox1Click()
     if (i >= 0) {
         const QString title = ListBox1->item(i)->text();
         ListBox1->setToolTip(title);
-        Label2Hint = title;
-    }
-    columns->clear();
-    if (i >= 0) {
-        const QString title = ListBox1->item(i)->text();
-        Label2Caption = kProcessed + title;
+        Label2Caption = sheets::kProcessedPrefix + title;
         setMemo2(Label2Caption);
+        m_sheetRow = i;
         try {
             // A title without a catalogue line (after the background
             // double-click) must not leave the path of the sheet chosen
             // before, or a rename or a print would go to that sheet.
-            m_sheetRow = i;
             Label6.clear();
             Label6 = Form1->ListBox1.at(i);
             Memo1 = readSheetFile();
@@ -570,7 +564,6 @@ void TForm2::BitBtn1Click()
         Label5->setText(kFrenchHeading);
     }
     ListBox1Click();
-    copyTitleLists();
 }
 
 void TForm2::FormActivate()
@@ -593,9 +586,7 @@ void TForm2::FormActivate()
 
 void TForm2::cl()
 {
-    ListBox1->setItemIndex(-1);
     FormClose();
-    copyTitleLists();
 }
 
 void TForm2::FormClose()

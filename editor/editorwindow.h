@@ -80,7 +80,6 @@ public:
     plat::LineList ListBox6; // export buffer
     QString Label6;          // sheet path of the sheet chosen last
     QString Label2Caption = QStringLiteral("Fiche traitée : pas de fiche sélectionnée");
-    QString Label2Hint = QStringLiteral("Pas de fiche sélectionnée");
     QString Label3;             // count left by the background double-click
     QString SaveDialog1FileName; // file name last chosen for a new sheet
     QFont FontDialog1Font;       // print font offered

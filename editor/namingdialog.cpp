@@ -5,7 +5,6 @@
 #include "editor/titleline.h"
 #include "learning/learningwindow.h"
 #include "platform/controls.h"
-#include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
 #include "sheets/catalogue.h"
@@ -82,15 +81,11 @@ void TForm9::BitBtn1Click()
     try {
         writeNewSheet(sheetPath, ListBox1, catalogue);
     } catch (const plat::Failure &) {
-        for (const QString &message :
-             {QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la nouvelle fiche ait mal été créée. "),
-              QStringLiteral("Ceci est une procédure de secours, veuillez prendre des notes sur ce qui suit."),
-              QStringLiteral("Si c'était le cas, veuillez créer directement à partir de Windows un fichier se terminant par *.fic."),
-              QStringLiteral("Ouvrez-le dans le Bloc-notes (aussi appelé Notepad) et mettez un titre dans la première ligne puis enregistrez et ajoutez la fiche ainsi créée dans la liste des fiches."),
-              QStringLiteral("Tavilo ! va maintenant être arrêté.")})
-            plat::desktop().showMessage(message);
-        plat::desktop().terminate();
-        closeWith(plat::mrAbort);
+        giveUp({QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la nouvelle fiche ait mal été créée. "),
+                QStringLiteral("Ceci est une procédure de secours, veuillez prendre des notes sur ce qui suit."),
+                QStringLiteral("Si c'était le cas, veuillez créer directement à partir de Windows un fichier se terminant par *.fic."),
+                QStringLiteral("Ouvrez-le dans le Bloc-notes (aussi appelé Notepad) et mettez un titre dans la première ligne puis enregistrez et ajoutez la fiche ainsi créée dans la liste des fiches."),
+                QStringLiteral("Tavilo ! va maintenant être arrêté.")});
         return;
     }
     Form2->Memo1 = ListBox1;

@@ -1,5 +1,7 @@
 #include "editor/sheetnameform.h"
 
+#include "platform/desktop.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -82,6 +84,14 @@ QVBoxLayout *SheetNameForm::layOutRows(QWidget *besideNameExample)
     layout->addWidget(Label3);
     layout->addStretch(1);
     return layout;
+}
+
+void SheetNameForm::giveUp(std::initializer_list<QString> notes)
+{
+    for (const QString &note : notes)
+        plat::desktop().showMessage(note);
+    plat::desktop().terminate();
+    closeWith(plat::mrAbort);
 }
 
 void SheetNameForm::showEvent(QShowEvent *e)

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/form.h"
 
+#include <initializer_list>
+
 class QLabel;
 class QLineEdit;
 class QVBoxLayout;
@@ -28,6 +30,9 @@ protected:
     // Lays the rows out from the top of the dialog; `besideNameExample`, when
     // given, stands at the right of the name's example. The buttons go below.
     QVBoxLayout *layOutRows(QWidget *besideNameExample = nullptr);
+    // After a failed write the sheet may be damaged: the user is told, box
+    // after box, how to mend it by hand, and the program stops.
+    void giveUp(std::initializer_list<QString> notes);
 
     void showEvent(QShowEvent *e) override;
 };

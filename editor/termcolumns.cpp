@@ -1,17 +1,13 @@
 #include "editor/termcolumns.h"
 
+#include "sheets/sheet.h"
+
 #include <QLocale>
 #include <algorithm>
 
 namespace editor {
 
 namespace {
-
-// Int((L - 1) / 2): the last line of an even count has no partner.
-constexpr qsizetype pairCount(qsizetype lineCount)
-{
-    return lineCount <= 1 ? 0 : (lineCount - 1) / 2;
-}
 
 constexpr char16_t upperAscii(char16_t c)
 {
@@ -36,7 +32,7 @@ TermColumns::TermColumns(QObject *parent) : QAbstractTableModel(parent), m_colla
 
 void TermColumns::build(const plat::LineList &lines, bool reversed)
 {
-    const qsizetype n = pairCount(lines.count());
+    const qsizetype n = sheets::pairCount(lines.count());
     std::vector<Row> rows;
     rows.reserve(size_t(n));
     for (qsizetype k = 1; k <= n; ++k) {
@@ -176,8 +172,7 @@ QVariant TermColumns::data(const QModelIndex &index, int role) const
 
 qsizetype appendPair(plat::LineList &lines, const QString &foreign, const QString &french)
 {
-    const bool unpaired = lines.count() >= 2 && lines.count() % 2 == 0;
-    if (unpaired) {
+    if (sheets::hasUnpairedLine(lines.count())) {
         // The title line, the pairs, then the lone line: keep it last.
         lines.insert(lines.count() - 1, foreign);
         lines.insert(lines.count() - 1, french);
@@ -189,14 +184,14 @@ qsizetype appendPair(plat::LineList &lines, const QString &foreign, const QStrin
         lines.append(foreign);
         lines.append(french);
     }
-    return pairCount(lines.count());
+    return sheets::pairCount(lines.count());
 }
 
 qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QString &french,
                    qsizetype preferred)
 {
     const QStringList &l = lines.lines();
-    const qsizetype n = pairCount(l.size());
+    const qsizetype n = sheets::pairCount(l.size());
     const auto holds = [&](qsizetype k) {
         return l.at(2 * k - 1) == foreign && l.at(2 * k) == french;
     };
@@ -211,7 +206,7 @@ qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QS
 
 void removePair(plat::LineList &lines, qsizetype pair)
 {
-    if (pair < 1 || pair > pairCount(lines.count()))
+    if (pair < 1 || pair > sheets::pairCount(lines.count()))
         return;
     QStringList &l = lines.lines();
     l.remove(2 * pair - 1, 2);

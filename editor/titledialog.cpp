@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "sheets/catalogue.h"
+#include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
 
 #include <QHBoxLayout>
@@ -85,15 +86,11 @@ void TFor9::BitBtn1Click()
             return;
         }
     } catch (const plat::Failure &) {
-        for (const QString &message :
-             {QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la fiche soit endommagée. "),
-              QStringLiteral("Ceci est une procédure de secours, veuillez prendre des notes sur ce qui suit."),
-              QStringLiteral("Si c'était le cas, veuillez ouvrir directement à partir de Windows la fiche dont voulez changer"),
-              QStringLiteral("le titre dans le Bloc-notes (aussi appelé Notepad), modifiez le titre, puis enregistrez."),
-              QStringLiteral("Tavilo va maintenant être arrêté.")})
-            plat::desktop().showMessage(message);
-        plat::desktop().terminate();
-        closeWith(plat::mrAbort);
+        giveUp({QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la fiche soit endommagée. "),
+                QStringLiteral("Ceci est une procédure de secours, veuillez prendre des notes sur ce qui suit."),
+                QStringLiteral("Si c'était le cas, veuillez ouvrir directement à partir de Windows la fiche dont voulez changer"),
+                QStringLiteral("le titre dans le Bloc-notes (aussi appelé Notepad), modifiez le titre, puis enregistrez."),
+                QStringLiteral("Tavilo va maintenant être arrêté.")});
         return;
     }
     Form2->ListBox5 = lines;
@@ -103,7 +100,7 @@ void TFor9::BitBtn1Click()
     // The renamed sheet stays chosen, so that term edits go on saving it.
     sheets::selectRow(Form2->ListBox1, i);
 
-    Form2->Label2Caption = QStringLiteral("Fiche traitée : ") + editor::newSheetTitle(name, information);
+    Form2->Label2Caption = sheets::kProcessedPrefix + editor::newSheetTitle(name, information);
     Form2->setMemo2(Form2->Label2Caption);
     closeWith(plat::mrOk);
 }

@@ -35,6 +35,13 @@ constexpr qsizetype pairCount(qsizetype lineCount)
     return lineCount <= 1 ? 0 : (lineCount - 1) / 2;
 }
 
+// An even count of at least 2 lines leaves the last line without its
+// partner; readers skip it, writers keep it.
+constexpr bool hasUnpairedLine(qsizetype lineCount)
+{
+    return lineCount >= 2 && lineCount % 2 == 0;
+}
+
 // "0007", "0042", "0100", "1000"; five digits and more past 9999, so keys
 // stay unique and still sort in pair order within one width.
 QString pairKey(qsizetype k);
@@ -70,9 +77,7 @@ public:
     QString frenchTerm(qsizetype k) const { return m_lines.memoLine(2 * k); }
     Pair pair(qsizetype k) const { return {foreignTerm(k), frenchTerm(k)}; }
 
-    // An even count of at least 2 lines leaves the last line without its
-    // partner; readers skip it, writers keep it.
-    bool hasUnpairedLine() const { return m_lines.count() >= 2 && m_lines.count() % 2 == 0; }
+    bool hasUnpairedLine() const { return sheets::hasUnpairedLine(m_lines.count()); }
     QString unpairedLine() const
     {
         return hasUnpairedLine() ? m_lines.memoLine(m_lines.count() - 1) : QString();

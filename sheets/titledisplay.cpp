@@ -1,5 +1,6 @@
 #include "sheets/titledisplay.h"
 
+#include "platform/controls.h"
 #include "platform/drivepath.h"
 #include "sheets/sheet.h"
 
@@ -13,7 +14,6 @@
 namespace sheets {
 namespace {
 
-const QString kProcessed = QStringLiteral("Fiche traitée : ");
 const QString kAnonymous = QStringLiteral("Fiche anonyme");
 const QString kNoInformation = QStringLiteral("Pas d'informations sur cette fiche.");
 
@@ -56,9 +56,7 @@ void TitleDisplay::clearMemo2()
 
 QFont TitleDisplay::displayFont()
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(29);
-    return f;
+    return plat::pixelFont(QStringLiteral("Arial"), 29);
 }
 
 void TitleDisplay::applyHint()
@@ -72,11 +70,11 @@ void TitleDisplay::Memo2Change()
     const QString t = memo2Line();
     const bool prefixed = m_variant == TitleVariant::Editor || m_variant == TitleVariant::Statistics;
     const bool anonymous = prefixed
-        ? (t == kProcessed || t == kProcessed + u' ')
+        ? (t == kProcessedPrefix || t == kProcessedPrefix + u' ')
         : isAnonymousTitle(t);
 
     if (anonymous) {
-        m_caption = prefixed ? kProcessed + kAnonymous : kAnonymous;
+        m_caption = prefixed ? kProcessedPrefix + kAnonymous : kAnonymous;
     } else if (const std::optional<QString> info = sheetInformation(t)) {
         m_caption = sheetName(t);
         m_hint = *info;

@@ -13,6 +13,10 @@ class QLabel;
 
 namespace sheets {
 
+// What the editor puts before a title line in its banner: the display must
+// see past it to show an anonymous sheet as one.
+inline const QString kProcessedPrefix = QStringLiteral("Fiche traitée : ");
+
 // The title banner of the editor, learning, test and statistics windows.
 // The window keeps its banner (Image3) and logo (Image1) as QLabels and hands
 // them over; Memo2 lives here, and every change of it runs the display

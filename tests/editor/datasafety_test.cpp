@@ -1,7 +1,5 @@
-#include "editor/editorwindow.h"
+#include "tests/editor/editorfixture.h"
 
-#include "app/mainwindow.h"
-#include "app/windowset.h"
 #include "editor/termcolumns.h"
 #include "editor/titledialog.h"
 #include "learning/learningwindow.h"
@@ -18,31 +16,8 @@ using testing_support::crlf;
 
 namespace {
 
-class EditorSafety : public ::testing::Test {
+class EditorSafety : public editor_tests::EditorFixture {
 protected:
-    void SetUp() override { createWindowSet(); }
-    void TearDown() override { destroyWindowSet(); }
-
-    void catalogue(const QList<std::pair<QString, QByteArray>> &sheets)
-    {
-        for (const auto &[path, bytes] : sheets) {
-            box.put(path, bytes);
-            Form1->ListBox1.append(path);
-            Form2->ListBox1->addItem(plat::LineList(plat::LineList::parse(bytes)).memoLine(0));
-        }
-        Form2->copyTitleLists();
-    }
-    void choose(int i)
-    {
-        Form2->ListBox1->setItemIndex(i);
-        Form2->ListBox1Click();
-    }
-    void add(const QString &first, const QString &second)
-    {
-        Form2->Edit1->setText(first);
-        Form2->Edit2->setText(second);
-        Form2->ajout();
-    }
     void rename(const QString &name)
     {
         For9->Edit1->setText(name);
@@ -63,8 +38,6 @@ protected:
                     << i;
         }
     }
-
-    testing_support::Sandbox box;
 };
 
 const QString kA = QStringLiteral("C:\\fiches\\a.fic");

@@ -1,7 +1,5 @@
-#include "editor/editorwindow.h"
+#include "tests/editor/editorfixture.h"
 
-#include "app/mainwindow.h"
-#include "app/windowset.h"
 #include "editor/termcolumns.h"
 #include "editor/termlistview.h"
 #include "editor/titledialog.h"
@@ -32,26 +30,8 @@ namespace {
 const QString kFruitPath = QStringLiteral("C:\\fiches\\fruits.fic");
 const QString kOtherPath = QStringLiteral("C:\\fiches\\autre.fic");
 
-class Editor : public ::testing::Test {
+class Editor : public editor_tests::EditorFixture {
 protected:
-    void SetUp() override { createWindowSet(); }
-    void TearDown() override { destroyWindowSet(); }
-
-    // Catalogues sheets and lists their titles, as the start-up pass does.
-    void catalogue(const QList<std::pair<QString, QByteArray>> &sheets)
-    {
-        for (const auto &[path, bytes] : sheets) {
-            box.put(path, bytes);
-            Form1->ListBox1.append(path);
-            Form2->ListBox1->addItem(plat::LineList(plat::LineList::parse(bytes)).memoLine(0));
-        }
-        Form2->copyTitleLists();
-    }
-    void choose(int i)
-    {
-        Form2->ListBox1->setItemIndex(i);
-        Form2->ListBox1Click();
-    }
     void clickFirst(int row)
     {
         Form2->ListBox2->setItemIndex(row);
@@ -62,12 +42,6 @@ protected:
         Form2->ListBox3->setItemIndex(row);
         Form2->ListBox3Click();
     }
-    void add(const QString &first, const QString &second)
-    {
-        Form2->Edit1->setText(first);
-        Form2->Edit2->setText(second);
-        Form2->ajout();
-    }
     QStringList col1() const { return Form2->columns->firstColumn(); }
     QStringList col2() const { return Form2->columns->secondColumn(); }
     std::pair<int, int> selection() const
@@ -75,8 +49,6 @@ protected:
         return {Form2->ListBox2->itemIndex(), Form2->ListBox3->itemIndex()};
     }
     static QStringList titles(QListWidget *list) { return sheets::listLines(list); }
-
-    testing_support::Sandbox box;
 };
 
 const QByteArray kFruit = crlf({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme", "Banana", "banane"});
