@@ -4,11 +4,11 @@
 #include "app/mainwindow.h"
 #include "app/pictures.h"
 #include "app/settings.h"
-#include "app/titleline.h"
 #include "editor/editorwindow.h"
 #include "learning/fullscreenwindow.h"
 #include "learning/learningwindow.h"
 #include "setup/welcomewindow.h"
+#include "sheets/titlefile.h"
 #include "statistics/statisticswindow.h"
 #include "testing/testsettingswindow.h"
 #include "testing/testwindow.h"
@@ -197,7 +197,7 @@ void TForm7::FormActivate()
     titles.reserve(catalogue.count());
     for (qsizetype i = 0; i < catalogue.count(); ++i) {
         try {
-            titles.append(startup::readTitleLine(catalogue.at(i)));
+            titles.append(sheets::readTitleLine(catalogue.at(i)));
         } catch (const plat::Failure &) {
             ListBox1.append(QString::number(i));
         }

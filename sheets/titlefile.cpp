@@ -1,4 +1,4 @@
-#include "app/titleline.h"
+#include "sheets/titlefile.h"
 
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
@@ -8,7 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace startup {
+namespace sheets {
 namespace {
 
 [[noreturn]] void cannotRead(const QString &path, const QString &reason)
@@ -81,4 +81,4 @@ QString readTitleLine(const QString &path)
     return plat::fromWindows1252(title);
 }
 
-} // namespace startup
+} // namespace sheets

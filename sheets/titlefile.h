@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-namespace startup {
+namespace sheets {
 
 // The title line (line 0) of a sheet file, decoded as the whole file would be.
 // Only the title is kept in memory, so a catalogued file of any size is checked
@@ -9,4 +9,4 @@ namespace startup {
 // folder, a dangling link or anything but a readable regular file.
 QString readTitleLine(const QString &path);
 
-} // namespace startup
+} // namespace sheets
