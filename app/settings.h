@@ -14,7 +14,7 @@ enum Line { DateLine = 0, UserName = 1, Company = 2, ScreenArea = 3, InputMode =
             LearningReveal = 5, LearningInterval = 6, TestInterval = 7, FullScreenColour = 8 };
 
 // Replaces line k (appends when the list holds exactly k lines, changes
-// nothing when it holds fewer), then saves the whole list. A failed save shows
+// nothing when it holds fewer), then saves the whole list, unless it is empty. A failed save shows
 // the message and keeps the list as changed. Returns whether the save worked.
 bool writeLine(plat::LineList &list, int k, const QString &text);
 

@@ -10,6 +10,11 @@ namespace settings {
 bool writeLine(plat::LineList &list, int k, const QString &text)
 {
     list.replaceLine(k, text);
+    // An empty list was never read from a settings file worth the name: saved,
+    // it would replace the user's file, or leave an empty one that keeps the
+    // first run from ever coming back, and no setting could be written again.
+    if (list.isEmpty())
+        return true;
     plat::setAttributesNormal(kPath);
     try {
         list.saveToFile(kPath);

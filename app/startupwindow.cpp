@@ -159,6 +159,10 @@ void TForm7::FormActivate()
     bool usersRead = false;
     try {
         Form1->Memo6.loadFromFile(settings::kPath);
+        // An empty settings file holds no setting and none could be written
+        // into it: it is a first run to be done again.
+        if (Form1->Memo6.isEmpty())
+            throw plat::Failure(QStringLiteral("Le fichier de paramètres est vide."));
         settingsRead = true;
         Form1->ListBox1.loadFromFile(startup::kCataloguePath);
         catalogueRead = true;

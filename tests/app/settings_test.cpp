@@ -42,8 +42,6 @@ TEST(SettingsWriteLine, ReplacesAppendsOrKeepsThenSavesTheWholeList)
          crlf({"d", "Anonyme", "S", "800", "No Mouse", "7"})},
         // Five lines: line 6 changes nothing, but the file is still rewritten.
         {QByteArray("d\nAnonyme\nS\n800\nNo Mouse"), 6, crlf({"d", "Anonyme", "S", "800", "No Mouse"})},
-        // Empty list: nothing changes and the save writes an empty file.
-        {QByteArray(), 4, QByteArray()},
         // Lines after line 8 are left as they are.
         {crlf({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}), 8,
          crlf({"0", "1", "2", "3", "4", "5", "6", "7", "7", "9", "10"})},
@@ -55,6 +53,24 @@ TEST(SettingsWriteLine, ReplacesAppendsOrKeepsThenSavesTheWholeList)
         EXPECT_TRUE(settings::writeLine(list, c.k, QStringLiteral("7")));
         EXPECT_EQ(box.get(settings::kPath), c.after) << c.k;
         EXPECT_EQ(list.toBytes(), c.after);
+        EXPECT_TRUE(box.desktop().messages().isEmpty());
+    }
+}
+
+// A list that was never read (a first run left unfinished) stays in memory
+// only: the file on disk, or its absence, is left as it is.
+TEST(SettingsWriteLine, AnEmptyListNeverReplacesTheFile)
+{
+    for (const QByteArray &file : {QByteArray(), crlf({"d", "Marie", "Lac", "800"})}) {
+        Sandbox box;
+        if (!file.isEmpty())
+            box.put(settings::kPath, file);
+        plat::LineList list;
+        EXPECT_TRUE(settings::writeLine(list, settings::InputMode, QStringLiteral("Mouse")));
+        EXPECT_TRUE(settings::writeLine(list, settings::UserName, QStringLiteral("Marie")));
+        EXPECT_TRUE(list.isEmpty());
+        EXPECT_EQ(box.exists(settings::kPath), !file.isEmpty());
+        EXPECT_EQ(box.get(settings::kPath), file);
         EXPECT_TRUE(box.desktop().messages().isEmpty());
     }
 }

@@ -199,6 +199,25 @@ TEST(StartupPassTable, MissingStateFile)
     }
 }
 
+// An empty settings file (left by an unfinished first run of an older
+// version, say) brings the first run back instead of a program whose
+// settings can never be written.
+TEST_F(StartupPass, EmptySettingsFileIsAFirstRun)
+{
+    install(QByteArray());
+    const QByteArray catalogue = crlf({"C:\\fiches\\a.fic"});
+    box.put(kCatalogue, catalogue);
+    sheet(QStringLiteral("C:\\fiches\\a.fic"), crlf({"A"}));
+
+    Form7->FormActivate();
+
+    EXPECT_FALSE(Form7->Timer1->isActive());
+    ASSERT_EQ(box.desktop().count(QStringLiteral("show")), 1);
+    EXPECT_EQ(box.get(kSettings), QByteArray());
+    EXPECT_EQ(box.get(kCatalogue), catalogue);
+    expectTitles({"A"});
+}
+
 TEST_F(StartupPass, UserListDropsUnreadableFiles)
 {
     install();
