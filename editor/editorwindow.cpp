@@ -483,7 +483,9 @@ bool TForm2::writeSheetFile(const QByteArray &text)
                               "modifications.\nNon : ne pas l'enregistrer et garder la fiche telle "
                               "qu'elle est sur le disque.")
                    .arg(Label6),
-               plat::MsgType::Confirmation, plat::mbYes | plat::mbNo)
+               // Enter keeps the file: a user adding pairs with Enter must not
+               // replace it without reading the question.
+               plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
                != plat::mrYes)
         return false;
     plat::writeFile(Label6, bytes);

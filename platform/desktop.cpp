@@ -107,10 +107,10 @@ void Desktop::showMessage(const QString &text)
     messageBox(text, QStringLiteral("Orsiva Tavilo"), mbOK);
 }
 
-int Desktop::messageDlg(const QString &text, MsgType type, unsigned buttons)
+int Desktop::messageDlg(const QString &text, MsgType type, unsigned buttons, int defaultResult)
 {
     const QPointer<Form> previous = m_active;
-    const int r = doMessage(text, defaultCaption(type), type, buttons);
+    const int r = doMessage(text, defaultCaption(type), type, buttons, defaultResult);
     returnTo(previous);
     return r;
 }
@@ -118,7 +118,7 @@ int Desktop::messageDlg(const QString &text, MsgType type, unsigned buttons)
 int Desktop::messageBox(const QString &text, const QString &caption, unsigned buttons)
 {
     const QPointer<Form> previous = m_active;
-    const int r = doMessage(text, caption, MsgType::Custom, buttons);
+    const int r = doMessage(text, caption, MsgType::Custom, buttons, 0);
     returnTo(previous);
     return r;
 }
@@ -126,7 +126,7 @@ int Desktop::messageBox(const QString &text, const QString &caption, unsigned bu
 void Desktop::showError(const QString &text)
 {
     const QPointer<Form> previous = m_active;
-    doMessage(text, QStringLiteral("Erreur"), MsgType::Error, mbOK);
+    doMessage(text, QStringLiteral("Erreur"), MsgType::Error, mbOK, 0);
     returnTo(previous);
 }
 
@@ -219,7 +219,7 @@ void Desktop::returnTo(Form *previous)
 // ---- Qt --------------------------------------------------------------------
 
 int QtDesktop::doMessage(const QString &text, const QString &caption, MsgType type,
-                         unsigned buttons)
+                         unsigned buttons, int defaultResult)
 {
     QMessageBox box;
     box.setWindowTitle(caption);
@@ -250,7 +250,11 @@ int QtDesktop::doMessage(const QString &text, const QString &caption, MsgType ty
     }
     if (map.empty())
         map.emplace_back(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole), mrOk);
-    box.setDefaultButton(static_cast<QPushButton *>(map.front().first));
+    QAbstractButton *preferred = map.front().first;
+    for (const auto &[button, result] : map)
+        if (result == defaultResult)
+            preferred = button;
+    box.setDefaultButton(static_cast<QPushButton *>(preferred));
     box.exec();
     for (const auto &[button, result] : map)
         if (box.clickedButton() == button)
@@ -362,11 +366,11 @@ int ScriptedDesktop::count(const QString &kind) const
 }
 
 int ScriptedDesktop::doMessage(const QString &text, const QString &caption, MsgType type,
-                               unsigned buttons)
+                               unsigned buttons, int defaultResult)
 {
     Q_UNUSED(type);
     records.push_back({QStringLiteral("message"), text, caption});
-    return takeFront(messageAnswers, firstButtonResult(buttons));
+    return takeFront(messageAnswers, defaultResult ? defaultResult : firstButtonResult(buttons));
 }
 
 std::optional<QString> ScriptedDesktop::doFileDialog(const QString &kind, const FileRequest &request)

@@ -38,7 +38,8 @@ public:
     virtual ~Desktop() = default;
 
     void showMessage(const QString &text);
-    int messageDlg(const QString &text, MsgType type, unsigned buttons);
+    // defaultResult names the button Enter presses; 0 for the first one.
+    int messageDlg(const QString &text, MsgType type, unsigned buttons, int defaultResult = 0);
     // A box with a caption; buttons as messageDlg.
     int messageBox(const QString &text, const QString &caption, unsigned buttons);
     // The default error box for a failure that escaped every guard.
@@ -72,7 +73,7 @@ public:
 
 protected:
     virtual int doMessage(const QString &text, const QString &caption, MsgType type,
-                          unsigned buttons) = 0;
+                          unsigned buttons, int defaultResult) = 0;
     virtual std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) = 0;
     virtual std::optional<QFont> doChooseFont(const QFont &initial) = 0;
     virtual std::optional<QColor> doChooseColor(const QColor &initial) = 0;
@@ -101,7 +102,7 @@ public:
 
 protected:
     int doMessage(const QString &text, const QString &caption, MsgType type,
-                  unsigned buttons) override;
+                  unsigned buttons, int defaultResult) override;
     std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) override;
     std::optional<QFont> doChooseFont(const QFont &initial) override;
     std::optional<QColor> doChooseColor(const QColor &initial) override;
@@ -142,7 +143,7 @@ public:
 
 protected:
     int doMessage(const QString &text, const QString &caption, MsgType type,
-                  unsigned buttons) override;
+                  unsigned buttons, int defaultResult) override;
     std::optional<QString> doFileDialog(const QString &kind, const FileRequest &request) override;
     std::optional<QFont> doChooseFont(const QFont &initial) override;
     std::optional<QColor> doChooseColor(const QColor &initial) override;

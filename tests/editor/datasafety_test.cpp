@@ -120,6 +120,7 @@ TEST_F(EditorSafety, ASheetChangedOutsideIsNotOverwrittenUnasked)
     } cases[] = {
         {"keep the outside version", plat::mrNo, outside, {"dog", "written"}},
         {"replace it", plat::mrYes, crlf({"T", "dog", "chien", "cat", "chat"}), {"cat", "dog"}},
+        {"Enter alone keeps it", 0, outside, {"dog", "written"}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,7 +129,9 @@ TEST_F(EditorSafety, ASheetChangedOutsideIsNotOverwrittenUnasked)
         catalogue({{kA, crlf({"T", "dog", "chien"})}});
         choose(0);
         box.put(kA, outside);
-        box.desktop().messageAnswers = {c.answer};
+        box.desktop().messageAnswers.clear();
+        if (c.answer)
+            box.desktop().messageAnswers = {c.answer};
         const qsizetype before = box.desktop().messages().size();
         add("cat", "chat");
         ASSERT_EQ(box.desktop().messages().size(), before + 1);
