@@ -2,6 +2,7 @@
 // (both columns filled and laid out), one keystroke of the search, adding a
 // pair and deleting one (the file rewrite included), each against a plain
 // read of the sheet. Run from a Release build.
+#include "bench/ratioreporter.h"
 #include "app/mainwindow.h"
 #include "app/windowset.h"
 #include "editor/editorwindow.h"
@@ -131,19 +132,6 @@ void BM_DeletePair(benchmark::State &state)
     }
 }
 BENCHMARK(BM_DeletePair)->Unit(benchmark::kMillisecond)->Iterations(200);
-
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.iterations > 0)
-                seconds[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-};
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // Reading a sheet of 100 000 pairs and splitting its title, against a plain
 // read of the same bytes. Run from a Release build.
+#include "bench/ratioreporter.h"
 #include "platform/encoding.h"
 #include "platform/linelist.h"
 #include "sheets/sheet.h"
@@ -101,19 +102,6 @@ void BM_DecodeOnly(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * file.size);
 }
 BENCHMARK(BM_DecodeOnly)->Unit(benchmark::kMillisecond);
-
-// Keeps each benchmark's time per iteration to print the ratio at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs)
-            if (run.iterations > 0)
-                seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-};
 
 } // namespace
 

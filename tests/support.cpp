@@ -1,11 +1,14 @@
 #include "tests/support.h"
 
+#include "app/startupwindow.h"
+#include "app/windowset.h"
 #include "platform/drivepath.h"
 #include "platform/fileio.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace testing_support {
 
@@ -48,6 +51,18 @@ QByteArray Sandbox::get(const QString &path) const
 bool Sandbox::exists(const QString &path) const
 {
     return QFileInfo::exists(plat::hostPath(path));
+}
+
+void QuietWindowSet::SetUp()
+{
+    createWindowSet();
+    Form7->Timer1->stop();
+    Form7->Timer2->stop();
+}
+
+void QuietWindowSet::TearDown()
+{
+    destroyWindowSet();
 }
 
 QByteArray crlf(std::initializer_list<const char *> lines)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 
 namespace testing_support {
 
@@ -31,6 +32,15 @@ private:
     QTemporaryDir m_dir;
     plat::ScriptedDesktop *m_desktop;
     plat::FixedSystem *m_system;
+};
+
+// The whole window set over a fresh sandbox, with the start-up window's
+// timers stopped so that no start-up pass runs under a test by itself.
+class QuietWindowSet : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    Sandbox sandbox;
 };
 
 // "a\r\nb\r\n" from {"a", "b"}: the bytes of lines each ended by CR LF.

@@ -19,16 +19,8 @@ using testing_support::crlf;
 
 namespace {
 
-class AboutWindow : public ::testing::Test {
+class AboutWindow : public testing_support::QuietWindowSet {
 protected:
-    void SetUp() override
-    {
-        createWindowSet();
-        Form7->Timer1->stop();
-        Form7->Timer2->stop();
-    }
-    void TearDown() override { destroyWindowSet(); }
-
     void loadSettings(const QByteArray &bytes)
     {
         sandbox.put(settings::kPath, bytes);
@@ -56,7 +48,6 @@ protected:
         }
     }
 
-    testing_support::Sandbox sandbox;
     QStringList saves;
 };
 

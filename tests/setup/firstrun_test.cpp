@@ -28,16 +28,8 @@ const QByteArray kSampleCatalogue = crlf({"C:\\Orsiva\\Tavilo !\\anglais-animaux
                                           "C:\\Orsiva\\Tavilo !\\allemand-maison.fic",
                                           "C:\\Orsiva\\Tavilo !\\espagnol-restaurant.fic"});
 
-class FirstRun : public ::testing::Test {
+class FirstRun : public testing_support::QuietWindowSet {
 protected:
-    void SetUp() override
-    {
-        createWindowSet();
-        Form7->Timer1->stop();
-        Form7->Timer2->stop();
-    }
-    void TearDown() override { destroyWindowSet(); }
-
     bool shown(const QString &form)
     {
         for (const auto &r : sandbox.desktop().records)
@@ -45,8 +37,6 @@ protected:
                 return true;
         return false;
     }
-
-    testing_support::Sandbox sandbox;
 };
 
 } // namespace
