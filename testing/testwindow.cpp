@@ -2,6 +2,7 @@
 
 #include "platform/controls.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -76,6 +77,20 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
         test->addWidget(l);
     test->addStretch();
     row->addLayout(test, 2);
+
+    Label9 = whiteLabel(QStringLiteral("0"), QStringLiteral("Label9"), this);
+    Label9->hide();
+    CheckBox1 = new QCheckBox(QStringLiteral("Enregistrer les erreurs"), this);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox1->setChecked(true);
+    CheckBox2 = new QCheckBox(QStringLiteral("Compléter les statistiques"), this);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    CheckBox2->setChecked(true);
+    for (QCheckBox *c : {CheckBox1, CheckBox2}) {
+        test->addWidget(c);
+        c->hide();
+    }
+    titleDisplay = new sheets::TitleDisplay(sheets::TitleVariant::Test, nullptr, nullptr, this);
 
     Edit3 = QStringLiteral("0");
     Edit4 = QStringLiteral("-1");

@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/form.h"
+#include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -27,6 +29,12 @@ public:
     QLabel *label26, *Label29, *Label15; // previous question, expected entry, answer
     QString Edit3;         // right count, decimal text
     QString Edit4;         // wrong count, decimal text
+    QLabel *Label9;        // test clock, whole seconds
+    QCheckBox *CheckBox1;  // "Enregistrer les erreurs"
+    QCheckBox *CheckBox2;  // "Compléter les statistiques"
+    // Holds Memo2: line 0 is the title line of the sheet under test, which
+    // the completion window records.
+    sheets::TitleDisplay *titleDisplay;
     QTimer *Timer1;        // question timer
 };
 
