@@ -1,9 +1,103 @@
 #include "statistics/completionwindow.h"
 
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/failure.h"
+#include "platform/system.h"
+#include "sheets/titlelistbox.h"
+#include "statistics/statisticswindow.h"
+#include "statistics/userfile.h"
+#include "testing/testwindow.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
 TFor13 *For13 = nullptr;
+
+namespace {
+
+const QString kNotRecorded = QStringLiteral("Erreur : Les statistiques n'ont pas pu être enregistrées.");
+
+// The test as the test window holds it at its end.
+statistics::TestResult finishedTest()
+{
+    statistics::TestResult result;
+    if (Form4) {
+        result.rightCount = Form4->Edit3;
+        result.wrongCount = Form4->Edit4;
+        result.seconds = Form4->Label9->text();
+        result.titleLine = Form4->titleDisplay->memo2Line();
+    }
+    return result;
+}
+
+} // namespace
 
 TFor13::TFor13(QWidget *parent) : plat::Form(QStringLiteral("For13"), parent)
 {
     setWindowTitle(QStringLiteral("Compléter les statistiques utilisateur"));
-    resize(500, 400);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setColours(Qt::black, Qt::white);
+
+    auto *box = new QVBoxLayout(this);
+    box->setContentsMargins(16, 12, 16, 12);
+    Label1 = plat::colourLabel(QStringLiteral("Cliquez sur votre nom d'utilisateur :"), QStringLiteral("Label1"),
+                               QStringLiteral("white"),
+                               plat::pixelFont(QStringLiteral("Arial"), 15, true, true), this);
+    ListBox1 = new sheets::TitleListBox(this);
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setFont(plat::pixelFont(QStringLiteral("Arial"), 13));
+    Quitter = plat::pushButton(QStringLiteral("Quitter cette fenêtre"), QStringLiteral("Quitter"), this);
+    Quitter->setFont(plat::pixelFont(QStringLiteral("Arial"), 12, true));
+    box->addWidget(Label1);
+    box->addWidget(ListBox1, 1);
+    box->addWidget(Quitter, 0, Qt::AlignHCenter);
+    setFixedSize(420, 320);
+
+    connect(ListBox1, &sheets::TitleListBox::userClick, this, &TFor13::ListBox1Click);
+    connect(Quitter, &QPushButton::clicked, this, &TFor13::QuitterClick);
+}
+
+void TFor13::FormActivate()
+{
+    sheets::setListLines(ListBox1, sheets::listLines(For2->ListBox1));
+}
+
+void TFor13::ListBox1Click()
+{
+    const int i = ListBox1->itemIndex();
+    For2->ListBox1->setItemIndex(i);
+    try {
+        For2->openUser(For2->ListBox1->itemIndex());
+    } catch (const plat::Failure &) {
+        plat::desktop().showMessage(kNotRecorded);
+        closeWith(plat::mrCancel);
+        return;
+    }
+    try {
+        plat::LineList userFile = For2->memo1();
+        const QDateTime now = plat::system().now();
+        statistics::appendTestRecord(userFile, finishedTest(), plat::system().shortDate(now.date()),
+                                     plat::system().longTime(now.time()));
+        For2->setMemo1(userFile);
+        userFile.saveToFile(For2->Label6);
+    } catch (const plat::Failure &) {
+        plat::desktop().showMessage(kNotRecorded);
+    }
+    closeWith(plat::mrOk);
+}
+
+void TFor13::QuitterClick()
+{
+    closeWith(plat::mrCancel);
+}
+
+void TFor13::showEvent(QShowEvent *e)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    plat::Form::showEvent(e);
 }

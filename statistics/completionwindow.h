@@ -1,10 +1,33 @@
 #pragma once
 #include "platform/form.h"
 
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace sheets {
+class TitleListBox;
+}
+
+// Shown at the end of a test: one click on a user entry appends the test
+// just finished to that user's statistics file, through the statistics
+// window's user list and text buffer.
 class TFor13 : public plat::Form {
     Q_OBJECT
 public:
     explicit TFor13(QWidget *parent = nullptr);
+
+    QLabel *Label1;
+    sheets::TitleListBox *ListBox1; // copy of the statistics window's user entries
+    QPushButton *Quitter;
+
+    void activated() override { FormActivate(); }
+    void FormActivate();
+    void ListBox1Click();
+    void QuitterClick();
+
+protected:
+    void showEvent(QShowEvent *e) override;
 };
 
 extern TFor13 *For13;

@@ -1,40 +1,161 @@
 #include "statistics/statisticswindow.h"
 
+#include "app/clicklabel.h"
+#include "app/mainwindow.h"
+#include "app/pictures.h"
+#include "editor/editorwindow.h"
+#include "help/aboutwindow.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/system.h"
+#include "statistics/newuserdialog.h"
+#include "statistics/successgraph.h"
+#include "statistics/userfile.h"
 
-#include <algorithm>
-
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 TFor2 *For2 = nullptr;
 
-namespace statistics {
+namespace {
 
-QString userEntry(const plat::LineList &userFile)
+QFont arial(int pixelSize, bool bold = false)
 {
-    return userFile.memoLine(2) + QStringLiteral(", ") + userFile.memoLine(1);
+    return plat::pixelFont(QStringLiteral("Arial"), pixelSize, bold);
 }
 
-} // namespace statistics
+QPushButton *button(const QString &text, const QString &name, QWidget *parent,
+                    const QString &hint = QString())
+{
+    QPushButton *b = plat::pushButton(text, name, parent, hint);
+    b->setFont(arial(12, true));
+    return b;
+}
+
+} // namespace
 
 TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
 {
     setWindowTitle(QStringLiteral("Statistiques des utilisateurs Tavilo"));
-    resize(800, 560);
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(800, 600);
+    // Maximised; without a window manager to honour the state, the screen's
+    // free area gives the same size.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
     setColours(Qt::black, Qt::white);
 
-    auto *box = new QVBoxLayout(this);
-    ListBox1 = new QListWidget(this);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(8, 4, 8, 8);
+    outer->setSpacing(6);
+
+    auto *top = new QHBoxLayout;
+    Image1 = new ClickLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setPixmap(pictures::makerLogo(65));
+    Image1->setFixedSize(65, 65);
+    Image1->setScaledContents(true);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
+    Image3 = new QLabel(this);
+    Image3->setObjectName(QStringLiteral("Image3"));
+    Image3->setFixedSize(721, 73);
+    top->addWidget(Image1);
+    top->addWidget(Image3);
+    top->addStretch();
+    outer->addLayout(top);
+    titleDisplay = new sheets::TitleDisplay(sheets::TitleVariant::Statistics, Image3, Image1, this);
+
+    auto *body = new QHBoxLayout;
+    auto *left = new QVBoxLayout;
+    Label1 = plat::colourLabel(QStringLiteral("Liste des utilisateurs d'Tavilo !"), QStringLiteral("Label1"),
+                               QStringLiteral("white"), arial(13, true), this);
+    Label1->setToolTip(QStringLiteral("Différents utilisateurs d'Tavilo !"));
+    ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Statistics, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setFont(arial(12));
+    BitBtn7 = button(QStringLiteral("Créer un nouvel utilisateur"), QStringLiteral("BitBtn7"), this);
+    BitBtn5 = button(QStringLiteral("Ajouter une fiche utilisateur à la liste"), QStringLiteral("BitBtn5"), this);
+    BitBtn6 = button(QStringLiteral("Supprimer la fiche utilisateur de la liste"), QStringLiteral("BitBtn6"),
+                     this);
+    BitBtn9 = button(QStringLiteral("Imprimer la fiche de statistiques"), QStringLiteral("BitBtn9"), this);
+    BitBtn4 = button(QStringLiteral("Arrêter l'étude des statistiques utilisateur"), QStringLiteral("BitBtn4"),
+                     this, QStringLiteral("Cliquez ici pour quitter cette fenêtre."));
+    left->addWidget(Label1);
+    left->addWidget(ListBox1, 1);
+    for (QPushButton *b : {BitBtn7, BitBtn5, BitBtn6, BitBtn9, BitBtn4})
+        left->addWidget(b);
+    body->addLayout(left, 2);
+
+    auto *right = new QVBoxLayout;
+    Label4 = plat::colourLabel(QStringLiteral("Statistiques utilisateur :"), QStringLiteral("Label4"),
+                               QStringLiteral("white"), arial(13, true), this);
+    Label4->setToolTip(QStringLiteral("Statistiques à propos de l'utilisateur sélectionné à gauche"));
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->addWidget(ListBox1, 1);
-    box->addWidget(Memo1, 2);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setFont(arial(13));
+    Label7 = plat::colourLabel(
+        QStringLiteral("Graphique des statistiques utilisateur (pourcentage de termes justes en vert):"),
+        QStringLiteral("Label7"), QStringLiteral("white"), arial(12, true), this);
+    Label7->setToolTip(QStringLiteral("Graphique en rapport avec les statistiques à propos de l'utilisateur "
+                                      "sélectionné à gauche"));
+    Image5 = new QLabel(this);
+    Image5->setObjectName(QStringLiteral("Image5"));
+    Image5->setFixedSize(statistics::kGraphWidth, statistics::kGraphHeight);
+    Image5->setPixmap(QPixmap::fromImage(statistics::drawSuccessGraph({})));
+    right->addWidget(Label4);
+    right->addWidget(Memo1);
+    right->addWidget(Label7);
+    right->addWidget(Image5);
+    right->addStretch(1);
+    body->addLayout(right, 3);
+    outer->addLayout(body, 1);
+    setMemo1Height(kMemoHeight);
+
+    connect(ListBox1, &sheets::TitleListBox::userClick, this, &TFor2::ListBox1Click);
+    connect(BitBtn7, &QPushButton::clicked, this, &TFor2::Crerunenouvellefiche1Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TFor2::BitBtn5Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFor2::BitBtn6Click);
+    connect(BitBtn9, &QPushButton::clicked, this, &TFor2::BitBtn9Click);
+    connect(BitBtn4, &QPushButton::clicked, this, &TFor2::cl);
+    connect(Image1, &ClickLabel::clicked, this, &TFor2::Image1Click);
+    QWidget *previous = ListBox1;
+    for (QWidget *next : {static_cast<QWidget *>(BitBtn7), static_cast<QWidget *>(BitBtn5),
+                          static_cast<QWidget *>(BitBtn6), static_cast<QWidget *>(BitBtn9),
+                          static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(Memo1)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void TFor2::setMemo1(plat::LineList lines)
+{
+    m_memo1 = std::move(lines);
+    Memo1->setPlainText(m_memo1.lines().join(QLatin1Char('\n')));
+}
+
+void TFor2::setMemo1Height(int height)
+{
+    m_memoHeight = height;
+    Memo1->setFixedHeight(height);
+    const bool graphShown = height < kMemoHeight;
+    Label7->setVisible(graphShown);
+    Image5->setVisible(graphShown);
 }
 
 void TFor2::loadUserList(const QString &path)
@@ -47,28 +168,200 @@ void TFor2::Memo3Change()
 {
     if (code != QLatin1String("Code"))
         return;
-    QStringList entries;
-    plat::LineList shown; // the last file read: the first readable one of the list
-    bool anyRead = false;
-    for (qsizetype i = Memo3.count() - 1; i >= 0; --i) {
-        plat::LineList userFile;
-        try {
-            userFile.loadFromFile(Memo3.memoLine(i));
-        } catch (const plat::Failure &) {
-            // Dropping the line is itself a change of the list: the guard keeps
-            // it from starting a rebuild inside this one.
-            code = QStringLiteral("1");
-            Memo3.removeAt(i);
-            code = QStringLiteral("Code");
-            continue;
-        }
-        entries.append(statistics::userEntry(userFile));
-        shown = std::move(userFile);
-        anyRead = true;
+    // Dropping a line inside the scan is itself a change of the list: the
+    // guard keeps it from starting a rebuild inside this one.
+    code = QStringLiteral("1");
+    statistics::UserListScan scan = statistics::scanUserList(Memo3);
+    code = QStringLiteral("Code");
+    sheets::setListLines(ListBox1, scan.entries);
+    if (scan.lastRead)
+        setMemo1(std::move(*scan.lastRead));
+}
+
+void TFor2::appendUser(const QString &path)
+{
+    Memo3.append(path);
+    Memo3Change();
+}
+
+void TFor2::saveUserList() const
+{
+    Memo3.saveToFile(statistics::kUserListPath);
+}
+
+void TFor2::openUser(int i)
+{
+    const QListWidgetItem *item = ListBox1->item(i);
+    if (!item)
+        throw plat::Failure(QStringLiteral("Aucun utilisateur n'est sélectionné."));
+    Label2 = QStringLiteral("Utilisateur : ") + item->text();
+    titleDisplay->setMemo2(Label2);
+    Label6 = Memo3.at(i);
+    plat::LineList userFile;
+    userFile.loadFromFile(Label6);
+    setMemo1(std::move(userFile));
+}
+
+void TFor2::drawGraph()
+{
+    const QChar separator = plat::system().decimalSeparator();
+    const QList<double> values = statistics::graphPercentages(m_memo1, separator);
+    Image5->setPixmap(QPixmap::fromImage(statistics::drawSuccessGraph(values)));
+    Image5HintEnabled = false;
+    if (const std::optional<double> average = statistics::runningAverage(values)) {
+        Image5Hint = statistics::averageHint(*average, separator);
+        Image5HintEnabled = true;
+        setMemo1Height(kMemoHeightWithGraph);
     }
-    std::reverse(entries.begin(), entries.end());
-    ListBox1->clear();
-    ListBox1->addItems(entries);
-    if (anyRead)
-        Memo1->setPlainText(shown.lines().join(QLatin1Char('\n')));
+    Image5->setToolTip(Image5HintEnabled ? Image5Hint : QString());
+}
+
+void TFor2::FormActivate()
+{
+    clearMemo1();
+    ListBox1->setItemIndex(-1);
+}
+
+void TFor2::ListBox1Click()
+{
+    const int i = ListBox1->itemIndex();
+    if (const QListWidgetItem *item = ListBox1->item(i))
+        ListBox1->setToolTip(item->text());
+    try {
+        openUser(i);
+    } catch (const plat::Failure &) {
+        setMemo1Height(kMemoHeight);
+    }
+    drawGraph();
+}
+
+void TFor2::BitBtn5Click()
+{
+    plat::FileRequest request;
+    request.title = QStringLiteral("Ajouter une fiche utilisateur");
+    request.filter = statistics::kUserFileFilter;
+    request.defaultExt = statistics::kUserFileExtension;
+    const std::optional<QString> path = plat::desktop().openFile(request);
+    if (!path)
+        return;
+    try {
+        plat::LineList userFile;
+        userFile.loadFromFile(*path);
+        ListBox1->addItem(statistics::userEntry(userFile));
+        setMemo1(std::move(userFile));
+        appendUser(*path);
+    } catch (const plat::Failure &) {
+        return; // a file that cannot be read adds nothing
+    }
+    try {
+        saveUserList();
+    } catch (const plat::Failure &failure) {
+        // The user stays listed for this session; without a word they would
+        // be gone at the next start.
+        plat::desktop().showError(
+            QStringLiteral("L'utilisateur est ajouté à la liste pour cette session, mais la liste des "
+                           "utilisateurs n'a pas pu être enregistrée.\n%1")
+                .arg(failure.message()));
+    }
+}
+
+void TFor2::BitBtn6Click()
+{
+    const int i = ListBox1->itemIndex();
+    if (i < 0)
+        return;
+    // The file is written first from a copy, so that a failed write leaves
+    // the list and its entries as they were, still aligned.
+    plat::LineList remaining = Memo3;
+    if (i < remaining.count())
+        remaining.removeAt(i);
+    try {
+        remaining.saveToFile(statistics::kUserListPath);
+    } catch (const plat::Failure &failure) {
+        plat::desktop().showError(failure.message());
+        return;
+    }
+    Memo3 = std::move(remaining);
+    Memo3Change();
+    if (ListBox1->count() == 0) {
+        Label6.clear();
+        clearMemo1();
+        return;
+    }
+    // The text, the banner and the graph follow the new selection, so that
+    // they never show (or print) the user just removed.
+    ListBox1->setItemIndex(i > 0 ? std::min(i - 1, ListBox1->count() - 1) : 0);
+    ListBox1Click();
+}
+
+void TFor2::Crerunenouvellefiche1Click()
+{
+    plat::desktop().showModal(For9b);
+}
+
+void TFor2::BitBtn9Click()
+{
+    if (ListBox1->itemIndex() < 0)
+        return;
+    if (const std::optional<QFont> font = plat::desktop().chooseFont(FontDialog1Font)) {
+        FontDialog1Font = *font;
+        RichEdit1Font = *font;
+    }
+    QPrinter printer;
+    if (!plat::desktop().choosePrinter(printer))
+        return;
+    try {
+        QTextDocument document;
+        document.setDefaultFont(RichEdit1Font);
+        document.setPlainText(plat::LineList::parse(plat::readFileBytes(Label6)).join(u'\n'));
+        printer.setDocName(QStringLiteral("Statistiques Tavilo"));
+        document.print(&printer);
+        if (printer.printerState() == QPrinter::Error)
+            throw plat::Failure(QStringLiteral("L'impression a échoué."));
+    } catch (const plat::Failure &) {
+        plat::desktop().showMessage(QStringLiteral("Erreur : Les statistiques n'ont pas été imprimées."));
+    }
+}
+
+void TFor2::Image1Click()
+{
+    plat::desktop().showModal(Form5);
+    if (Form2)
+        Form2->copyTitleLists();
+}
+
+void TFor2::cl()
+{
+    ListBox1->setItemIndex(-1);
+    closeWith(plat::mrCancel);
+    FormClose();
+}
+
+void TFor2::FormClose()
+{
+    ListBox1->setItemIndex(-1);
+    if (!Form1)
+        return;
+    for (QRadioButton *r :
+         {Form1->RadioButton1, Form1->RadioButton2, Form1->RadioButton3, Form1->RadioButton4}) {
+        // Exclusive radio buttons refuse to uncheck the checked one.
+        const bool exclusive = r->autoExclusive();
+        r->setAutoExclusive(false);
+        r->setChecked(false);
+        r->setAutoExclusive(exclusive);
+    }
+}
+
+void TFor2::closeEvent(QCloseEvent *e)
+{
+    FormClose();
+    e->accept();
+}
+
+void TFor2::mouseDoubleClickEvent(QMouseEvent *e)
+{
+    // Only the window's own background; a double click on an entry does nothing.
+    if (childAt(e->position().toPoint()) == nullptr)
+        FormActivate();
+    plat::Form::mouseDoubleClickEvent(e);
 }

@@ -1,32 +1,92 @@
 #pragma once
 #include "platform/form.h"
 #include "platform/linelist.h"
+#include "sheets/titledisplay.h"
+#include "sheets/titlelistbox.h"
 
-class QListWidget;
+#include <QFont>
+
+class ClickLabel;
+class QLabel;
 class QPlainTextEdit;
+class QPushButton;
 
-// The user statistics window. For now: the user list and its user entries.
+// The user statistics window: the users, the text of the chosen user's file,
+// the graph of their tests, and the commands that manage the user list. Its
+// user list and text buffer also serve the completion window.
 class TFor2 : public plat::Form {
     Q_OBJECT
 public:
     explicit TFor2(QWidget *parent = nullptr);
 
-    plat::LineList Memo3;   // user list: one user statistics file path per line
-    QListWidget *ListBox1;  // one user entry per line of the user list
-    QPlainTextEdit *Memo1;  // the text of a user statistics file
+    ClickLabel *Image1;        // logo: opens the about window
+    QLabel *Image3;            // title banner: the chosen user
+    QLabel *Label1;            // heading of the user list
+    sheets::TitleListBox *ListBox1; // one user entry per line of the user list
+    QLabel *Label4;            // heading of the text
+    QPlainTextEdit *Memo1;     // the text of a user statistics file
+    QLabel *Label7;            // heading of the graph
+    QLabel *Image5;            // the success graph
+    QPushButton *BitBtn7, *BitBtn5, *BitBtn6, *BitBtn9, *BitBtn4;
+
+    plat::LineList Memo3;      // user list: one user statistics file path per line
     QString code = QStringLiteral("Code"); // the rebuild runs only while this reads "Code"
+    QString Label2 = QStringLiteral("Fiche traitée : pas de fiche sélectionnée");
+    QString Label6;            // path of the chosen user statistics file
+    sheets::TitleDisplay *titleDisplay; // Memo2 and the banner
+    QFont FontDialog1Font;     // print font offered
+    QFont RichEdit1Font;       // print font in use
+    QString Image5Hint;        // the graph's hint, shown only while enabled
+    bool Image5HintEnabled = false;
+
+    static constexpr int kMemoHeight = 417;
+    static constexpr int kMemoHeightWithGraph = 289;
+
+    // Memo1 as lines: the file buffer the windows read and append to.
+    const plat::LineList &memo1() const { return m_memo1; }
+    void setMemo1(plat::LineList lines);
+    void clearMemo1() { setMemo1({}); }
+    int memo1Height() const { return m_memoHeight; }
+    // The graph shows below the text while the text is short enough to leave
+    // it room.
+    void setMemo1Height(int height);
 
     // Replaces the user list by the lines of a file, then rebuilds the entries.
     // Throws plat::Failure when the file cannot be read; nothing changes then.
     void loadUserList(const QString &path);
     // Rebuilds the user entries from the user list, dropping the lines whose
-    // file cannot be read.
+    // file cannot be read; Memo1 gets the first readable file.
     void Memo3Change();
+    // Adds a path to the user list, which rebuilds the entries.
+    void appendUser(const QString &path);
+    // Throws plat::Failure.
+    void saveUserList() const;
+
+    // Shows user i: title banner, Label6 and Memo1. Throws plat::Failure when
+    // there is no such user or the file cannot be read; what was set before
+    // the failure stays.
+    void openUser(int i);
+    // Draws Image5 from Memo1 and sets its hint.
+    void drawGraph();
+
+    void activated() override { FormActivate(); }
+    void FormActivate();
+    void ListBox1Click();
+    void BitBtn5Click();
+    void BitBtn6Click();
+    void Crerunenouvellefiche1Click();
+    void BitBtn9Click();
+    void Image1Click();
+    void cl();
+    void FormClose();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+
+private:
+    plat::LineList m_memo1;
+    int m_memoHeight = kMemoHeight;
 };
 
 extern TFor2 *For2;
-
-namespace statistics {
-// "company, name" from the lines of a user statistics file.
-QString userEntry(const plat::LineList &userFile);
-}

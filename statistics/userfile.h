@@ -1,0 +1,76 @@
+#pragma once
+#include "platform/linelist.h"
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The user list file, the user statistics files and the test records they
+// collect.
+namespace statistics {
+
+// One user statistics file path per line.
+inline const QString kUserListPath = QStringLiteral("C:\\windows\\TLusers.ini");
+inline const QString kUserFileFilter = QStringLiteral("Fiche utilisateur Tavilo|*.user");
+inline const QString kUserFileExtension = QStringLiteral("user");
+inline const QString kFileHeading = QStringLiteral("Fiche de Statistiques Utilisateur :");
+// The name, the company and two empty lines follow the heading.
+constexpr qsizetype kHeaderLines = 5;
+constexpr qsizetype kRecordLines = 16;
+
+// "company, name" from the lines of a user statistics file; missing lines
+// give empty parts.
+QString userEntry(const plat::LineList &userFile);
+
+// The five header lines of a new user. A line break typed or pasted into a
+// name would shift every later line, so it becomes a blank.
+plat::LineList newUserFile(const QString &name, const QString &company);
+
+// The result of a finished test as the test window holds it: counts as
+// decimal text, the test clock in whole seconds, the title line.
+struct TestResult {
+    QString rightCount;
+    QString wrongCount;
+    QString seconds;
+    QString titleLine;
+};
+
+// The number of the record about to be written, once its "-----" line has
+// been appended: 1 + the number on the previous record's "Test " line, or 1
+// when that line holds no number (a file without records among others).
+int nextRecordNumber(const plat::LineList &fileWithSeparator);
+
+// Appends one 16-line record dated with the texts given. Throws plat::Failure,
+// the file unchanged, when the counts are not whole numbers or no question
+// was answered (a percentage of nothing has no value). A file shorter than
+// its header gets its missing header lines first, so that the record never
+// takes the place of the name or company.
+void appendTestRecord(plat::LineList &userFile, const TestResult &result, const QString &date,
+                      const QString &time);
+
+// The percentages of the first tests of a user file, in file order, as the
+// success graph draws them: at most kGraphTests values, ending at the first
+// record whose percentage line is not a number.
+constexpr int kGraphTests = 252;
+QList<double> graphPercentages(const plat::LineList &userFile, QChar decimalSeparator);
+// The running average of the values, taken as the graph adds them one by one;
+// nullopt for no value.
+std::optional<double> runningAverage(const QList<double> &values);
+QString averageHint(double average, QChar decimalSeparator);
+
+// A number as the locale writes it: optional blanks around, a sign, digits
+// with the locale's separator, an exponent. Nothing else converts.
+std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSeparator);
+
+// The user list rebuilt from the files it names.
+struct UserListScan {
+    QStringList entries;                   // one per readable file, in list order
+    std::optional<plat::LineList> lastRead; // the first readable file of the list
+};
+// Reads every file the list names, last line first, and removes from the list
+// the lines whose file cannot be read.
+UserListScan scanUserList(plat::LineList &userList);
+
+} // namespace statistics
