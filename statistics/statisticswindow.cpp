@@ -17,7 +17,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -102,12 +101,8 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     Label4 = plat::colourLabel(QStringLiteral("Statistiques utilisateur :"), QStringLiteral("Label4"),
                                QStringLiteral("white"), arial(13, true), this);
     Label4->setToolTip(QStringLiteral("Statistiques à propos de l'utilisateur sélectionné à gauche"));
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new statistics::LinesView(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setFont(arial(13));
     Label7 = plat::colourLabel(
         QStringLiteral("Graphique des statistiques utilisateur (pourcentage de termes justes en vert):"),
@@ -146,7 +141,7 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
 void TFor2::setMemo1(plat::LineList lines)
 {
     m_memo1 = std::move(lines);
-    Memo1->setPlainText(m_memo1.lines().join(QLatin1Char('\n')));
+    Memo1->setLines(m_memo1.lines());
 }
 
 void TFor2::setMemo1Height(int height)

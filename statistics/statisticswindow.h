@@ -3,12 +3,12 @@
 #include "platform/linelist.h"
 #include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
+#include "statistics/linesview.h"
 
 #include <QFont>
 
 class ClickLabel;
 class QLabel;
-class QPlainTextEdit;
 class QPushButton;
 
 // The user statistics window: the users, the text of the chosen user's file,
@@ -24,7 +24,7 @@ public:
     QLabel *Label1;            // heading of the user list
     sheets::TitleListBox *ListBox1; // one user entry per line of the user list
     QLabel *Label4;            // heading of the text
-    QPlainTextEdit *Memo1;     // the text of a user statistics file
+    statistics::LinesView *Memo1; // the text of a user statistics file
     QLabel *Label7;            // heading of the graph
     QLabel *Image5;            // the success graph
     QPushButton *BitBtn7, *BitBtn5, *BitBtn6, *BitBtn9, *BitBtn4;

@@ -1,0 +1,190 @@
+#include "statistics/userfile.h"
+#include "platform/failure.h"
+#include "tests/support.h"
+
+#include <gtest/gtest.h>
+
+using namespace statistics;
+using testing_support::crlf;
+using testing_support::Sandbox;
+
+namespace {
+
+TestResult result(const char *right, const char *wrong, const char *seconds = "95")
+{
+    return {QString::fromLatin1(right), QString::fromLatin1(wrong), QString::fromLatin1(seconds),
+            QStringLiteral("Verbes //CM1\\\\")};
+}
+
+// The percentage lines of a file of records, one per value.
+plat::LineList fileOfRecords(const QStringList &percentages)
+{
+    plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+    for (const QString &p : percentages) {
+        for (qsizetype k = 0; k < kRecordLines; ++k)
+            file.append(k == 11 ? p : QStringLiteral("x"));
+    }
+    return file;
+}
+
+} // namespace
+
+TEST(UserFile, RecordNumberFollowsThePreviousTestLine)
+{
+    const struct {
+        const char *testLine;
+        int expected;
+    } cases[] = {
+        {"Test 1", 2},
+        {"Test 41", 42},
+        {"Test  7", 8},            // a leading blank is allowed
+        {"Test 7 ", 1},            // nothing may follow the number
+        {"Test sept", 1},
+        {"Test ", 1},
+        {"Test -3", -2},
+        {"Test 12345678901", 123456790}, // ten characters from the blank on
+        {"Test9999999999", 1},     // past the largest whole number
+        {"Tost 5", 6},             // only the characters from the fifth on count
+        {"", 1},
+    };
+    for (const auto &c : cases) {
+        plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+        appendTestRecord(file, result("1", "0"), QStringLiteral("d"), QStringLiteral("t"));
+        file.lines()[6] = QString::fromUtf8(c.testLine);
+        file.append(QStringLiteral("-----"));
+        EXPECT_EQ(nextRecordNumber(file), c.expected) << c.testLine;
+    }
+    // A file without records.
+    plat::LineList fresh = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+    fresh.append(QStringLiteral("-----"));
+    EXPECT_EQ(nextRecordNumber(fresh), 1);
+}
+
+TEST(UserFile, PercentageAndCountsOfARecord)
+{
+    Sandbox box; // the French locale
+    const struct {
+        const char *right, *wrong;
+        const char *terms, *percentage; // nullptr: no record
+    } cases[] = {
+        {"7", "3", "10", "70"},
+        {"1", "2", "3", "33,333"},
+        {"2", "1", "3", "66,666"},
+        {"1", "6", "7", "14,285"},
+        {"3", "0", "3", "100"},
+        {"0", "4", "4", "0"},
+        {"1", "-1", nullptr, nullptr}, // a sheet without pairs: nothing was asked
+        {"0", "0", nullptr, nullptr},
+        {"0", "-1", nullptr, nullptr},
+        {"", "3", nullptr, nullptr},
+        {"2", "x", nullptr, nullptr},
+    };
+    for (const auto &c : cases) {
+        plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+        const plat::LineList before = file;
+        if (!c.terms) {
+            EXPECT_THROW(appendTestRecord(file, result(c.right, c.wrong), "d", "t"), plat::Failure)
+                << c.right << "/" << c.wrong;
+            EXPECT_EQ(file, before);
+            continue;
+        }
+        appendTestRecord(file, result(c.right, c.wrong), "d", "t");
+        ASSERT_EQ(file.count(), 21);
+        EXPECT_EQ(file.memoLine(14), QString::fromLatin1(c.terms));
+        EXPECT_EQ(file.memoLine(16), QString::fromLatin1(c.percentage)) << c.right << "/" << c.wrong;
+    }
+}
+
+TEST(UserFile, ShortFileGetsItsHeaderBeforeTheRecord)
+{
+    Sandbox box; // the French locale
+    plat::LineList file({kFileHeading});
+    appendTestRecord(file, result("1", "1"), "d", "t");
+    ASSERT_EQ(file.count(), 21);
+    EXPECT_EQ(file.memoLine(5), "-----");
+    EXPECT_EQ(file.memoLine(6), "Test 1");
+    EXPECT_EQ(file.memoLine(16), "50");
+    EXPECT_EQ(userEntry(file), ", ");
+}
+
+TEST(UserFile, NewUserHeaderAndEntry)
+{
+    EXPECT_EQ(newUserFile("Marie Lac", "Orsiva").toBytes(),
+              crlf({"Fiche de Statistiques Utilisateur :", "Marie Lac", "Orsiva", "", ""}));
+    // A pasted line break cannot push the company down a line.
+    EXPECT_EQ(newUserFile("Marie\r\nLac", "Ors\niva").lines().mid(1, 2), QStringList({"Marie Lac", "Ors iva"}));
+    EXPECT_EQ(userEntry(plat::LineList({kFileHeading, "Marie", "Orsiva"})), "Orsiva, Marie");
+    EXPECT_EQ(userEntry(plat::LineList({kFileHeading})), ", ");
+    EXPECT_EQ(userEntry(plat::LineList()), ", ");
+}
+
+TEST(UserFile, LocaleNumbers)
+{
+    const struct {
+        const char *text;
+        QChar separator;
+        std::optional<double> value;
+    } cases[] = {
+        {"100", u',', 100},       {"66,666", u',', 66.666}, {" 70 ", u',', 70},
+        {"-5", u',', -5},         {"1E2", u',', 100},        {",5", u',', 0.5},
+        {"66.666", u',', {}},     {"66.666", u'.', 66.666},  {"66,666", u'.', {}},
+        {"", u',', {}},           {" ", u',', {}},           {"7 0", u',', {}},
+        {"abc", u',', {}},        {"NAN", u',', {}},         {"INF", u',', {}},
+        {"1E999", u',', {}},      {"1E", u',', {}},          {",", u',', {}},
+        {"٣", u',', {}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(parseLocaleNumber(QString::fromUtf8(c.text), c.separator), c.value) << c.text;
+}
+
+TEST(UserFile, GraphValuesAndAverage)
+{
+    const QChar comma(u',');
+    const struct {
+        QStringList percentages;
+        qsizetype drawn;
+        std::optional<double> average;
+    } cases[] = {
+        {{}, 0, std::nullopt},
+        {{"100", "66,666"}, 2, 83.333},
+        {{"100", "junk", "50"}, 1, 100},   // the graph ends at the junk
+        {{"50", ""}, 1, 50},
+    };
+    for (const auto &c : cases) {
+        const QList<double> values = graphPercentages(fileOfRecords(c.percentages), comma);
+        EXPECT_EQ(values.size(), c.drawn) << c.percentages.join('|').toStdString();
+        const std::optional<double> average = runningAverage(values);
+        ASSERT_EQ(average.has_value(), c.average.has_value());
+        if (average) {
+            EXPECT_NEAR(*average, *c.average, 1e-9);
+        }
+    }
+    EXPECT_EQ(averageHint(*runningAverage({100, 66.666}), comma), "Moyenne de réussite : 83,333");
+
+    // 300 records: only the first 252 count, for the graph and its average.
+    QStringList many;
+    for (int k = 0; k < 300; ++k)
+        many.append(k < 252 ? "40" : "100");
+    const QList<double> values = graphPercentages(fileOfRecords(many), comma);
+    EXPECT_EQ(values.size(), 252);
+    EXPECT_DOUBLE_EQ(*runningAverage(values), 40);
+}
+
+TEST(UserFile, ScanDropsWhatCannotBeRead)
+{
+    Sandbox box;
+    box.put("C:\\users\\marie.user", crlf({"Fiche de Statistiques Utilisateur :", "Marie", "Lac", "", ""}));
+    box.put("C:\\users\\court.user", crlf({"Fiche de Statistiques Utilisateur :"}));
+    box.put("C:\\users\\dossier\\x", "");
+    plat::LineList users({"C:\\users\\absent.user", "C:\\users\\marie.user", "C:\\users\\dossier",
+                          "C:\\nulle part\\x.user", "", "C:\\users\\court.user"});
+    const UserListScan scan = scanUserList(users);
+    EXPECT_EQ(users.lines(), QStringList({"C:\\users\\marie.user", "C:\\users\\court.user"}));
+    EXPECT_EQ(scan.entries, QStringList({"Lac, Marie", ", "}));
+    ASSERT_TRUE(scan.lastRead);
+    EXPECT_EQ(scan.lastRead->memoLine(1), "Marie");
+
+    plat::LineList none({"C:\\absent.user"});
+    EXPECT_FALSE(scanUserList(none).lastRead);
+    EXPECT_TRUE(none.isEmpty());
+}
