@@ -199,17 +199,21 @@ void TForm7::FormActivate()
     const plat::LineList &catalogue = Form1->ListBox1;
     QStringList titles;
     titles.reserve(catalogue.count());
+    QStringList kept;
+    kept.reserve(catalogue.count());
     for (qsizetype i = 0; i < catalogue.count(); ++i) {
         try {
-            titles.append(sheets::readTitleLine(catalogue.at(i)));
+            titles.append(sheets::readTitleLine(catalogue.at(i), sheets::TitleRead::MakeWritable));
+            kept.append(catalogue.at(i));
         } catch (const plat::Failure &) {
             ListBox1.append(QString::number(i));
         }
-        plat::setAttributesNormal(catalogue.memoLine(i));
     }
     Form2->ListBox1->addItems(titles);
-    for (qsizetype k = 0; k < ListBox1.count(); ++k)
-        Form1->ListBox1.removeAt(ListBox1.at(ListBox1.count() - 1 - k).toInt());
+    // The unreadable entries go in one pass rather than one removal each,
+    // which a catalogue of many dead entries would pay for quadratically.
+    if (!ListBox1.isEmpty())
+        Form1->ListBox1.setLines(kept);
     // A catalogue list that was never read from the file must not replace it.
     if (catalogueRead) {
         plat::setAttributesNormal(startup::kCataloguePath);

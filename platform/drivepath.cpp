@@ -52,15 +52,15 @@ bool isDrivePath(QStringView path)
            && (path.size() == 2 || path[2] == QLatin1Char('\\') || path[2] == QLatin1Char('/'));
 }
 
-QString hostPath(const QString &path)
+namespace {
+
+// The components of a drive path below its letter, "." and ".." resolved by
+// name, as Windows does, never climbing above the drive letter: a typed or
+// stored path cannot leave the root.
+QStringList driveComponents(const QString &path)
 {
-    if (!isDrivePath(path))
-        return path;
-    QString current = driveRoot() + QLatin1Char('/') + path.at(0).toLower();
     static const QRegularExpression separators(QStringLiteral("[\\\\/]"));
     const QStringList parts = path.mid(2).split(separators, Qt::SkipEmptyParts);
-    // "." and ".." are resolved by name, as Windows does, and never climb
-    // above the drive letter: a typed or stored path cannot leave the root.
     QStringList names;
     names.reserve(parts.size());
     for (const QString &part : parts) {
@@ -73,13 +73,38 @@ QString hostPath(const QString &path)
         }
         names.append(part);
     }
+    return names;
+}
+
+QString driveLetterFolder(const QString &path)
+{
+    return driveRoot() + QLatin1Char('/') + path.at(0).toLower();
+}
+
+} // namespace
+
+QString hostPath(const QString &path)
+{
+    if (!isDrivePath(path))
+        return path;
+    QString current = driveLetterFolder(path);
+    const QStringList names = driveComponents(path);
     bool exists = QFileInfo::exists(current);
-    for (const QString &part : std::as_const(names)) {
+    for (const QString &part : names) {
         const QString name = exists ? matchComponent(current, part) : part;
         current += QLatin1Char('/') + name;
         exists = exists && QFileInfo::exists(current);
     }
     return current;
+}
+
+QString exactHostPath(const QString &path)
+{
+    if (!isDrivePath(path))
+        return path;
+    const QStringList names = driveComponents(path);
+    return names.isEmpty() ? driveLetterFolder(path)
+                           : driveLetterFolder(path) + QLatin1Char('/') + names.join(QLatin1Char('/'));
 }
 
 bool makeParentFolders(const QString &path)

@@ -14,6 +14,10 @@ bool isDrivePath(QStringView path);
 // The host path for a Windows or host path. Components that do not exist yet
 // keep the spelling given; nothing is created.
 QString hostPath(const QString &path);
+// The host path spelt exactly as given, without asking the disk. When it
+// names something that exists it is what hostPath gives too, since an exact
+// match wins over a case-folded one.
+QString exactHostPath(const QString &path);
 // Creates the folders leading to the file named by a path.
 bool makeParentFolders(const QString &path);
 

@@ -40,7 +40,27 @@ QString fromWindows1252(QByteArrayView bytes)
     return out;
 }
 
-bool isUtf8WithNonAscii(QByteArrayView bytes)
+namespace {
+
+enum class Utf8Scan { Invalid, Ascii, NonAscii };
+
+// Where a sequence cut by the end of the bytes starts, or size() when the
+// bytes end on a whole character. Only used on chunks of a longer text.
+qsizetype cutSequenceStart(QByteArrayView bytes)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= n; ++back) {
+        const unsigned char b = s[n - back];
+        if ((b & 0xC0) == 0x80)
+            continue; // a continuation byte: look further back
+        const int len = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return len > back ? n - back : n;
+    }
+    return n;
+}
+
+Utf8Scan scanUtf8(QByteArrayView bytes)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
@@ -65,23 +85,55 @@ bool isUtf8WithNonAscii(QByteArrayView bytes)
             len = 4;
             cp = b & 0x07;
         } else {
-            return false;
+            return Utf8Scan::Invalid;
         }
         if (i + len > n)
-            return false;
+            return Utf8Scan::Invalid;
         for (int k = 1; k < len; ++k) {
             const unsigned char c = s[i + k];
             if ((c & 0xC0) != 0x80)
-                return false;
+                return Utf8Scan::Invalid;
             cp = (cp << 6) | (c & 0x3F);
         }
         // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
         if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))
             || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
+            return Utf8Scan::Invalid;
         i += len;
     }
-    return nonAscii;
+    return nonAscii ? Utf8Scan::NonAscii : Utf8Scan::Ascii;
+}
+
+} // namespace
+
+bool isUtf8WithNonAscii(QByteArrayView bytes)
+{
+    return scanUtf8(bytes) == Utf8Scan::NonAscii;
+}
+
+bool Utf8Checker::feed(QByteArrayView chunk)
+{
+    if (!m_valid)
+        return false;
+    QByteArray joined;
+    if (!m_carry.isEmpty()) {
+        joined = m_carry;
+        joined.append(chunk);
+        chunk = joined;
+    }
+    const qsizetype whole = cutSequenceStart(chunk);
+    const Utf8Scan scan = scanUtf8(chunk.first(whole));
+    m_carry = chunk.sliced(whole).toByteArray();
+    if (scan == Utf8Scan::Invalid)
+        m_valid = false;
+    else if (scan == Utf8Scan::NonAscii)
+        m_nonAscii = true;
+    return m_valid;
+}
+
+bool Utf8Checker::isUtf8WithNonAscii() const
+{
+    return m_valid && m_carry.isEmpty() && m_nonAscii;
 }
 
 bool isUtf16WithBom(QByteArrayView bytes)
@@ -91,16 +143,35 @@ bool isUtf16WithBom(QByteArrayView bytes)
     return bytes.size() % 2 == 0 && (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"));
 }
 
-QString decodeText(QByteArrayView bytes)
+QString decodeSingleByteText(QByteArrayView bytes)
 {
-    if (isUtf16WithBom(bytes)) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
-                                                             : QStringConverter::Utf16BE);
-        return decoder.decode(bytes.sliced(2));
-    }
     if (isUtf8WithNonAscii(bytes))
         return QString::fromUtf8(bytes);
     return fromWindows1252(bytes);
+}
+
+QString decodeText(QByteArrayView bytes)
+{
+    if (isUtf16WithBom(bytes)) {
+        // Every 16-bit unit is kept as it is, a lone surrogate included, so
+        // that the text saves back unchanged.
+        const bool little = bytes.startsWith("\xFF\xFE");
+        const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+        QString out((bytes.size() - 2) / 2, Qt::Uninitialized);
+        char16_t *d = reinterpret_cast<char16_t *>(out.data());
+        for (qsizetype i = 2; i + 1 < bytes.size(); i += 2)
+            *d++ = little ? char16_t(s[i] | (s[i + 1] << 8)) : char16_t((s[i] << 8) | s[i + 1]);
+        return out;
+    }
+    return decodeSingleByteText(bytes);
+}
+
+QString decodeFileText(QByteArrayView bytes)
+{
+    if (isUtf16WithBom(bytes))
+        return decodeText(bytes);
+    const qsizetype nul = bytes.indexOf('\0');
+    return decodeSingleByteText(nul >= 0 ? bytes.first(nul) : bytes);
 }
 
 bool fitsWindows1252(QStringView text)
@@ -113,8 +184,36 @@ bool fitsWindows1252(QStringView text)
 
 namespace {
 
+bool hasLoneSurrogate(QStringView text)
+{
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+QByteArray utf16le(QStringView text)
+{
+    QByteArray out(2 + 2 * text.size(), Qt::Uninitialized);
+    char *d = out.data();
+    *d++ = '\xFF';
+    *d++ = '\xFE';
+    for (QChar c : text) {
+        *d++ = char(c.unicode() & 0xFF);
+        *d++ = char(c.unicode() >> 8);
+    }
+    return out;
+}
+
 QByteArray utf8(QStringView text)
 {
+    if (hasLoneSurrogate(text))
+        return utf16le(text);
     // A text that itself begins with a byte-order mark keeps it only if a
     // mark is written before it: reading drops the first one.
     if (!text.isEmpty() && text.front() == QChar(0xFEFF))

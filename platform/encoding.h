@@ -9,9 +9,17 @@ namespace plat {
 // Windows-1252 round trip, including the five the code page leaves undefined.
 QString decodeText(QByteArrayView bytes);
 
+// The readable text of a whole file, the one rule of every reader: a UTF-16
+// file is decoded whole; any other file ends at its first NUL byte, and what
+// comes before it is decoded by decodeText's rule (never as UTF-16, even if
+// the cut leaves an even number of bytes behind a mark).
+QString decodeFileText(QByteArrayView bytes);
+
 // Windows-1252 when every character fits, otherwise UTF-8 without a BOM, so a
-// vocabulary in a script the code page lacks is kept rather than lost. Either
-// way decodeText gives the same text back: Windows-1252 bytes that would read
+// vocabulary in a script the code page lacks is kept rather than lost. A text
+// holding a lone surrogate (read from a damaged UTF-16 file), which UTF-8
+// cannot carry, is written as UTF-16 with its mark. Either way
+// decodeFileText gives the same text back: Windows-1252 bytes that would read
 // as UTF-8 are written as UTF-8 instead.
 QByteArray encodeText(QStringView text);
 
@@ -21,7 +29,24 @@ QByteArray encodeText(QStringView text);
 bool isUtf16WithBom(QByteArrayView bytes);
 
 QString fromWindows1252(QByteArrayView bytes);
+// UTF-8 when valid with a non-ASCII byte, else Windows-1252; no UTF-16 check.
+QString decodeSingleByteText(QByteArrayView bytes);
 bool fitsWindows1252(QStringView text);
 bool isUtf8WithNonAscii(QByteArrayView bytes);
+
+// isUtf8WithNonAscii over a text read in chunks, holding at most a cut
+// character between them, so a big file is judged without keeping it.
+class Utf8Checker {
+public:
+    // False once the bytes so far cannot be UTF-8.
+    bool feed(QByteArrayView chunk);
+    // The verdict on all the bytes fed.
+    bool isUtf8WithNonAscii() const;
+
+private:
+    QByteArray m_carry;
+    bool m_valid = true;
+    bool m_nonAscii = false;
+};
 
 } // namespace plat

@@ -36,15 +36,7 @@ QStringList LineList::parseText(QStringView text)
 
 QStringList LineList::parse(QByteArrayView bytes)
 {
-    // In UTF-16 every other byte of Latin text is NUL: the text is decoded
-    // first, and a NUL character ends it.
-    if (isUtf16WithBom(bytes))
-        return parseText(decodeText(bytes));
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes = bytes.first(nul);
-    const QString text = decodeText(bytes);
-    return parseText(text);
+    return parseText(decodeFileText(bytes));
 }
 
 QString LineList::toText() const

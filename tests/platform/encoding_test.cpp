@@ -66,6 +66,9 @@ TEST(Encoding, WritesWindows1252WhenItFitsElseUtf8)
         // Code-page bytes that would read back as UTF-8 "é": written as UTF-8.
         {QStringLiteral("Ã©"), "\xC3\x83\xC2\xA9"},
         {QString(QChar(0xFEFF)) + QStringLiteral("x"), "\xEF\xBB\xBF\xEF\xBB\xBFx"},
+        // A lone surrogate from a damaged UTF-16 file has no UTF-8 form: it
+        // is kept by writing UTF-16 again.
+        {QStringLiteral("a") + QChar(0xDF0D), QByteArray("\xFF\xFE" "a\0\x0D\xDF", 6)},
     };
     for (const Case &c : cases) {
         EXPECT_EQ(encodeText(c.text), c.bytes) << c.text.toStdString();

@@ -1,4 +1,5 @@
 #include "sheets/titlefile.h"
+#include "platform/linelist.h"
 #include "tests/support.h"
 
 #include <gtest/gtest.h>
@@ -34,6 +35,29 @@ TEST(CatalogueTitle, EndsAndEncodings)
         SCOPED_TRACE(c.name);
         box.put(QStringLiteral("C:\\t.fic"), c.bytes);
         EXPECT_EQ(sheets::readTitleLine(QStringLiteral("C:\\t.fic")), c.title);
+    }
+}
+
+// The start-up's title and the title of the whole sheet, as the other
+// windows read it, are one text whatever the bytes.
+TEST(CatalogueTitle, AgreesWithTheWholeFileReader)
+{
+    testing_support::Sandbox box;
+    const QByteArray cases[] = {
+        QByteArray("\xFF\xFE" "Ti\0\0\r\0\n\0A", 11), // odd size: not UTF-16
+        QByteArray("\xFF\xFE" "T\0i\0\0\0\r\0", 10),   // NUL unit inside the title
+        QByteArray("\xFF\xFE" "a\0\x0D\xDF\r\0", 8),    // lone surrogate
+        QByteArray("\xFF\xFE", 2),
+        QByteArray("\xFF", 1),
+        QByteArray("Caf\xC3\xA9\0\xE9", 7),
+        QByteArray("\xE9t\xE9", 3),
+        QByteArray("Fran\xC3", 5), // cut sequence at the end
+    };
+    for (const QByteArray &bytes : cases) {
+        SCOPED_TRACE(bytes.toHex(' ').toStdString());
+        box.put(QStringLiteral("C:\\t.fic"), bytes);
+        EXPECT_EQ(sheets::readTitleLine(QStringLiteral("C:\\t.fic")),
+                  plat::LineList::parse(bytes).value(0));
     }
 }
 
