@@ -24,10 +24,15 @@ install_missing() {
   rm -f "$log"
 }
 
+# build DIR [cmake options]: the options apply when DIR is first configured
+# (Release by default).
 build() {
   local dir="$1"
+  shift
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    local launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" "$@" >/dev/null
   fi
   local log="$dir/build.log"
   if ! cmake --build "$dir" -j "$(nproc)" >"$log" 2>&1; then

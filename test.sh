@@ -1,11 +1,22 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the whole test suite through CTest.
+#   ./test.sh              the suite, in build/
+#   ./test.sh --sanitize   the suite under AddressSanitizer and UBSan, in build-sanitize/
 set -euo pipefail
 cd "$(dirname "$0")"
 source ./scripts_common.sh
 install_missing
-build build
-cd build
+dir=build
+if [ "${1:-}" = "--sanitize" ]; then
+  dir=build-sanitize
+  export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  build "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined"
+else
+  build "$dir"
+fi
+cd "$dir"
 ctest --output-on-failure -j "$(nproc)" --timeout 300 |
   grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+: '
 exit "${PIPESTATUS[0]}"

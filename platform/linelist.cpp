@@ -15,6 +15,8 @@ QStringList LineList::parseText(QStringView text)
     QStringList out;
     const qsizetype n = text.size();
     const QChar *s = text.data();
+    // One allocation for the list, not one growth step after another.
+    out.reserve(text.count(u'\n') + 1);
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < n) {
