@@ -14,6 +14,7 @@
 #include "testing/testwindow.h"
 
 #include "platform/controls.h"
+#include "platform/busycursor.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
@@ -199,6 +200,8 @@ void TForm7::FormActivate()
     const plat::LineList &catalogue = Form1->ListBox1;
     QStringList titles;
     titles.reserve(catalogue.count());
+    // A catalogue of thousands of sheets takes a moment to check.
+    const plat::BusyCursor busy(catalogue.count() > 2000);
     QStringList kept;
     kept.reserve(catalogue.count());
     for (qsizetype i = 0; i < catalogue.count(); ++i) {
