@@ -5,6 +5,7 @@
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/fileio.h"
+#include "setup/welcomewindow.h"
 #include "tests/support.h"
 
 #include <QCoreApplication>
@@ -167,4 +168,14 @@ TEST(HelpLauncherScript, RunsTheViewerFoundInItsFolder)
     QFile trace(folder + QStringLiteral("/trace"));
     ASSERT_TRUE(trace.open(QIODevice::ReadOnly));
     EXPECT_EQ(trace.readAll(), "vu x y\n");
+}
+
+TEST_F(HelpLauncher, AfterTheFirstRunTheHelpButtonFindsEverythingInPlace)
+{
+    For8->BitBtn1Click();
+    Form1->BitBtn6Click();
+    EXPECT_TRUE(sandbox.exists(helplauncher::kHelpFile));
+    EXPECT_EQ(sandbox.get(kConfig), crlf({"C:\\windows\\tl.aid"}));
+    EXPECT_EQ(sandbox.desktop().count(QStringLiteral("start")), 1);
+    EXPECT_TRUE(sandbox.desktop().messages().isEmpty());
 }
