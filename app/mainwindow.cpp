@@ -7,6 +7,7 @@
 #include "app/startupwindow.h"
 #include "editor/editorwindow.h"
 #include "help/aboutwindow.h"
+#include "help/helpstart.h"
 #include "learning/learningwindow.h"
 #include "processing/processingwindow.h"
 #include "statistics/statisticswindow.h"
@@ -388,8 +389,10 @@ void TForm1::RadioButton4Click()
     showExitWindow();
 }
 
-// The help launcher comes with the help file; until then both stay quiet.
-void TForm1::BitBtn6Click() {}
+void TForm1::BitBtn6Click()
+{
+    helplauncher::launch(emo1);
+}
 
 void TForm1::Panel1Click()
 {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -333,9 +334,24 @@ void QtDesktop::doShow(Form *form)
     });
 }
 
-bool QtDesktop::startProgram(const QString &program, const QStringList &arguments)
+StartResult findProgram(const QString &program)
 {
-    return QProcess::startDetached(hostPath(program), arguments);
+    const QString path = hostPath(program);
+    if (!path.contains(QLatin1Char('/')))
+        return StartResult::Started;
+    const QFileInfo file(path);
+    if (file.exists())
+        return StartResult::Started;
+    return file.absoluteDir().exists() ? StartResult::FileNotFound : StartResult::PathNotFound;
+}
+
+StartResult QtDesktop::startProgram(const QString &program, const QStringList &arguments)
+{
+    const StartResult found = findProgram(program);
+    if (found != StartResult::Started)
+        return found;
+    return QProcess::startDetached(hostPath(program), arguments) ? StartResult::Started
+                                                                 : StartResult::Failed;
 }
 
 bool QtDesktop::openUrl(const QString &url)
@@ -412,10 +428,10 @@ void ScriptedDesktop::doShow(Form *form)
     formActivated(form);
 }
 
-bool ScriptedDesktop::startProgram(const QString &program, const QStringList &arguments)
+StartResult ScriptedDesktop::startProgram(const QString &program, const QStringList &arguments)
 {
     records.push_back({QStringLiteral("start"), program, arguments.join(QLatin1Char('\n'))});
-    return true;
+    return takeFront(startAnswers, findProgram(program));
 }
 
 bool ScriptedDesktop::openUrl(const QString &url)

@@ -21,6 +21,16 @@ enum class MsgType { Warning, Error, Information, Confirmation, Custom };
 enum MsgButtons : unsigned { mbOK = 1, mbCancel = 2, mbYes = 4, mbNo = 8, mbAbort = 16,
                              mbRetry = 32, mbIgnore = 64 };
 
+// What starting a program gave, in the terms the program's callers tell
+// apart: the program file missing from an existing folder, its folder
+// missing, or any other refusal.
+enum class StartResult { Started, FileNotFound, PathNotFound, Failed };
+
+// Whether the program a path names can be started at all: FileNotFound or
+// PathNotFound when it is not there, Started when it is. A bare name (no
+// folder) is looked up by the system when started and always passes.
+StartResult findProgram(const QString &program);
+
 struct FileRequest {
     QString title;
     QString filter;     // "Fiches (*.fic)|*.fic|Tous (*.*)|*.*", as the windows write it
@@ -56,7 +66,7 @@ public:
     int showModal(Form *form);
     void show(Form *form);
     // Starts a program (a Windows or host path) without a shell, not waiting.
-    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
+    virtual StartResult startProgram(const QString &program, const QStringList &arguments) = 0;
     virtual bool openUrl(const QString &url) = 0;
     // Ends the application's message loop.
     virtual void terminate() = 0;
@@ -96,7 +106,7 @@ void setDesktop(std::unique_ptr<Desktop> replacement);
 // The Qt implementation.
 class QtDesktop : public Desktop {
 public:
-    bool startProgram(const QString &program, const QStringList &arguments) override;
+    StartResult startProgram(const QString &program, const QStringList &arguments) override;
     bool openUrl(const QString &url) override;
     void terminate() override;
 
@@ -128,6 +138,9 @@ public:
     std::deque<std::optional<QFont>> fontAnswers;
     std::deque<std::optional<QColor>> colourAnswers;
     std::deque<bool> printerAnswers;
+    // Results of program starts; an empty queue answers as findProgram does,
+    // without starting anything.
+    std::deque<StartResult> startAnswers;
     // Runs while the form is "shown modally"; its result is the modal result.
     std::deque<std::function<int(Form *)>> modalActions;
     std::vector<Record> records;
@@ -136,7 +149,7 @@ public:
     int count(const QString &kind) const;
     bool terminated = false;
 
-    bool startProgram(const QString &program, const QStringList &arguments) override;
+    StartResult startProgram(const QString &program, const QStringList &arguments) override;
     bool openUrl(const QString &url) override;
     void terminate() override;
     bool followsWindowActivation() const override { return false; }

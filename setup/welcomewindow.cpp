@@ -4,6 +4,7 @@
 #include "app/settings.h"
 #include "help/aboutwindow.h"
 #include "help/artwork.h"
+#include "help/helplauncher.h"
 #include "help/licenceholder.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -97,6 +98,8 @@ void TFor8::BitBtn1Click()
         } catch (const plat::Failure &) {
             users.saveToFile(firstrun::kUserListPath);
         }
+        // The help and its viewer, so that the help buttons work from the start.
+        helplauncher::installHelp();
     } catch (const plat::Failure &failure) {
         plat::desktop().showError(failure.message());
         return;

@@ -1,10 +1,12 @@
 #include "platform/application.h"
+#include "platform/drivepath.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/form.h"
 #include "tests/support.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QEvent>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -126,14 +128,40 @@ TEST(Desktop, ScriptRecordsProgramsAndAddresses)
 {
     Sandbox box;
     auto &d = box.desktop();
-    EXPECT_TRUE(d.startProgram(QStringLiteral("C:\\windows\\brn\\Brenmar\\Brenmar.exe"),
-                               {QStringLiteral("C:\\windows\\tl.aid"), QStringLiteral("a b")}));
+    EXPECT_EQ(d.startProgram(QStringLiteral("C:\\windows\\brn\\Brenmar\\Brenmar.exe"),
+                             {QStringLiteral("C:\\windows\\tl.aid"), QStringLiteral("a b")}),
+              plat::StartResult::PathNotFound);
     EXPECT_TRUE(d.openUrl(QStringLiteral("http://exemple.fr")));
     ASSERT_EQ(d.records.size(), 2u);
     EXPECT_EQ(d.records[0].detail, QStringLiteral("C:\\windows\\tl.aid\na b"));
     EXPECT_EQ(d.records[1].kind, QStringLiteral("url"));
     EXPECT_EQ(plat::firstButtonResult(plat::mbYes | plat::mbNo | plat::mbCancel), plat::mrYes);
     EXPECT_EQ(plat::firstButtonResult(plat::mbOK | plat::mbCancel), plat::mrOk);
+}
+
+// The real start, on programs that are there, missing, in a missing folder,
+// or there but not startable.
+TEST(Desktop, StartingAProgramTellsAMissingFileFromAMissingFolderAndFromARefusal)
+{
+    Sandbox box;
+    const QByteArray script = "#!/bin/sh\nexit 0\n";
+    box.put(QStringLiteral("C:\\bin\\ok.sh"), script);
+    QFile::setPermissions(plat::hostPath(QStringLiteral("C:\\bin\\ok.sh")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    box.put(QStringLiteral("C:\\bin\\plain.txt"), script);
+    struct Case {
+        const char *program;
+        plat::StartResult expected;
+    } cases[] = {
+        {"C:\\BIN\\OK.SH", plat::StartResult::Started},
+        {"C:\\bin\\absent.exe", plat::StartResult::FileNotFound},
+        {"C:\\nulle\\part\\absent.exe", plat::StartResult::PathNotFound},
+        {"C:\\bin\\plain.txt", plat::StartResult::Failed},
+        {"C:\\bin", plat::StartResult::Failed},
+    };
+    plat::QtDesktop real;
+    for (const Case &c : cases)
+        EXPECT_EQ(real.startProgram(QString::fromLatin1(c.program), {}), c.expected) << c.program;
 }
 
 TEST(Application, FailureOutsideEveryGuardReachesTheErrorBoxAndTheProgramGoesOn)
