@@ -139,6 +139,9 @@ void TForm4::buildLayout()
 {
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
+    // The window is maximised; a smaller screen cuts the content off rather
+    // than making the window grow past it.
+    root->setSizeConstraint(QLayout::SetNoConstraint);
     auto *page = new QWidget(this);
     page->setMaximumWidth(980);
     auto *centring = new QHBoxLayout;
@@ -311,7 +314,9 @@ void TForm4::fitQuestionPanel()
     Edit5->setGeometry(8, y, inner, fieldHeight);
     y += fieldHeight + 6;
     Shape1->setGeometry(0, 0, inner + 16, y);
-    questionArea->setFixedHeight(y);
+    // Only a new height changes what the window's layout must make room for.
+    if (questionArea->height() != y || questionArea->minimumHeight() != y)
+        questionArea->setFixedHeight(y);
 }
 
 void TForm4::setEnterButton(QPushButton *b)
