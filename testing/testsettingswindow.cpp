@@ -23,13 +23,6 @@ namespace {
 
 const char *kYellow = "#ffe14d";
 
-QPushButton *button(const QString &text, const QString &name, QWidget *parent, const QString &hint = QString())
-{
-    QPushButton *b = plat::pushButton(text, name, parent, hint);
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 TForm12::TForm12(QWidget *parent) : plat::Form(QStringLiteral("Form12"), parent)
@@ -68,9 +61,9 @@ TForm12::TForm12(QWidget *parent) : plat::Form(QStringLiteral("Form12"), parent)
     grid->addWidget(ComboBox1, 0, 1);
     Label1 = new QLabel(QStringLiteral("Police de caractère :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    BitBtn2 = button(QStringLiteral("Terme à traduire"), QStringLiteral("BitBtn2"), this,
+    BitBtn2 = plat::pushButton(QStringLiteral("Terme à traduire"), QStringLiteral("BitBtn2"), this,
                      QStringLiteral("Cliquez sur ce bouton pour changer la police de caractère du terme à traduire"));
-    BitBtn3 = button(QStringLiteral("Terme entré par l'utilisateur"), QStringLiteral("BitBtn3"), this,
+    BitBtn3 = plat::pushButton(QStringLiteral("Terme entré par l'utilisateur"), QStringLiteral("BitBtn3"), this,
                      QStringLiteral("Cliquez sur ce bouton pour changer la police de caractère du terme que vous "
                                     "entrez"));
     grid->addWidget(Label1, 1, 0, 1, 2);
@@ -80,8 +73,8 @@ TForm12::TForm12(QWidget *parent) : plat::Form(QStringLiteral("Form12"), parent)
     box->addStretch();
 
     auto *closing = new QHBoxLayout;
-    BitBtn1 = button(QStringLiteral("Appliquer les paramètres"), QStringLiteral("BitBtn1"), this);
-    BitBtn6 = button(QStringLiteral("Annuler"), QStringLiteral("BitBtn6"), this);
+    BitBtn1 = plat::pushButton(QStringLiteral("Appliquer les paramètres"), QStringLiteral("BitBtn1"), this);
+    BitBtn6 = plat::pushButton(QStringLiteral("Annuler"), QStringLiteral("BitBtn6"), this);
     closing->addWidget(BitBtn1);
     closing->addWidget(BitBtn6);
     box->addLayout(closing);

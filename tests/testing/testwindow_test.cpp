@@ -10,10 +10,12 @@
 #include "platform/fileio.h"
 #include "sheets/sheet.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -422,6 +424,25 @@ TEST_F(TestWindow, ASheetThatCannotBeReadGivesNoQuestions)
     Form4->ListBox9->setCurrentRow(0);
     Form4->BitBtn7Click();
     EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 3"));
+}
+
+TEST_F(TestWindow, EnterChoosesStartsAndGivesUp)
+{
+    Form1->RadioButton6Click();
+    Form1->RadioButton3Click();
+    const auto enter = [](QWidget *w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    Form4->ListBox9->setCurrentRow(0);
+    enter(Form4->ListBox9);
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Ready);
+    enter(Form4->Edit5);
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Running);
+    Form4->Timer1Timer(); // the priming tick
+    enter(Form4->Edit5);
+    EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
 }
 
 TEST_F(TestWindow, ALargeSheetIsChosenAndAskedWithoutAWait)
