@@ -17,17 +17,14 @@ TEST(AnswerRules, JudgingWithAndWithoutCaseAndPunctuation)
         {"maison", "MAISON", false, true, true},
         {"maison", "MAISON", true, true, false},
         {"école", "ÉCOLE", false, true, false}, // accented letters keep their case
-        {"ÉCOLE", "ÉCOLE", false, true, true},
         {"Qu'est-ce ?", "Quest-ce", true, false, true},
         {"Qu'est-ce ?", "Quest-ce", true, true, false},
         {"Quest ce", "Quest-ce", false, false, false}, // the hyphen counts
         {"maison ", "maison", true, true, false},      // a trailing blank counts
-        {"maison ", "maison", false, false, false},
         {"à bientôt !", "à bientôt", true, false, true}, // the blank goes with the mark
         {"« oui »", "oui", true, false, false},          // only the listed marks go
         {"<< oui >>", "oui", true, false, true},
         {"a / b", "a b", true, false, true}, // " /" goes before "/ "
-        {"a / b", "ab", true, false, false},
         {"l'été, (déjà)...", "lété déjà", true, false, true},
         {"", "?!...", true, false, true}, // nothing left of the expected answer
         {"", "?!...", true, true, false},
@@ -51,7 +48,6 @@ TEST(AnswerRules, RemovalRepeatsUntilNoEntryIsLeft)
         {"<<< < ", "<< ", ""}, // the halves left by a removal meet and go too
         {"<<<< ", "<< ", "<<"},
         {"x<<y>>", "<<", "xy>>"},
-        {"abc", "...", "abc"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(quiz::removeEntry(QString::fromUtf8(c.text), QString::fromUtf8(c.entry)),

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -443,25 +442,6 @@ TEST_F(TestWindow, EnterChoosesStartsAndGivesUp)
     enter(Form4->Edit5);
     EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
     EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
-}
-
-TEST_F(TestWindow, ALargeSheetIsChosenAndAskedWithoutAWait)
-{
-    QByteArray bytes = "Grande fiche\r\n";
-    for (int k = 1; k <= 100000; ++k)
-        bytes += "f" + QByteArray::number(k) + "\r\nq" + QByteArray::number(k) + "\r\n";
-    const QString path = sandbox.root() + QStringLiteral("/grande.fic");
-    sandbox.put(path, bytes);
-    Form1->RadioButton3Click();
-    QElapsedTimer clock;
-    clock.start();
-    browse(path);
-    start();
-    for (int i = 0; i < 500; ++i)
-        Form4->BitBtn2Click();
-    EXPECT_LT(clock.elapsed(), 3000);
-    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 99499"));
-    EXPECT_EQ(Form4->ListBox6.count(), 1 + 2 * 500);
 }
 
 } // namespace
