@@ -1,5 +1,6 @@
 #include "app/mainwindow.h"
 #include "help/aboutwindow.h"
+#include "statistics/statisticswindow.h"
 #include "statistics/completionwindow.h"
 #include "testing/testcycle.h"
 #include "testing/testsettingswindow.h"
@@ -131,18 +132,27 @@ TEST_F(TestWindow, ATestCountsScoresAndHandsItsResultOver)
     EXPECT_EQ(Form4->Label2->text(), QStringLiteral("Temps total écoulé : 7 s."));
     const QString report = sandbox.root() + QStringLiteral("/erreurs.fic");
     sandbox.desktop().fileAnswers.push_back(report);
-    HandOff seen;
-    expectHandOff(&seen);
+    // The user records the test in the completion window.
+    const QString user = QStringLiteral("C:\\users\\marie.user");
+    const QByteArray userHeader = crlf({"Fiche de Statistiques Utilisateur :", "Marie", "Orsiva", "", ""});
+    sandbox.put(user, userHeader);
+    For2->Memo3.setLines({user});
+    For2->Memo3Change();
+    sandbox.desktop().modalActions.push_back([](plat::Form *) {
+        For13->ListBox1->setItemIndex(0);
+        For13->ListBox1Click();
+        return For13->result();
+    });
     Form4->Edit5->setText(rightAnswer());
 
     EXPECT_EQ(Form4->Label21->text(), QStringLiteral("Poucentage juste : 66,666 %"));
     EXPECT_EQ(Form4->Label18->text(), QStringLiteral("Poucentage faux : 33,333 %"));
     EXPECT_EQ(Form4->Label19->text(), QStringLiteral("Termes testés : 3"));
     EXPECT_EQ(shownForms(), QStringList({"save:Sauvegarde de la liste des erreurs", "modal:For13"}));
-    EXPECT_EQ(seen.right, QStringLiteral("2"));
-    EXPECT_EQ(seen.wrong, QStringLiteral("1"));
-    EXPECT_EQ(seen.seconds, QStringLiteral("7"));
-    EXPECT_EQ(seen.title, kTitle);
+    EXPECT_EQ(sandbox.get(user),
+              userHeader + crlf({"-----", "Test 1", "Date :", "08/12/2026", "Heure :", "10:30:15", "Fiche :",
+                                 "Anglais //par Luc\\\\", "Termes :", "3", "Pourcentage juste :", "66,666",
+                                 "Temps (sec) :", "7", "", ""}));
     EXPECT_EQ(sandbox.desktop().messages(), QStringList());
     // Reset for the next test; the question clock goes on.
     EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
