@@ -1,41 +1,147 @@
 #pragma once
 #include "platform/form.h"
+#include "platform/linelist.h"
 #include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
+#include "testing/testcycle.h"
 
+class ClickLabel;
 class QCheckBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
 
-// The test window. For now: the controls the main window prepares before
-// showing it, and the two ways of choosing a sheet.
+// The test window: a sheet is chosen from the catalogue or a file, then its
+// pairs are asked one by one in random order, each answer judged at the tick
+// of the question timer or as soon as it is typed right, and counted.
 class TForm4 : public plat::Form {
     Q_OBJECT
 public:
     explicit TForm4(QWidget *parent = nullptr);
 
+    // Top band.
+    ClickLabel *Image1;    // logo: the about window
+    QLabel *Image3;        // title banner
+
+    // Choosing a sheet.
     QLabel *Label1;        // heading of the sheet list
     sheets::TitleListBox *ListBox1; // title list, reacts to a click (mouse mode)
     QListWidget *ListBox9; // copy of the title list (keyboard mode)
     QPushButton *BitBtn7;  // "Se tester sur la fiche" (keyboard mode)
     QPushButton *Parcourir;
+    QPushButton *Quitter;
+
+    // Results.
     QLabel *Label22;       // heading of the results
-    QLabel *Label19, *Label17, *Label21, *Label18;
+    QLabel *Label13;       // questions left
+    QLabel *Label19, *Label17, *Label21, *Label20, *Label18;
+    QLabel *Label4;        // question clock
+    QLabel *Label2;        // test clock
+
+    // The question panel.
+    QWidget *questionArea; // holds the panel and cuts off what the window cannot show
+    QFrame *Shape1;        // lime background, 777 pixels wide or wider
+    QLabel *Label7;        // caption over the question
     QLabel *Label12;       // the question
+    QLabel *Label8;        // caption over the answer field
     QLineEdit *Edit5;      // the user's answer
-    QLabel *label26, *Label29, *Label15; // previous question, expected entry, answer
-    QString Edit3;         // right count, decimal text
-    QString Edit4;         // wrong count, decimal text
-    QLabel *Label9;        // test clock, whole seconds
+    QLabel *Label23;       // instructions
+    QLabel *Label27, *label26; // previous question
+    QLabel *Label28, *Label29; // previous expected entry
+    QLabel *Label14, *Label15; // previous typed answer
+
+    // Commands and options.
+    QPushButton *BitBtn1;  // "Commencer le test"
+    QPushButton *BitBtn5;  // "Pause"
+    QPushButton *BitBtn4;  // "Reprendre"
+    QPushButton *BitBtn6;  // "Paramètres"
+    QPushButton *BitBtn3;  // "Donner sa langue au chat": runs BitBtn2Click
+    QPushButton *BitBtn2;  // "Quitter le test": runs BitBtn3Click
     QCheckBox *CheckBox1;  // "Enregistrer les erreurs"
     QCheckBox *CheckBox2;  // "Compléter les statistiques"
+    QCheckBox *CheckBox3;  // "Respecter la casse"
+    QCheckBox *CheckBox4;  // "Respecter la ponctuation"
+
+    // Data.
+    plat::LineList Memo1;  // the loaded sheet
+    QString Label6;        // path of the loaded sheet
     // Holds Memo2: line 0 is the title line of the sheet under test, which
     // the completion window records.
     sheets::TitleDisplay *titleDisplay;
+    quiz::QuestionLists lists; // answer list (ListBox2) and question list (ListBox3)
+    plat::LineList ListBox6; // the error report
+    QString Edit1;         // expected answer of the current question
+    QString avec;          // expected entry of the current question
+    QString Edit3;         // right count, decimal text
+    QString Edit4;         // wrong count, decimal text
+    QLabel *Label9;        // test clock, whole seconds
+    QString Label11;       // question clock, seconds in the locale's form
+
     QTimer *Timer1;        // question timer
+    QTimer *Timer2;        // shows the answer field
+    QTimer *Timer3;        // test clock, every second
+    QTimer *Timer4;        // question clock, every half second
+
+    quiz::Phase phase() const { return m_phase; }
+
+    // Opening, choosing, closing.
+    void FormActivate();
+    void FormClose();
+    void ListBox1Click();
+    void BitBtn7Click();
+    void ParcourirClick();
+    void QuitterClick();
+    void Image1Click();
+    void BitBtn6Click();
+    void ComboBox1Change();
+
+    // The running test.
+    void BitBtn1Click();   // start
+    void Timer1Timer();    // judge, then the next question or the end
+    void Edit5Change();
+    void BitBtn2Click();   // give up on the question
+    void BitBtn3Click();   // leave the test
+    void BitBtn5Click();   // pause
+    void BitBtn4Click();   // resume
+    void Timer2Timer();
+    void Timer3Timer();
+    void Timer4Timer();
+
+    // The question panel: as wide as the question needs, at least 777 pixels,
+    // and as high as its fonts need.
+    void fitQuestionPanel();
+
+    void activated() override;
+    // Showing the window opens it afresh: the reset of its activation runs
+    // then, and a window shown again while a test runs leaves that test first.
+    void setVisible(bool visible) override;
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    void buildLayout();
+    void showTestControls();
+    void resetResultLabels();
+    void buildLists();
+    bool frenchShown() const;
+    void setEnterButton(QPushButton *button);
+    void restartQuestionTimer();
+    void judge();
+    void drawQuestion();
+    void endTest();
+    void saveErrorReport();
+    void restartQuestionClock();
+    int questionIntervalMs() const;
+
+    quiz::Phase m_phase = quiz::Phase::Choosing;
+    QPushButton *m_enterButton = nullptr; // the button Enter presses
+    bool m_inTick = false;
+    QString m_question; // the question in full; Label12 shows its beginning
 };
 
 extern TForm4 *Form4;

@@ -1,0 +1,261 @@
+// The running test of the test window: start, the question timer's tick,
+// answers, give-up, pause, the clocks and the end of the test.
+#include "testing/testwindow.h"
+
+#include "statistics/completionwindow.h"
+#include "testing/answerrules.h"
+#include "testing/testsettingswindow.h"
+
+#include "platform/desktop.h"
+#include "platform/failure.h"
+#include "platform/system.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QSlider>
+#include <QTimer>
+
+namespace {
+
+// A label shows at most this much of a term: more could not be seen, and
+// laying out a text of millions of characters at every tick would stall the
+// window. The term itself stays whole wherever it is kept.
+constexpr qsizetype kShownChars = 2000;
+
+void setShown(QLabel *label, const QString &text)
+{
+    label->setText(text.size() > kShownChars ? text.first(kShownChars) : text);
+}
+
+} // namespace
+
+int TForm4::questionIntervalMs() const
+{
+    return (Form12 ? Form12->TrackBar1->value() : 20) * 1000;
+}
+
+void TForm4::BitBtn1Click()
+{
+    avec.clear();
+    // The priming tick judges an empty answer against an empty expected one,
+    // whatever was typed before the start.
+    Edit1.clear();
+    m_question.clear();
+    Label12->clear();
+    Edit5->clear();
+    BitBtn5->show();
+    BitBtn4->hide();
+    Edit5->setEnabled(true);
+    BitBtn3->show();
+    BitBtn3->setEnabled(true);
+    BitBtn6->hide();
+    setEnterButton(BitBtn3);
+    Label18->setText(QStringLiteral("Pourcentage faux : 0 %"));
+    Label21->setText(QStringLiteral("Pourcentage juste : 0 %"));
+    Label17->setText(QStringLiteral("Termes justes : 0"));
+    Label19->setText(QStringLiteral("Termes testés : 0"));
+    label26->clear();
+    Label29->clear();
+    Label15->clear();
+    Edit4 = QStringLiteral("0");
+    Edit3 = QStringLiteral("-1");
+    Timer3->start();
+    Timer1->start(1);
+    BitBtn1->hide();
+    m_phase = quiz::Phase::Running;
+    Edit5->setFocus();
+}
+
+void TForm4::restartQuestionTimer()
+{
+    Timer1->start(questionIntervalMs());
+    Timer1Timer();
+}
+
+void TForm4::Timer1Timer()
+{
+    // The tick empties the answer field, whose change must not judge the same
+    // question again from inside the tick.
+    if (m_inTick)
+        return;
+    const QScopedValueRollback<bool> inTick(m_inTick, true);
+
+    Label15->setText(Edit5->text());
+    judge();
+    Edit5->clear();
+    Timer1->setInterval(questionIntervalMs());
+    label26->setText(Label12->text());
+    setShown(Label29, avec);
+    if (!lists.isEmpty())
+        drawQuestion();
+    else
+        endTest();
+    fitQuestionPanel();
+    restartQuestionClock();
+}
+
+void TForm4::judge()
+{
+    if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked())) {
+        Edit3 = quiz::incremented(Edit3);
+        Label17->setText(QStringLiteral("Termes justes : ") + Edit3);
+    } else {
+        Edit4 = quiz::incremented(Edit4);
+        Label20->setText(QStringLiteral("Termes faux : ") + Edit4);
+        ListBox6.append(Edit1);
+        ListBox6.append(m_question);
+    }
+    const int right = Edit3.toInt();
+    const int wrong = Edit4.toInt();
+    if (const auto captions = quiz::percentCaptions(right, wrong)) {
+        Label21->setText(captions->right);
+        Label18->setText(captions->wrong);
+    }
+    Label19->setText(QStringLiteral("Termes testés : %1").arg(right + wrong));
+}
+
+void TForm4::drawQuestion()
+{
+    const qsizetype b = plat::system().random(int(lists.count()));
+    const quiz::Question q = lists.take(b);
+    avec = q.entry;
+    Edit1 = quiz::expectedAnswer(avec);
+    m_question = q.shown;
+    setShown(Label12, m_question);
+    Label13->setText(QStringLiteral("Termes restants : %1").arg(lists.count()));
+}
+
+void TForm4::restartQuestionClock()
+{
+    Label11 = QStringLiteral("0");
+    Label4->setText(QStringLiteral("Temps écoulé : 0 s"));
+    Timer4->start(500);
+    Timer4Timer();
+}
+
+void TForm4::Edit5Change()
+{
+    // Only a running test judges what is typed: before the start, after the
+    // end or inside a tick, a change of the field moves nothing on.
+    if (m_phase != quiz::Phase::Running || m_inTick)
+        return;
+    setEnterButton(BitBtn3);
+    if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked()))
+        restartQuestionTimer();
+}
+
+void TForm4::BitBtn2Click()
+{
+    if (m_phase == quiz::Phase::Running)
+        restartQuestionTimer();
+}
+
+void TForm4::BitBtn3Click()
+{
+    close();
+}
+
+void TForm4::BitBtn5Click()
+{
+    if (m_phase != quiz::Phase::Running)
+        return;
+    BitBtn5->hide();
+    BitBtn4->show();
+    Edit5->setEnabled(false);
+    BitBtn3->setEnabled(false);
+    Timer1->stop();
+    Timer4->stop();
+    Timer3->stop();
+    m_phase = quiz::Phase::Paused;
+    BitBtn4->setFocus();
+}
+
+void TForm4::BitBtn4Click()
+{
+    if (m_phase != quiz::Phase::Paused)
+        return;
+    BitBtn5->show();
+    BitBtn4->hide();
+    Edit5->setEnabled(true);
+    BitBtn3->setEnabled(true);
+    // A full question interval again; both clocks go on from where they stood.
+    Timer1->start();
+    Timer4->start();
+    Timer3->start();
+    m_phase = quiz::Phase::Running;
+    Edit5->setFocus();
+}
+
+void TForm4::Timer2Timer()
+{
+    Edit5->show();
+}
+
+void TForm4::Timer3Timer()
+{
+    Label9->setText(quiz::incremented(Label9->text()));
+    Label2->setText(QStringLiteral("Temps total écoulé : ") + Label9->text() + QStringLiteral(" s."));
+}
+
+void TForm4::Timer4Timer()
+{
+    Label11 = quiz::halfSecondLater(Label11, plat::system().decimalSeparator());
+    Label4->setText(QStringLiteral("Temps écoulé : ") + Label11 + QStringLiteral(" s."));
+}
+
+void TForm4::endTest()
+{
+    Timer1->stop();
+    Timer2->stop();
+    Timer3->stop();
+    Timer4->stop();
+    // Nothing is left to answer, pause or resume: a second end would record
+    // the test twice.
+    for (QPushButton *b : {BitBtn3, BitBtn5, BitBtn4})
+        b->hide();
+    Edit5->clear();
+    Edit5->setEnabled(false);
+    m_question.clear();
+    Label12->clear();
+    m_phase = quiz::Phase::Ended;
+
+    if (ListBox6.count() < quiz::kReportLinesWithAnError) {
+        const QStringList &messages = quiz::congratulations();
+        plat::desktop().showMessage(messages.at(plat::system().random(int(messages.size()))));
+    } else if (CheckBox1->isChecked()) {
+        saveErrorReport();
+    }
+    // The completion window reads the counts, the clock and the title now.
+    if (CheckBox2->isChecked())
+        plat::desktop().showModal(For13);
+
+    ListBox6.clear();
+    Edit3 = QStringLiteral("0");
+    Edit4 = QStringLiteral("-1");
+    ListBox1->setItemIndex(-1);
+    Timer1->setInterval(1);
+    titleDisplay->setMemo2(QStringLiteral("Pas de fiche sélectionnée"));
+}
+
+void TForm4::saveErrorReport()
+{
+    plat::FileRequest request;
+    request.title = QStringLiteral("Sauvegarde de la liste des erreurs");
+    request.filter = QStringLiteral("Fiche Tavilo !|*.fic");
+    request.defaultExt = QStringLiteral("fic");
+    const std::optional<QString> path = plat::desktop().saveFile(request);
+    if (!path)
+        return;
+    try {
+        ListBox6.saveToFile(*path);
+    } catch (const plat::Failure &f) {
+        // Said plainly, and the end of the test goes on.
+        plat::desktop().messageDlg(
+            QStringLiteral("Erreur : La liste des erreurs n'a pas pu être enregistrée.\n") + f.message(),
+            plat::MsgType::Error, plat::mbOK);
+    }
+}

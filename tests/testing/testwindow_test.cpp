@@ -1,0 +1,457 @@
+#include "app/mainwindow.h"
+#include "help/aboutwindow.h"
+#include "statistics/statisticswindow.h"
+#include "statistics/completionwindow.h"
+#include "testing/testcycle.h"
+#include "testing/testsettingswindow.h"
+#include "testing/testwindow.h"
+#include "tests/support.h"
+
+#include "platform/drivepath.h"
+#include "platform/fileio.h"
+#include "sheets/sheet.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using testing_support::crlf;
+
+namespace {
+
+const QString kSheet = QStringLiteral("C:\\fiches\\anglais.fic");
+const QString kTitle = QStringLiteral("Anglais //par Luc\\\\");
+const QString kCannotOpen = QStringLiteral("Erreur : Impossible d'ouvrir la fiche demandée");
+const QString kSettings = QStringLiteral("C:\\windows\\tavilo.ini");
+
+// What the completion window finds in the test window when it is shown.
+struct HandOff {
+    QString right, wrong, seconds, title;
+};
+
+class TestWindow : public testing_support::QuietWindowSet {
+protected:
+    void SetUp() override
+    {
+        QuietWindowSet::SetUp();
+        sandbox.put(kSettings, crlf({"d", "n", "c", "800", "Mouse", "1", "3", "20"}));
+        Form1->Memo6.loadFromFile(kSettings);
+        catalogue(kSheet, crlf({"Anglais //par Luc\\\\", "cat", "chat", "to run [irregular]", "courir", "house",
+                                "maison"}));
+    }
+
+    void catalogue(const QString &path, const QByteArray &bytes)
+    {
+        sandbox.put(path, bytes);
+        Form1->ListBox1.append(path);
+        Form4->ListBox1->addItem(plat::LineList(plat::LineList::parse(bytes)).memoLine(0));
+    }
+    void choose(int i)
+    {
+        Form1->RadioButton3Click();
+        Form4->ListBox1->setItemIndex(i);
+        Form4->ListBox1Click();
+    }
+    void browse(const QString &path)
+    {
+        sandbox.desktop().fileAnswers.push_back(path);
+        Form4->ParcourirClick();
+    }
+    void start()
+    {
+        Form4->BitBtn1Click();
+        Form4->Timer1Timer(); // the priming tick
+    }
+    // The answer a user who knows the sheet types to the question shown.
+    QString rightAnswer() const
+    {
+        static const QHash<QString, QString> answers = {
+            {"chat", "cat"}, {"courir", "to run"}, {"maison", "house"}};
+        return answers.value(Form4->Label12->text());
+    }
+    // The completion window, when shown, notes what it reads.
+    void expectHandOff(HandOff *seen)
+    {
+        sandbox.desktop().modalActions.push_back([seen](plat::Form *) {
+            *seen = {Form4->Edit3, Form4->Edit4, Form4->Label9->text(), Form4->titleDisplay->memo2Line()};
+            return plat::mrNone;
+        });
+    }
+    QStringList shownForms()
+    {
+        QStringList out;
+        for (const auto &r : sandbox.desktop().records)
+            if (r.kind == QLatin1String("modal") || r.kind == QLatin1String("save"))
+                out << r.kind + u':' + r.text;
+        return out;
+    }
+};
+
+TEST_F(TestWindow, ATestCountsScoresAndHandsItsResultOver)
+{
+    choose(0);
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 3"));
+    EXPECT_EQ(Form4->ListBox6.lines(), QStringList{"Erreurs sur : Anglais //par Luc - Test du 08/12/2026\\\\"});
+    EXPECT_TRUE(Form4->BitBtn1->isVisibleTo(Form4));
+    EXPECT_FALSE(Form4->ListBox1->isVisibleTo(Form4));
+
+    start();
+    EXPECT_EQ(Form4->Label17->text(), QStringLiteral("Termes justes : 0"));
+    EXPECT_EQ(Form4->Label19->text(), QStringLiteral("Termes testés : 0"));
+    EXPECT_EQ(Form4->Label21->text(), QStringLiteral("Pourcentage juste : 0 %"));
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 2"));
+    EXPECT_EQ(Form4->Label4->text(), QStringLiteral("Temps écoulé : 0,5 s."));
+    ASSERT_FALSE(rightAnswer().isEmpty());
+
+    // A right answer moves on at its last keystroke.
+    Form4->Edit5->setText(rightAnswer());
+    EXPECT_EQ(Form4->Label17->text(), QStringLiteral("Termes justes : 1"));
+    EXPECT_EQ(Form4->Label21->text(), QStringLiteral("Poucentage juste : 100 %"));
+    EXPECT_EQ(Form4->Label18->text(), QStringLiteral("Poucentage faux : 0 %"));
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
+
+    const QString missed = Form4->Label12->text();
+    const QString missedAnswer = rightAnswer();
+    Form4->Edit5->setText(QStringLiteral("Cat "));
+    Form4->BitBtn2Click();
+    EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
+    EXPECT_EQ(Form4->Label15->text(), QStringLiteral("Cat "));
+    EXPECT_EQ(Form4->label26->text(), missed);
+
+    for (int s = 0; s < 7; ++s)
+        Form4->Timer3Timer();
+    EXPECT_EQ(Form4->Label2->text(), QStringLiteral("Temps total écoulé : 7 s."));
+    const QString report = sandbox.root() + QStringLiteral("/erreurs.fic");
+    sandbox.desktop().fileAnswers.push_back(report);
+    // The user records the test in the completion window.
+    const QString user = QStringLiteral("C:\\users\\marie.user");
+    const QByteArray userHeader = crlf({"Fiche de Statistiques Utilisateur :", "Marie", "Orsiva", "", ""});
+    sandbox.put(user, userHeader);
+    For2->Memo3.setLines({user});
+    For2->Memo3Change();
+    sandbox.desktop().modalActions.push_back([](plat::Form *) {
+        For13->ListBox1->setItemIndex(0);
+        For13->ListBox1Click();
+        return For13->result();
+    });
+    Form4->Edit5->setText(rightAnswer());
+
+    EXPECT_EQ(Form4->Label21->text(), QStringLiteral("Poucentage juste : 66,666 %"));
+    EXPECT_EQ(Form4->Label18->text(), QStringLiteral("Poucentage faux : 33,333 %"));
+    EXPECT_EQ(Form4->Label19->text(), QStringLiteral("Termes testés : 3"));
+    EXPECT_EQ(shownForms(), QStringList({"save:Sauvegarde de la liste des erreurs", "modal:For13"}));
+    EXPECT_EQ(sandbox.get(user),
+              userHeader + crlf({"-----", "Test 1", "Date :", "08/12/2026", "Heure :", "10:30:15", "Fiche :",
+                                 "Anglais //par Luc\\\\", "Termes :", "3", "Pourcentage juste :", "66,666",
+                                 "Temps (sec) :", "7", "", ""}));
+    EXPECT_EQ(sandbox.desktop().messages(), QStringList());
+    // Reset for the next test; the question clock goes on.
+    EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
+    EXPECT_EQ(Form4->Edit4, QStringLiteral("-1"));
+    EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Pas de fiche sélectionnée"));
+    EXPECT_TRUE(Form4->ListBox6.isEmpty());
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    EXPECT_FALSE(Form4->Timer3->isActive());
+    EXPECT_TRUE(Form4->Timer4->isActive());
+    EXPECT_FALSE(Form4->BitBtn5->isVisibleTo(Form4));
+
+    // The report is a sheet: its title names the test, its pair is the miss.
+    EXPECT_EQ(sandbox.get(report), crlf({"Erreurs sur : Anglais //par Luc - Test du 08/12/2026\\\\",
+                                         missedAnswer.toUtf8().constData(), missed.toUtf8().constData()}));
+    browse(report);
+    EXPECT_EQ(Form4->titleDisplay->caption(), QStringLiteral("Erreurs sur : Anglais"));
+    EXPECT_EQ(Form4->titleDisplay->hint(), QStringLiteral("par Luc - Test du 08/12/2026"));
+    EXPECT_EQ(Form4->lists.questions(), QStringList{missed});
+    EXPECT_EQ(Form4->lists.answers(), QStringList{missedAnswer});
+}
+
+TEST_F(TestWindow, AFaultlessTestIsCongratulatedAndNeverOffersTheSave)
+{
+    catalogue(QStringLiteral("C:\\fiches\\vide.fic"), crlf({"Vide"}));
+    const struct {
+        int sheet;
+        bool saveErrors, statistics;
+        const char *right;
+    } cases[] = {{0, true, true, "3"}, {0, true, false, "3"}, {0, false, true, "3"}, {1, true, true, "0"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.sheet * 100 + c.saveErrors * 10 + c.statistics);
+        sandbox.desktop().records.clear();
+        choose(c.sheet);
+        Form4->CheckBox1->setChecked(c.saveErrors);
+        Form4->CheckBox2->setChecked(c.statistics);
+        HandOff seen;
+        expectHandOff(&seen);
+        start();
+        while (!rightAnswer().isEmpty())
+            Form4->Edit5->setText(rightAnswer());
+
+        ASSERT_EQ(sandbox.desktop().messages().size(), 1);
+        EXPECT_TRUE(quiz::congratulations().contains(sandbox.desktop().messages().first()));
+        EXPECT_EQ(shownForms(), c.statistics ? QStringList{"modal:For13"} : QStringList());
+        if (c.statistics) {
+            EXPECT_EQ(seen.right, QString::fromLatin1(c.right));
+            EXPECT_EQ(seen.wrong, QStringLiteral("0"));
+        }
+        sandbox.desktop().modalActions.clear();
+        Form4->close();
+    }
+}
+
+TEST_F(TestWindow, TheEndOfATestWithErrorsGoesOnWhateverBecomesOfTheReport)
+{
+    const QString report = sandbox.root() + QStringLiteral("/erreurs.fic");
+    const struct {
+        bool saveErrors;
+        std::optional<QString> answer;
+        bool failWrite;
+        bool written;
+    } cases[] = {{false, std::nullopt, false, false},
+                 {true, std::nullopt, false, false},
+                 {true, report, false, true},
+                 {true, report, true, false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.saveErrors * 100 + c.answer.has_value() * 10 + c.failWrite);
+        QFile::remove(report);
+        sandbox.desktop().records.clear();
+        sandbox.desktop().fileAnswers.clear();
+        plat::setWriteFailureHook(
+            [&](const QString &) { return c.failWrite ? QStringLiteral("Disque plein.") : QString(); });
+        choose(0);
+        Form4->CheckBox1->setChecked(c.saveErrors);
+        start();
+        sandbox.desktop().fileAnswers.push_back(c.answer);
+        HandOff seen;
+        expectHandOff(&seen);
+        for (int i = 0; i < 3; ++i)
+            Form4->BitBtn2Click();
+
+        EXPECT_EQ(QFile::exists(report), c.written);
+        EXPECT_EQ(sandbox.desktop().count(QStringLiteral("save")), c.saveErrors ? 1 : 0);
+        const QStringList messages = sandbox.desktop().messages();
+        if (c.failWrite) {
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_TRUE(messages.first().startsWith(
+                QStringLiteral("Erreur : La liste des erreurs n'a pas pu être enregistrée.")));
+            EXPECT_TRUE(messages.first().contains(QStringLiteral("Disque plein.")));
+        } else {
+            EXPECT_EQ(messages, QStringList());
+        }
+        EXPECT_EQ(seen.wrong, QStringLiteral("3"));
+        EXPECT_EQ(Form4->Edit4, QStringLiteral("-1"));
+        EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Pas de fiche sélectionnée"));
+        Form4->close();
+    }
+    plat::setWriteFailureHook({});
+}
+
+TEST_F(TestWindow, EachQuestionIsAskedAndCountedOnce)
+{
+    // Answers with nothing left once punctuation does not count: emptying
+    // the field inside a tick must not judge them a second time.
+    catalogue(QStringLiteral("C:\\fiches\\ponctuation.fic"), crlf({"P", "", "vide", "?!", "cris", "...", "points"}));
+    choose(1);
+    Form4->CheckBox4->setChecked(false);
+    HandOff seen;
+    expectHandOff(&seen);
+    start();
+    QStringList asked{Form4->Label12->text()};
+    Form4->Edit5->setText(QStringLiteral("x"));
+    Form4->BitBtn2Click(); // wrong
+    asked << Form4->Label12->text();
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
+    Form4->Timer1Timer(); // nothing typed: right
+    asked << Form4->Label12->text();
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 0"));
+    Form4->Edit5->setText(QStringLiteral(" ?")); // right at once
+
+    asked.sort();
+    EXPECT_EQ(asked, QStringList({"cris", "points", "vide"}));
+    EXPECT_EQ(seen.right, QStringLiteral("2"));
+    EXPECT_EQ(seen.wrong, QStringLiteral("1"));
+}
+
+TEST_F(TestWindow, TypingOutsideARunningTestJudgesNothing)
+{
+    choose(0);
+    Form4->Edit5->setText(QStringLiteral("abc"));
+    Form4->Edit5->clear(); // equal to the empty expected answer before the start
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    Form4->Edit5->setText(QStringLiteral("abc"));
+    start();
+    EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
+    EXPECT_EQ(Form4->Edit4, QStringLiteral("0"));
+
+    for (int i = 0; i < 3; ++i)
+        Form4->BitBtn2Click();
+    ASSERT_EQ(sandbox.desktop().count(QStringLiteral("modal")), 1);
+    // After the end, neither the last answer nor the pause button ends it again.
+    Form4->Edit5->setText(QStringLiteral("house"));
+    Form4->BitBtn5Click();
+    Form4->BitBtn4Click();
+    Form4->BitBtn2Click();
+    EXPECT_EQ(sandbox.desktop().count(QStringLiteral("modal")), 1);
+    EXPECT_FALSE(Form4->Timer1->isActive());
+}
+
+TEST_F(TestWindow, PauseAndResumeGiveTheQuestionAFullInterval)
+{
+    choose(0);
+    start();
+    Form4->Timer3Timer();
+    Form4->Timer3Timer();
+    Form4->Timer4Timer();
+    const QString question = Form4->Label12->text();
+    Form4->BitBtn5Click();
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    EXPECT_FALSE(Form4->Timer3->isActive());
+    EXPECT_FALSE(Form4->Timer4->isActive());
+    EXPECT_FALSE(Form4->Edit5->isEnabled());
+    EXPECT_TRUE(Form4->BitBtn4->isVisibleTo(Form4));
+    EXPECT_FALSE(Form4->BitBtn5->isVisibleTo(Form4));
+    Form4->BitBtn2Click(); // giving up waits for the resume
+    EXPECT_EQ(Form4->Label12->text(), question);
+
+    Form4->BitBtn4Click();
+    EXPECT_TRUE(Form4->Timer1->isActive());
+    EXPECT_EQ(Form4->Timer1->interval(), 20000);
+    EXPECT_GT(Form4->Timer1->remainingTime(), 19000);
+    EXPECT_TRUE(Form4->Timer3->isActive());
+    EXPECT_TRUE(Form4->Timer4->isActive());
+    EXPECT_TRUE(Form4->Edit5->isEnabled());
+    EXPECT_EQ(Form4->Label2->text(), QStringLiteral("Temps total écoulé : 2 s."));
+    Form4->Timer4Timer();
+    EXPECT_EQ(Form4->Label4->text(), QStringLiteral("Temps écoulé : 1,5 s."));
+}
+
+TEST_F(TestWindow, ReturningToTheWindowKeepsTheTestShowingItAgainLeavesIt)
+{
+    choose(0);
+    plat::desktop().showModal(Form12); // back from the settings: still ready
+    EXPECT_TRUE(Form4->BitBtn1->isVisibleTo(Form4));
+    start();
+    plat::desktop().showModal(Form5);
+    EXPECT_TRUE(Form4->Timer1->isActive());
+    EXPECT_TRUE(Form4->BitBtn3->isVisibleTo(Form4));
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Running);
+
+    Form4->Timer3Timer();
+    Form1->RadioButton3Click();
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Choosing);
+    EXPECT_FALSE(Form4->Timer1->isActive());
+    EXPECT_FALSE(Form4->Timer3->isActive());
+    EXPECT_EQ(Form4->Label9->text(), QStringLiteral("0"));
+    EXPECT_TRUE(Form4->ListBox1->isVisibleTo(Form4));
+    EXPECT_FALSE(Form4->BitBtn3->isVisibleTo(Form4));
+}
+
+TEST_F(TestWindow, ANoteIsNotAskedForButShownAfterwards)
+{
+    catalogue(QStringLiteral("C:\\fiches\\note.fic"), crlf({"N", "to run [irregular]", "courir", "x", "y"}));
+    choose(1);
+    start();
+    while (Form4->Label12->text() != QLatin1String("courir"))
+        Form4->BitBtn2Click();
+    Form4->Edit5->setText(QStringLiteral("to run"));
+    EXPECT_EQ(Form4->Label17->text(), QStringLiteral("Termes justes : 1"));
+    EXPECT_EQ(Form4->Label29->text(), QStringLiteral("to run [irregular]"));
+}
+
+TEST_F(TestWindow, SettingsChangeTheIntervalTheDirectionAndTheFonts)
+{
+    choose(0);
+    browse(kSheet);
+    const QStringList report = Form4->ListBox6.lines();
+    QFont chosen(QStringLiteral("DejaVu Sans"));
+    chosen.setPixelSize(30);
+    sandbox.desktop().fontAnswers.push_back(chosen);
+    sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+        Form12->TrackBar1->setValue(35);
+        EXPECT_EQ(Form12->Label4->text(), QStringLiteral("Intervalle de temps : 35 sec"));
+        EXPECT_EQ(sandbox.get(kSettings), crlf({"d", "n", "c", "800", "Mouse", "1", "3", "35"}));
+        Form12->ComboBox1->setCurrentText(QStringLiteral("Terme étranger"));
+        EXPECT_EQ(Form4->Label7->text(), QStringLiteral("Terme étranger :"));
+        EXPECT_EQ(Form4->Label8->text(), QStringLiteral("Terme français :"));
+        EXPECT_EQ(Form4->Label27->text(), QStringLiteral("Terme étranger précédent :"));
+        EXPECT_EQ(Form4->Label28->text(), QStringLiteral("Terme français précédent :"));
+        EXPECT_EQ(Form4->lists.questions(), QStringList({"cat", "to run [irregular]", "house"}));
+        Form12->ComboBox1->setCurrentText(QStringLiteral("autre"));
+        EXPECT_EQ(Form4->lists.questions(), QStringList({"cat", "to run [irregular]", "house"}));
+        Form12->BitBtn2Click(); // back from the font dialog: Annuler still knows the entry
+        Form12->BitBtn6Click();
+        return plat::mrCancel;
+    });
+    Form4->BitBtn6Click();
+
+    EXPECT_EQ(sandbox.get(kSettings), crlf({"d", "n", "c", "800", "Mouse", "1", "3", "20"}));
+    EXPECT_EQ(Form12->ComboBox1->currentText(), QStringLiteral("Terme français"));
+    EXPECT_EQ(Form4->Label7->text(), QStringLiteral("Terme français :"));
+    EXPECT_EQ(Form4->lists.questions(), QStringList({"chat", "courir", "maison"}));
+    // The sheet under test keeps its title and its report.
+    EXPECT_EQ(Form4->titleDisplay->memo2Line(), kTitle);
+    EXPECT_EQ(Form4->ListBox6.lines(), report);
+    EXPECT_EQ(Form4->Label12->font().family(), QStringLiteral("DejaVu Sans"));
+    EXPECT_EQ(Form4->label26->font().pointSize(), 10);
+    EXPECT_EQ(Form4->label26->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+    EXPECT_EQ(Form12->BitBtn2->font().pointSize(), 7);
+    EXPECT_GT(Form4->Shape1->height(), 0);
+}
+
+TEST_F(TestWindow, ASheetThatCannotBeReadGivesNoQuestions)
+{
+    catalogue(QStringLiteral("C:\\fiches\\disparue.fic"), {});
+    QFile::remove(plat::hostPath(QStringLiteral("C:\\fiches\\disparue.fic")));
+    for (const bool catalogued : {true, false}) {
+        SCOPED_TRACE(catalogued);
+        sandbox.desktop().records.clear();
+        choose(0); // a good sheet first
+        if (catalogued) {
+            choose(1);
+            EXPECT_EQ(Form4->titleDisplay->memo2Line(), QString());
+        } else {
+            browse(sandbox.root()); // a folder
+        }
+        EXPECT_EQ(sandbox.desktop().messages(), QStringList{kCannotOpen});
+        EXPECT_TRUE(Form4->lists.isEmpty());
+        EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 0"));
+    }
+    // Keyboard mode: the button asks for a choice first.
+    sandbox.desktop().records.clear();
+    Form1->RadioButton6Click();
+    Form1->RadioButton3Click();
+    Form4->BitBtn7Click();
+    EXPECT_EQ(sandbox.desktop().messages(),
+              QStringList{"Sélectionnez d'abord la fiche sur laquelle vous voulez vous tester."});
+    Form4->ListBox9->setCurrentRow(0);
+    Form4->BitBtn7Click();
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 3"));
+}
+
+TEST_F(TestWindow, EnterChoosesStartsAndGivesUp)
+{
+    Form1->RadioButton6Click();
+    Form1->RadioButton3Click();
+    const auto enter = [](QWidget *w) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+    };
+    Form4->ListBox9->setCurrentRow(0);
+    enter(Form4->ListBox9);
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Ready);
+    enter(Form4->Edit5);
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Running);
+    Form4->Timer1Timer(); // the priming tick
+    enter(Form4->Edit5);
+    EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
+}
+
+} // namespace
