@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -113,6 +114,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 
     // Settings column.
     auto *settingsBox = new QVBoxLayout;
+    settingsBox->setSpacing(6); // not the columns' wide spacing
     Label5 = plat::colourLabel(QStringLiteral("Terme visualisé en premier :"), QStringLiteral("Label5"),
                                QStringLiteral("white"), arial(13), this);
     ComboBox1 = new QComboBox(this);
@@ -162,6 +164,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 
     // The card, with the status above it.
     auto *cardBox = new QVBoxLayout;
+    cardBox->setSpacing(6);
     auto *status = new QGridLayout;
     Label14 = plat::colourLabel(QStringLiteral("Apprentissage arrêté..."), QStringLiteral("Label14"), kRed,
                                 arial(16, true), this);
@@ -170,6 +173,10 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     Label16->hide();
     Label15 = plat::colourLabel(QStringLiteral("Cliquez sur une fiche pour l'apprendre."),
                                 QStringLiteral("Label15"), kRed, arial(13), this);
+    // The card stays in its place when the prompt goes.
+    QSizePolicy keepPlace = Label15->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    Label15->setSizePolicy(keepPlace);
     status->addWidget(Label14, 0, 0);
     status->addWidget(Label16, 0, 0);
     status->addWidget(Label15, 1, 0);
@@ -199,7 +206,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     cardArea->setWidget(Shape1);
     cardArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     cardArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    cardArea->setMinimumHeight(kCardHeight + 20);
+    cardArea->setFixedHeight(kCardHeight + cardArea->horizontalScrollBar()->sizeHint().height());
     cardBox->addSpacing(10);
     cardBox->addWidget(cardArea);
     cardBox->addStretch();
@@ -207,6 +214,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 
     // Sheet column: the list, then what acts on the chosen sheet.
     auto *sheetBox = new QVBoxLayout;
+    sheetBox->setSpacing(6);
     Label1 = plat::colourLabel(QStringLiteral("Choisissez une fiche à apprendre :"), QStringLiteral("Label1"),
                                QStringLiteral("white"), arial(13, true), this);
     ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Learning, this);
@@ -239,7 +247,6 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     sheetBox->addWidget(BitBtn2);
     row->addLayout(sheetBox, 0);
 
-    // The panel over the banner and the idle status are the first thing seen.
     for (QWidget *w : std::initializer_list<QWidget *>{BitBtn1, BitBtn6, BitBtn5, BitBtn7})
         w->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
