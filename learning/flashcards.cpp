@@ -3,6 +3,7 @@
 #include "sheets/sheet.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace learning {
 
@@ -19,35 +20,31 @@ QString secondHeading(const QString &firstHeading)
 
 void RemainingPairs::fill(const plat::LineList &sheetLines, const QString &direction)
 {
-    clear();
-    const qsizetype n = sheets::pairCount(sheetLines.count());
-    m_first.reserve(n);
-    m_second.reserve(n);
-    const bool french = frenchFirst(direction);
-    for (qsizetype k = 1; k <= n; ++k) {
-        const QString &foreign = sheetLines.at(2 * k - 1);
-        const QString &frenchTerm = sheetLines.at(2 * k);
-        m_first.append(french ? frenchTerm : foreign);
-        m_second.append(french ? foreign : frenchTerm);
-    }
+    m_lines = sheetLines;
+    m_frenchFirst = frenchFirst(direction);
+    m_pairs.resize(std::size_t(sheets::pairCount(sheetLines.count())));
+    std::iota(m_pairs.begin(), m_pairs.end(), qsizetype(1));
 }
 
 void RemainingPairs::clear()
 {
-    m_first.clear();
-    m_second.clear();
+    m_lines.clear();
+    m_pairs.clear();
+}
+
+Card RemainingPairs::at(qsizetype i) const
+{
+    const qsizetype k = m_pairs.at(std::size_t(i));
+    const QString &foreign = m_lines.at(2 * k - 1);
+    const QString &french = m_lines.at(2 * k);
+    return m_frenchFirst ? Card{french, foreign} : Card{foreign, french};
 }
 
 Card RemainingPairs::take(qsizetype i)
 {
-    Card card{m_first.at(i), m_second.at(i)};
-    const qsizetype last = m_first.size() - 1;
-    if (i != last) {
-        m_first.swapItemsAt(i, last);
-        m_second.swapItemsAt(i, last);
-    }
-    m_first.removeLast();
-    m_second.removeLast();
+    Card card = at(i);
+    m_pairs[std::size_t(i)] = m_pairs.back();
+    m_pairs.pop_back();
     return card;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 // The rules of the timed flash cards: which term of a pair comes first, the
 // pairs still to show, the card's width and the coupling of the two delays.
@@ -27,7 +28,8 @@ struct Card {
     QString second; // shown after the waiting time
 };
 
-// The pairs of a sheet that have not been shown yet. A draw takes one out in
+// The pairs of a sheet that have not been shown yet, kept as pair numbers
+// over the sheet's lines (shared, not copied). A draw takes one out in
 // constant time (the last entry fills the gap), so a sheet of any size costs
 // the same per pair; the order of the rest does not matter since every draw
 // is uniform over what is left.
@@ -38,17 +40,17 @@ public:
     void fill(const plat::LineList &sheetLines, const QString &direction);
     void clear();
 
-    qsizetype count() const { return m_first.size(); }
-    bool isEmpty() const { return m_first.isEmpty(); }
-    const QStringList &firstTerms() const { return m_first; }
-    const QStringList &secondTerms() const { return m_second; }
-
-    // Entry i (0 <= i < count()), taken out of the lists.
+    qsizetype count() const { return qsizetype(m_pairs.size()); }
+    bool isEmpty() const { return m_pairs.empty(); }
+    // Entry i (0 <= i < count()).
+    Card at(qsizetype i) const;
+    // Entry i, taken out.
     Card take(qsizetype i);
 
 private:
-    QStringList m_first;  // shown first
-    QStringList m_second; // revealed later, same index
+    plat::LineList m_lines;
+    bool m_frenchFirst = true;
+    std::vector<qsizetype> m_pairs; // pair numbers k, from 1
 };
 
 QString remainingText(qsizetype count); // "Termes restants : n"
