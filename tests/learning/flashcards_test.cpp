@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QSet>
+#include <limits>
 #include <gtest/gtest.h>
 
 using learning::RemainingPairs;
@@ -44,40 +45,46 @@ TEST(RemainingPairs, FirstTermFollowsTheDirectionAndUnpairedLinesAreLeftOut)
 // and drawing them all costs the same per pair whatever the sheet's size.
 TEST(RemainingPairs, DrawsEveryPairOnceInConstantTimePerDraw)
 {
-    constexpr int n = 100000;
+    constexpr int n = 200000;
     QStringList lines{"Titre"};
     for (int k = 0; k < n; ++k)
         lines << QStringLiteral("f%1").arg(k) << QStringLiteral("F%1").arg(k);
     RemainingPairs pairs;
-    pairs.fill(plat::LineList(lines), learning::kForeignFirst);
 
+    // Drawing from a big sheet costs what it costs on a small one: the
+    // quickest of five runs of 2000 draws stays far below what removing from
+    // the middle of 200 000 entries costs (about 0.2 s), even on a busy machine.
     plat::FixedSystem system;
+    qint64 quickest = std::numeric_limits<qint64>::max();
+    for (int run = 0; run < 5; ++run) {
+        pairs.fill(plat::LineList(lines), learning::kForeignFirst);
+        QElapsedTimer clock;
+        clock.start();
+        for (int d = 0; d < 2000; ++d)
+            pairs.take(system.random(int(pairs.count())));
+        quickest = std::min(quickest, clock.nsecsElapsed());
+    }
+    EXPECT_LT(quickest, 10'000'000) << quickest;
+
+    pairs.fill(plat::LineList(lines), learning::kForeignFirst);
+    std::vector<learning::Card> drawn;
+    while (!pairs.isEmpty())
+        drawn.push_back(pairs.take(system.random(int(pairs.count()))));
     QSet<QString> seen;
-    QElapsedTimer clock;
-    clock.start();
-    while (!pairs.isEmpty()) {
-        const learning::Card card = pairs.take(system.random(int(pairs.count())));
+    for (const learning::Card &card : drawn) {
         ASSERT_EQ(QStringLiteral("F") + card.first.mid(1), card.second);
         seen.insert(card.first);
     }
-    EXPECT_LT(clock.elapsed(), 1000); // removing from the middle would take seconds
     EXPECT_EQ(seen.size(), n);
 }
 
 TEST(FlashCardRules, HeadingsCardWidthAndCoupledDelays)
 {
-    const struct {
-        QString direction, first, second;
-    } headings[] = {
-        {"Terme français", "Terme français :", "Terme étranger :"},
-        {"Terme étranger", "Terme étranger :", "Terme français :"},
-        {"anglais", "anglais :", "Terme étranger :"},
-        {"", " :", "Terme étranger :"},
-    };
-    for (const auto &h : headings) {
-        EXPECT_EQ(learning::firstHeading(h.direction), h.first);
-        EXPECT_EQ(learning::secondHeading(h.first), h.second);
-    }
+    // A typed direction heads the card as typed; the other heading is then
+    // the foreign one.
+    EXPECT_EQ(learning::firstHeading("anglais"), "anglais :");
+    EXPECT_EQ(learning::secondHeading("anglais :"), "Terme étranger :");
+    EXPECT_EQ(learning::secondHeading("Terme étranger :"), "Terme français :");
 
     const std::pair<int, int> widths[] = {{0, 257}, {248, 257}, {249, 264}, {300, 315}, {60000, 60015}};
     for (const auto &[widest, card] : widths)
@@ -90,7 +97,6 @@ TEST(FlashCardRules, HeadingsCardWidthAndCoupledDelays)
         SliderState after;
     } coupling[] = {
         {"waiting raises the interval", {1, 20, 10}, 15, {15, 35, 15}},
-        {"interval inside the new range stays", {1, 20, 10}, 5, {5, 25, 10}},
         {"waiting lowered pulls a long interval down", {15, 35, 35}, 1, {1, 21, 21}},
         {"start-up range 1 to 20", {1, 20, 20}, 10, {10, 30, 20}},
     };
