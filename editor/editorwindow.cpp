@@ -23,7 +23,6 @@
 #include "platform/fileio.h"
 
 #include <QCloseEvent>
-#include <QCryptographicHash>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -448,59 +447,43 @@ bool TForm2::reversed() const
     return Label4->text() != kForeignHeading;
 }
 
-namespace {
-
-QByteArray stampOf(QByteArrayView bytes)
+bool TForm2::sheetWritable()
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-}
-
-} // namespace
-
-plat::LineList TForm2::readSheetFile()
-{
-    m_sheetTail.clear();
-    m_sheetStamp.clear();
-    const QByteArray bytes = plat::readFileBytes(Label6);
-    m_sheetTail = plat::unreadTail(bytes);
-    m_sheetStamp = stampOf(bytes);
-    return plat::LineList(plat::LineList::parse(bytes));
+    if (m_sheet.writable())
+        return true;
+    plat::desktop().showMessage(m_sheet.refusal());
+    return false;
 }
 
 bool TForm2::writeSheetFile(const QByteArray &text)
 {
-    const QByteArray bytes = text + m_sheetTail;
-    bool changed = false;
-    try {
-        changed = !m_sheetStamp.isEmpty() && stampOf(plat::readFileBytes(Label6)) != m_sheetStamp;
-    } catch (const plat::Failure &) {
-        // Gone or unreadable: writing it again loses nothing.
-    }
-    if (changed
-        && plat::desktop().messageDlg(
-               QStringLiteral("La fiche « %1 » a été modifiée en dehors de Tavilo depuis que Tavilo l'a lue.\n\n"
-                              "Oui : l'enregistrer telle qu'elle est dans Tavilo, en remplaçant ces "
-                              "modifications.\nNon : ne pas l'enregistrer et garder la fiche telle "
-                              "qu'elle est sur le disque.")
-                   .arg(Label6),
-               // Enter keeps the file: a user adding pairs with Enter must not
-               // replace it without reading the question.
-               plat::MsgType::Confirmation, plat::mbYes | plat::mbNo, plat::mrNo)
-               != plat::mrYes)
+    switch (m_sheet.planWrite()) {
+    case editor::HeldSheet::Plan::Refuse:
+        plat::desktop().showMessage(m_sheet.refusal());
         return false;
-    plat::writeFile(Label6, bytes);
-    m_sheetStamp = stampOf(bytes);
+    case editor::HeldSheet::Plan::AskFirst:
+        // Enter keeps the file: a user adding pairs with Enter must not
+        // replace it without reading the question.
+        if (plat::desktop().messageDlg(m_sheet.changedOutsideQuestion(), plat::MsgType::Confirmation,
+                                       plat::mbYes | plat::mbNo, plat::mrNo)
+            != plat::mrYes)
+            return false;
+        break;
+    case editor::HeldSheet::Plan::Write:
+        break;
+    }
+    m_sheet.write(text);
     return true;
 }
 
 bool TForm2::saveSheet()
 {
     Memo1 = ListBox5;
-    if (ListBox1->itemIndex() < 0 || !m_sheetLoaded)
+    if (ListBox1->itemIndex() < 0)
         return true;
     try {
         if (!writeSheetFile(Memo1.toBytes())) {
-            // The user kept the file as changed outside: show it as it is.
+            // Not written: show the sheet as it is on the disk.
             ListBox1Click();
             return false;
         }
@@ -516,36 +499,37 @@ bool TForm2::saveSheet()
 void TForm2::ListBox1Click()
 {
     const int i = ListBox1->itemIndex();
+    QString notice;
     if (i >= 0) {
         const QString title = ListBox1->item(i)->text();
         ListBox1->setToolTip(title);
         Label2Caption = sheets::kProcessedPrefix + title;
         setMemo2(Label2Caption);
         m_sheetRow = i;
-        try {
-            // A title without a catalogue line (after the background
-            // double-click) must not leave the path of the sheet chosen
-            // before, or a rename or a print would go to that sheet.
-            Label6.clear();
-            Label6 = Form1->ListBox1.at(i);
-            Memo1 = readSheetFile();
-            m_sheetLoaded = true;
-        } catch (const plat::Failure &) {
-            // Nothing of the sheet chosen before may stay, or a term command
-            // would write it under this sheet's path.
-            Memo1.clear();
-            m_sheetLoaded = false;
-        }
+        const QString pathBefore = m_sheet.path();
+        const editor::HeldSheet::State stateBefore = m_sheet.state();
+        // A title without a catalogue line (after the background
+        // double-click) names no file: neither a rename nor a print may go
+        // to the sheet chosen before.
+        Label6 = (Form1 && i < Form1->ListBox1.count()) ? Form1->ListBox1.at(i) : QString();
+        // Nothing of the sheet chosen before may stay, or a term command
+        // would write it under this sheet's path.
+        Memo1 = m_sheet.load(Label6, title);
         // The area is filled again whenever full-text mode starts; only an
         // area on screen must follow the sheet now.
         if (memomodi->isVisibleTo(this))
-            memomodi->setPlainText(Memo1.lines().join(u'\n'));
+            memomodi->setPlainText(editor::fullText(Memo1));
         else
             memomodi->clear();
+        // Said once for a choice, not again at each reload of the same sheet.
+        if (Label6 != pathBefore || m_sheet.state() != stateBefore)
+            notice = m_sheet.choiceNotice();
         ListBox5 = Memo1;
     }
     columns->build(Memo1, reversed());
     copyTitleLists();
+    if (!notice.isEmpty())
+        plat::desktop().showMessage(notice);
 }
 
 void TForm2::ListBox1DblClick()
@@ -698,6 +682,8 @@ void TForm2::ajout()
     const QString second = Edit2->text();
     if (first.isEmpty() || second.isEmpty())
         return;
+    if (ListBox1->itemIndex() >= 0 && !sheetWritable())
+        return;
     const bool rev = reversed();
     const qsizetype pair = editor::appendPair(ListBox5, rev ? second : first, rev ? first : second);
     Memo1 = ListBox5;
@@ -709,6 +695,8 @@ void TForm2::ajout()
 
 void TForm2::BitBtn3Click()
 {
+    if (ListBox1->itemIndex() >= 0 && !sheetWritable())
+        return;
     const int s = ListBox2->itemIndex();
     if (s >= 0) {
         const bool rev = reversed();
@@ -776,21 +764,17 @@ void TForm2::BitBtn10Click()
         plat::desktop().showMessage(QStringLiteral("Veuillez sélectionner une fiche dans la liste."));
         return;
     }
-    memomodi->setPlainText(ListBox5.lines().join(u'\n'));
+    if (!sheetWritable())
+        return;
+    memomodi->setPlainText(editor::fullText(ListBox5));
     showFullText(true);
 }
 
 void TForm2::Stopmodi9Click()
 {
     showFullText(false);
-    // toRawText keeps the characters as typed (a no-break space stays one);
-    // paragraphs end with U+2029 there, and SHIFT+ENTER leaves a U+2028 that
-    // the user sees as a line end too.
-    QString text = memomodi->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-    if (!m_sheetLoaded)
-        return; // no sheet was read under this path: nothing to write over
+    // toRawText keeps the characters as typed (a no-break space stays one).
+    const QString text = editor::typedText(memomodi->document()->toRawText());
     try {
         if (!writeSheetFile(plat::encodeText(text))) {
             // Not written: the typed text stays on screen.
