@@ -127,7 +127,12 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setFixedSize(721, 73);
+    // 721 pixels wide where there is room; narrower on a small screen, the
+    // banner being stretched to whatever width it gets.
+    Image3->setFixedHeight(73);
+    Image3->setMinimumWidth(300);
+    Image3->setMaximumWidth(721);
+    Image3->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     top->addWidget(Image1);
     top->addWidget(Image3);
     top->addStretch();
@@ -210,6 +215,17 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     memomodi->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memomodi->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memomodi->setFont(arial(13));
+    // The style's own handle is pale grey on white here: a dark handle on a
+    // light groove shows where the text stands and can be taken by the mouse.
+    memomodi->setStyleSheet(QStringLiteral(
+        "QScrollBar { background: #dcdcdc; border: 1px solid #a0a0a0; }"
+        "QScrollBar:vertical { width: 16px; } QScrollBar:horizontal { height: 16px; }"
+        "QScrollBar::handle { background: #5a5a5a; border-radius: 4px; margin: 2px; }"
+        "QScrollBar::handle:hover { background: #2a2a2a; }"
+        "QScrollBar::handle:vertical { min-height: 28px; }"
+        "QScrollBar::handle:horizontal { min-width: 28px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
     Stopmodi = button(QStringLiteral("Arrêter la modification en plein-texte de la fiche en enregistrant."),
                       QString(), QStringLiteral("Stopmodi"), fullText);
     stopmodi2 = button(QStringLiteral("Arrêter la modification en plein-texte de la fiche sans enregistrer."),

@@ -22,6 +22,9 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -555,4 +558,78 @@ TEST_F(Editor, FullTextSaveTakesShiftEnterAsALineEnd)
     Form2->Stopmodi9Click();
     EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire"}));
     EXPECT_EQ(col1(), QStringList{"pear"});
+}
+
+// A maximised editor on a screen of 800 x 600 shows every control whole: its
+// layout never asks for more room than that screen leaves under a title bar.
+TEST_F(Editor, FitsASmallScreen)
+{
+    for (bool mouse : {true, false}) {
+        Form1->applyInputMode(mouse, false);
+        for (bool fullText : {false, true}) {
+            if (fullText) {
+                catalogue({{kFruitPath, kFruit}});
+                choose(0);
+                Form2->BitBtn10Click();
+            } else {
+                Form2->StopmodiClick();
+            }
+            const QSize least = Form2->minimumSizeHint().expandedTo(Form2->minimumSize());
+            EXPECT_LE(least.width(), 800) << mouse << fullText;
+            EXPECT_LE(least.height(), 570) << mouse << fullText;
+        }
+    }
+}
+
+// The full-text area's scroll bars show a handle that stands out from their
+// groove and from the white text beside them.
+TEST_F(Editor, FullTextScrollBarsShowTheirHandle)
+{
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    Form2->resize(800, 570);
+    Form2->show();
+    const auto meanGrey = [](const QImage &image, const QRect &rect, const QRect &skip) {
+        qint64 sum = 0, n = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (!skip.contains(x, y) && image.rect().contains(x, y)) {
+                    sum += qGray(image.pixel(x, y));
+                    ++n;
+                }
+            }
+        }
+        return n ? int(sum / n) : 255;
+    };
+    for (int lines : {40, 4000}) {
+        Form2->BitBtn10Click();
+        Form2->memomodi->setPlainText(QStringLiteral("x\n").repeated(lines) + QString(600, u'w'));
+        QApplication::processEvents();
+        for (QScrollBar *bar : {Form2->memomodi->verticalScrollBar(), Form2->memomodi->horizontalScrollBar()}) {
+            ASSERT_GT(bar->maximum(), 0);
+            QStyleOptionSlider opt;
+            opt.initFrom(bar);
+            opt.subControls = QStyle::SC_All;
+            opt.orientation = bar->orientation();
+            if (bar->orientation() == Qt::Horizontal)
+                opt.state |= QStyle::State_Horizontal;
+            opt.minimum = bar->minimum();
+            opt.maximum = bar->maximum();
+            opt.sliderPosition = opt.sliderValue = bar->value();
+            opt.singleStep = bar->singleStep();
+            opt.pageStep = bar->pageStep();
+            const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt,
+                                                              QStyle::SC_ScrollBarSlider, bar);
+            const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt,
+                                                              QStyle::SC_ScrollBarGroove, bar);
+            const QImage image = bar->grab().toImage();
+            const int inHandle = meanGrey(image, handle.adjusted(4, 4, -4, -4), QRect());
+            const int inGroove = meanGrey(image, groove.adjusted(4, 4, -4, -4), handle.adjusted(-2, -2, 2, 2));
+            EXPECT_GT(std::min(inGroove, 255) - inHandle, 80)
+                << lines << " lines, orientation " << int(bar->orientation()) << ": handle " << inHandle
+                << ", groove " << inGroove;
+        }
+        Form2->StopmodiClick();
+    }
+    Form2->hide();
 }
