@@ -20,6 +20,8 @@
 #include "platform/fileio.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScopeGuard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -133,6 +135,10 @@ void TForm2::ListBox1Click()
 {
     const int i = ListBox1->itemIndex();
     QString notice;
+    // A big sheet takes a moment to read and sort: the cursor says so until
+    // the columns are filled, and is back before any message.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
     if (i >= 0) {
         const QString title = ListBox1->item(i)->text();
         ListBox1->setToolTip(title);
@@ -161,8 +167,11 @@ void TForm2::ListBox1Click()
     }
     columns->build(Memo1, reversed());
     copyTitleLists();
-    if (!notice.isEmpty())
-        plat::desktop().showMessage(notice);
+    if (notice.isEmpty())
+        return;
+    QGuiApplication::restoreOverrideCursor();
+    restoreCursor.dismiss();
+    plat::desktop().showMessage(notice);
 }
 
 void TForm2::ListBox1DblClick()

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -286,6 +287,7 @@ TEST_F(Editor, ASheetThatFailsToLoadLeavesNothingToWrite)
         choose(0);
         choose(1);
         ASSERT_EQ(box.desktop().messages().size(), 1);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_TRUE(box.desktop().messages().first().startsWith(QString::fromUtf8(c.notice)));
         EXPECT_TRUE(box.desktop().messages().first().contains(path)) << box.desktop().messages().first().toStdString();
         EXPECT_TRUE(col1().isEmpty());
