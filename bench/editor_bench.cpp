@@ -26,7 +26,12 @@
 
 namespace {
 
-constexpr int kPairs = 10000;
+// 10 000 pairs, or the number in TAVILO_BENCH_PAIRS (100 000, 1 000 000).
+const int kPairs = [] {
+    bool ok = false;
+    const int n = qEnvironmentVariableIntValue("TAVILO_BENCH_PAIRS", &ok);
+    return ok && n > 0 ? n : 10000;
+}();
 
 struct Setting {
     QTemporaryDir dir;

@@ -1,4 +1,5 @@
 #pragma once
+#include "editor/heldsheet.h"
 #include "editor/termlistview.h"
 #include "platform/form.h"
 #include "platform/linelist.h"
@@ -93,21 +94,18 @@ public:
     // Copies the editor's title list into the learning and test windows'.
     void copyTitleLists();
     sheets::CatalogueLists catalogueLists();
-    // Whether the chosen sheet was read: a sheet that failed to load has no
-    // lines that could be written under its path.
-    bool sheetLoaded() const { return m_sheetLoaded; }
+    // Whether the chosen sheet was read.
+    bool sheetLoaded() const { return m_sheet.state() == editor::HeldSheet::State::Loaded; }
+    const editor::HeldSheet &heldSheet() const { return m_sheet; }
     // The title-list row of the sheet held, -1 when the sheet held is no
     // longer listed (removed from the catalogue) or the titles were rebuilt.
     int sheetRow() const { return m_sheetRow; }
-    // Reads the file at the sheet path as the held sheet's file: what its
-    // lines leave out (from a NUL byte on) and what it holds are noted, so
-    // that writing it back keeps the first and notices a change made by
-    // another program. Throws plat::Failure.
-    plat::LineList readSheetFile();
+    // Whether the held sheet may be written; when not, the user is told why.
+    bool sheetWritable();
     // Writes the held sheet: the encoded text followed by what its reading
-    // left out. When the file changed outside since it was read or written,
-    // the user says whether to replace it; false when not. Throws
-    // plat::Failure when the write fails.
+    // left out. False when not written: the file cannot be read (the user is
+    // told why), or it changed outside since it was read or written and the
+    // user chose to keep it. Throws plat::Failure when the write fails.
     bool writeSheetFile(const QByteArray &text);
     bool reversed() const;
 
@@ -157,10 +155,8 @@ private:
     void chooseColumnFont(TermListView *column);
 
     QStackedWidget *m_body = nullptr;
-    bool m_sheetLoaded = false;
+    editor::HeldSheet m_sheet;
     int m_sheetRow = -1;
-    QByteArray m_sheetTail;  // the held file from its first NUL byte on
-    QByteArray m_sheetStamp; // digest of the held file as last read or written
 };
 
 extern TForm2 *Form2;

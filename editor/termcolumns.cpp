@@ -228,4 +228,38 @@ QString directionWord(const QString &heading)
     return heading.startsWith(lead) ? heading.mid(lead.size()) : heading;
 }
 
+const QString kForeignHeading = QStringLiteral("Vocabulaire étranger :");
+const QString kFrenchHeading = QStringLiteral("Vocabulaire français :");
+
+QString termLabel(const QString &heading, const QString &term)
+{
+    return QStringLiteral("Terme ") + directionWord(heading) + u' ' + term;
+}
+
+int addTypedPair(plat::LineList &working, TermColumns &columns, const QString &first, const QString &second,
+                 bool reversed)
+{
+    const qsizetype pair = appendPair(working, reversed ? second : first, reversed ? first : second);
+    return columns.insertPair(first, second, pair);
+}
+
+void deleteRow(plat::LineList &working, TermColumns &columns, int row, bool reversed)
+{
+    if (row < 0 || row >= columns.rows())
+        return;
+    const QString &foreign = reversed ? columns.second(row) : columns.first(row);
+    const QString &french = reversed ? columns.first(row) : columns.second(row);
+    const qsizetype pair = findPair(working, foreign, french, columns.pairOf(row));
+    if (pair > 0) {
+        removePair(working, pair);
+        columns.pairRemoved(pair);
+    }
+    columns.removeRowAt(row);
+}
+
+QString numberedSheetPath(int i)
+{
+    return QStringLiteral("C:\\Orsiva\\Tavilo !\\fich") + QString::number(i) + QStringLiteral(".fic");
+}
+
 } // namespace editor

@@ -92,8 +92,33 @@ void removePair(plat::LineList &lines, qsizetype pair);
 // row, first column ";" second column, nothing quoted.
 QStringList exportLines(const QString &title, const TermColumns &columns);
 
+// The two column headings. The first column's heading is the direction:
+// the foreign heading there is the normal direction, anything else reversed.
+extern const QString kForeignHeading;
+extern const QString kFrenchHeading;
+inline bool isReversed(const QString &firstHeading) { return firstHeading != kForeignHeading; }
+// The first column's heading after a change of direction; the second
+// column's is then the other one.
+inline const QString &swappedHeading(const QString &firstHeading)
+{
+    return isReversed(firstHeading) ? kForeignHeading : kFrenchHeading;
+}
+
 // A column heading without its leading "Vocabulaire ": the direction word the
 // term labels use ("étranger :" or "français :").
 QString directionWord(const QString &heading);
+// A term label: "Terme ", the heading's direction word, a blank, the term.
+QString termLabel(const QString &heading, const QString &term);
+
+// Adds the pair typed in the two entries (first column's term first) to the
+// working lines, foreign term first, and to the columns; returns its row.
+int addTypedPair(plat::LineList &working, TermColumns &columns, const QString &first, const QString &second,
+                 bool reversed);
+// Deletes a row from the columns and its pair from the working lines, when
+// the lines hold that pair whole (they may not after a failed read).
+void deleteRow(plat::LineList &working, TermColumns &columns, int row, bool reversed);
+
+// The numbered sheet i that the editor's background double-click lists.
+QString numberedSheetPath(int i);
 
 } // namespace editor

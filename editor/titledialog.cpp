@@ -71,21 +71,30 @@ void TFor9::BitBtn1Click()
     if (i >= 0 && i != Form2->sheetRow())
         Form2->ListBox1Click();
 
+    // A sheet whose file cannot be read is never replaced by a title line
+    // alone; the user is told why nothing changes.
+    if (!Form2->sheetWritable()) {
+        closeWith(plat::mrCancel);
+        return;
+    }
     // The file is written before the lists change, so a failure leaves the
-    // lists and the sheet as they were.
+    // lists and the sheet as they were. A sheet whose file is not there is
+    // written afresh with its new title.
+    const bool recreating = Form2->heldSheet().state() != editor::HeldSheet::State::Loaded;
     plat::LineList lines = Form2->ListBox5;
+    lines.replaceLine(0, title);
     try {
-        // A sheet that failed to load has no lines of its own in the editor:
-        // its file is read now, so that a sheet that cannot be read is never
-        // replaced by a title line alone.
-        if (!Form2->sheetLoaded())
-            lines = Form2->readSheetFile();
-        lines.replaceLine(0, title);
         if (!Form2->writeSheetFile(lines.toBytes())) {
             closeWith(plat::mrCancel);
             return;
         }
-    } catch (const plat::Failure &) {
+    } catch (const plat::Failure &failure) {
+        if (recreating) {
+            // Nothing of the user's was there to damage: the reason is enough.
+            plat::desktop().showError(failure.message());
+            closeWith(plat::mrCancel);
+            return;
+        }
         giveUp({QStringLiteral("Tavilo a rencontré une erreur inattendue. Il se pourrait que la fiche soit endommagée. "),
                 QStringLiteral("Ceci est une procédure de secours, veuillez prendre des notes sur ce qui suit."),
                 QStringLiteral("Si c'était le cas, veuillez ouvrir directement à partir de Windows la fiche dont voulez changer"),

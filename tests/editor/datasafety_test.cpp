@@ -143,3 +143,28 @@ TEST_F(EditorSafety, ASheetChangedOutsideIsNotOverwrittenUnasked)
         EXPECT_EQ(box.desktop().messages().size(), before + 1);
     }
 }
+
+// Entering full-text mode and saving without a change writes the file's own
+// bytes again: its last line end, its characters and what a NUL hid.
+TEST_F(EditorSafety, AnUnchangedFullTextSaveKeepsTheBytes)
+{
+    const QByteArray sheets[] = {
+        crlf({"T", "pear", "poire"}),
+        QByteArray(),
+        crlf({"T"}),
+        crlf({"Fruits //moi\\\\", "caf\xe9", "\xa0non-breaking"}),
+        crlf({"Russe", "\xd1\x81\xd0\xbe\xd0\xb1\xd0\xb0\xd0\xba\xd0\xb0", "chien"}),
+        crlf({"T", "dog", "chien"}) + QByteArray("\0rest", 5),
+    };
+    for (const QByteArray &bytes : sheets) {
+        SCOPED_TRACE(bytes.toStdString());
+        Form1->ListBox1.clear();
+        Form2->ListBox1->clear();
+        catalogue({{kA, bytes}});
+        choose(0);
+        Form2->BitBtn10Click();
+        Form2->Stopmodi9Click();
+        EXPECT_EQ(box.get(kA), bytes);
+        EXPECT_TRUE(box.desktop().messages().isEmpty());
+    }
+}

@@ -10,10 +10,13 @@
 #include "testing/testwindow.h"
 #include "tests/support.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -338,16 +341,41 @@ TEST_F(DialogsTest, RenamingASheetWithoutLines)
     EXPECT_EQ(Form2->ListBox1->item(1)->text(), QStringLiteral("Vide"));
     EXPECT_FALSE(box.desktop().terminated);
 
-    // A sheet that could not be read is never replaced by a title alone.
-    renew();
-    plat::deleteFile(second);
-    chooseSecond();
-    For9->Edit1->setText(QStringLiteral("Vide"));
-    For9->BitBtn1Click();
-    EXPECT_EQ(box.desktop().messages(), kRenameFailure);
-    EXPECT_TRUE(box.desktop().terminated);
-    EXPECT_FALSE(box.exists(second));
-    expectCatalogueUntouched();
+    // A file that is not there is written afresh under the new title; one
+    // that is there but cannot be read is never replaced by a title alone.
+    // Neither ends the program.
+    const struct {
+        const char *name;
+        std::function<void()> spoil;
+        bool recreated;
+    } cases[] = {
+        {"deleted", [this] { plat::deleteFile(second); }, true},
+        {"a folder", [this] { plat::deleteFile(second); QDir().mkpath(second); }, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        renew();
+        c.spoil();
+        chooseSecond();
+        ASSERT_EQ(box.desktop().messages().size(), 1);
+        For9->Edit1->setText(QStringLiteral("Vide"));
+        For9->Edit2->clear();
+        For9->BitBtn1Click();
+        EXPECT_FALSE(box.desktop().terminated);
+        EXPECT_EQ(For9->result(), c.recreated ? plat::mrOk : plat::mrCancel);
+        if (c.recreated) {
+            EXPECT_EQ(box.get(second), crlf({"Vide"}));
+            EXPECT_EQ(Form4->ListBox1->item(1)->text(), QStringLiteral("Vide"));
+            EXPECT_EQ(box.desktop().messages().size(), 1);
+        } else {
+            EXPECT_TRUE(QFileInfo(second).isDir());
+            EXPECT_EQ(box.desktop().messages().size(), 2);
+            EXPECT_TRUE(box.desktop().messages().last().startsWith(
+                QStringLiteral("La fiche n'a pas été modifiée")));
+            expectCatalogueUntouched();
+        }
+        QDir(second).removeRecursively();
+    }
 }
 
 } // namespace

@@ -12,7 +12,10 @@
 #include "tests/support.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,8 +23,12 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using testing_support::crlf;
 
@@ -242,24 +249,80 @@ TEST_F(Editor, AwkwardTermsAreKeptExactly)
                                       "собака", "chien"})));
 }
 
+// A sheet whose file is not there is an empty sheet under its listed title,
+// written afresh by the next change. One whose file is there but cannot be
+// read shows nothing of the sheet chosen before, is never written, and every
+// command that would write it says why instead of seeming to work.
 TEST_F(Editor, ASheetThatFailsToLoadLeavesNothingToWrite)
 {
-    catalogue({{kFruitPath, kFruit}, {kOtherPath, crlf({"Autre"})}});
-    QFile::remove(plat::hostPath(kOtherPath));
-    choose(0);
-    choose(1);
-    EXPECT_TRUE(col1().isEmpty());
-    EXPECT_TRUE(Form2->Memo1.isEmpty());
-    EXPECT_TRUE(Form2->ListBox5.isEmpty());
-    EXPECT_EQ(Form2->Label6, kOtherPath);
-    EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Autre");
-    add("apple", "pomme");
-    Form2->BitBtn10Click();
-    EXPECT_EQ(Form2->memomodi->toPlainText(), "\napple\npomme");
-    Form2->memomodi->setPlainText("Fruits\nx\ny");
-    Form2->Stopmodi9Click();
-    EXPECT_FALSE(box.exists(kOtherPath));
-    EXPECT_EQ(box.get(kFruitPath), kFruit);
+    const struct {
+        const char *name;
+        void (*spoil)(const QString &host);
+        QByteArray afterAdd; // empty: the file must stay as spoilt
+        const char *notice;
+    } cases[] = {
+        {"deleted", [](const QString &host) { QFile::remove(host); }, crlf({"Autre", "apple", "pomme"}),
+         "Le fichier de cette fiche n'existe plus"},
+        {"a folder",
+         [](const QString &host) {
+             QFile::remove(host);
+             QDir().mkpath(host);
+         },
+         {}, "Cette fiche ne peut pas être lue."},
+        {"a pipe",
+         [](const QString &host) {
+             QFile::remove(host);
+             ASSERT_EQ(::mkfifo(QFile::encodeName(host).constData(), 0600), 0);
+         },
+         {}, "Cette fiche ne peut pas être lue."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        box.desktop().records.clear();
+        Form1->ListBox1.clear();
+        Form2->ListBox1->clear();
+        const QString path = QStringLiteral("C:\\fiches\\%1.fic").arg(QString::fromLatin1(c.name).remove(u' '));
+        catalogue({{kFruitPath, kFruit}, {path, crlf({"Autre"})}});
+        c.spoil(plat::hostPath(path));
+        choose(0);
+        choose(1);
+        ASSERT_EQ(box.desktop().messages().size(), 1);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(box.desktop().messages().first().startsWith(QString::fromUtf8(c.notice)));
+        EXPECT_TRUE(box.desktop().messages().first().contains(path)) << box.desktop().messages().first().toStdString();
+        EXPECT_TRUE(col1().isEmpty());
+        EXPECT_EQ(Form2->Label6, path);
+        EXPECT_EQ(Form2->memo2Line(), "Fiche traitée : Autre");
+        // Choosing it again after a change of direction says nothing new.
+        Form2->BitBtn1Click();
+        Form2->BitBtn1Click();
+        EXPECT_EQ(box.desktop().messages().size(), 1);
+
+        add("apple", "pomme");
+        Form2->ListBox2->setItemIndex(-1);
+        Form2->BitBtn3Click();
+        Form2->BitBtn10Click();
+        const bool recreated = !c.afterAdd.isEmpty();
+        if (recreated) {
+            EXPECT_EQ(box.desktop().messages().size(), 1);
+            EXPECT_EQ(box.get(path), c.afterAdd);
+            EXPECT_EQ(col1(), QStringList{"apple"});
+            EXPECT_EQ(Form2->memomodi->toPlainText(), "Autre\napple\npomme\n");
+        } else {
+            // Add, delete and full text each said why, and showed nothing done.
+            ASSERT_EQ(box.desktop().messages().size(), 4);
+            for (int m = 1; m < 4; ++m)
+                EXPECT_TRUE(box.desktop().messages().at(m).startsWith(
+                    QStringLiteral("La fiche n'a pas été modifiée : son fichier ne peut pas être lu")));
+            EXPECT_TRUE(col1().isEmpty());
+            EXPECT_TRUE(Form2->memomodi->isHidden());
+            EXPECT_TRUE(Form2->ListBox5.isEmpty());
+            EXPECT_FALSE(QFileInfo(plat::hostPath(path)).isFile());
+        }
+        EXPECT_FALSE(box.desktop().terminated);
+        EXPECT_EQ(box.get(kFruitPath), kFruit);
+        Form2->StopmodiClick();
+    }
 }
 
 TEST_F(Editor, FullTextSaveRenamesInEveryTitleList)
@@ -270,7 +333,7 @@ TEST_F(Editor, FullTextSaveRenamesInEveryTitleList)
     Form2->BitBtn10Click();
     EXPECT_FALSE(Form2->memomodi->isHidden());
     EXPECT_TRUE(Form2->Label4->isHidden());
-    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire\napple\npomme");
+    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire\napple\npomme\n");
     Form2->memomodi->setPlainText(QStringLiteral("Fruits d'été\npear\npoire\napple\npomme\nkiwi\nkiwi"));
     Form2->Stopmodi9Click();
     EXPECT_TRUE(Form2->memomodi->isHidden());
@@ -297,7 +360,7 @@ TEST_F(Editor, FullTextLeaveDropsTheEdits)
     Form2->StopmodiClick();
     EXPECT_TRUE(Form2->memomodi->isHidden());
     Form2->BitBtn10Click();
-    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire");
+    EXPECT_EQ(Form2->memomodi->toPlainText(), "Fruits\npear\npoire\n");
     EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire"}));
 }
 
@@ -488,11 +551,87 @@ TEST_F(Editor, FullTextSaveTakesShiftEnterAsALineEnd)
     catalogue({{kFruitPath, crlf({"Fruits", "pear"})}});
     choose(0);
     Form2->BitBtn10Click();
+    // At the end of the last line, before its line end.
     Form2->memomodi->moveCursor(QTextCursor::End);
+    Form2->memomodi->moveCursor(QTextCursor::PreviousCharacter);
     QKeyEvent shiftEnter(QEvent::KeyPress, Qt::Key_Return, Qt::ShiftModifier, QStringLiteral("\r"));
     QApplication::sendEvent(Form2->memomodi, &shiftEnter);
     Form2->memomodi->insertPlainText(QStringLiteral("poire"));
     Form2->Stopmodi9Click();
-    EXPECT_EQ(box.get(kFruitPath), QByteArray("Fruits\r\npear\r\npoire"));
+    EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits", "pear", "poire"}));
     EXPECT_EQ(col1(), QStringList{"pear"});
+}
+
+// A maximised editor on a screen of 800 x 600 shows every control whole: its
+// layout never asks for more room than that screen leaves under a title bar.
+TEST_F(Editor, FitsASmallScreen)
+{
+    for (bool mouse : {true, false}) {
+        Form1->applyInputMode(mouse, false);
+        for (bool fullText : {false, true}) {
+            if (fullText) {
+                catalogue({{kFruitPath, kFruit}});
+                choose(0);
+                Form2->BitBtn10Click();
+            } else {
+                Form2->StopmodiClick();
+            }
+            const QSize least = Form2->minimumSizeHint().expandedTo(Form2->minimumSize());
+            EXPECT_LE(least.width(), 800) << mouse << fullText;
+            EXPECT_LE(least.height(), 570) << mouse << fullText;
+        }
+    }
+}
+
+// The full-text area's scroll bars show a handle that stands out from their
+// groove and from the white text beside them.
+TEST_F(Editor, FullTextScrollBarsShowTheirHandle)
+{
+    catalogue({{kFruitPath, kFruit}});
+    choose(0);
+    Form2->resize(800, 570);
+    Form2->show();
+    const auto meanGrey = [](const QImage &image, const QRect &rect, const QRect &skip) {
+        qint64 sum = 0, n = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                if (!skip.contains(x, y) && image.rect().contains(x, y)) {
+                    sum += qGray(image.pixel(x, y));
+                    ++n;
+                }
+            }
+        }
+        return n ? int(sum / n) : 255;
+    };
+    for (int lines : {40, 4000}) {
+        Form2->BitBtn10Click();
+        Form2->memomodi->setPlainText(QStringLiteral("x\n").repeated(lines) + QString(600, u'w'));
+        QApplication::processEvents();
+        for (QScrollBar *bar : {Form2->memomodi->verticalScrollBar(), Form2->memomodi->horizontalScrollBar()}) {
+            ASSERT_GT(bar->maximum(), 0);
+            QStyleOptionSlider opt;
+            opt.initFrom(bar);
+            opt.subControls = QStyle::SC_All;
+            opt.orientation = bar->orientation();
+            if (bar->orientation() == Qt::Horizontal)
+                opt.state |= QStyle::State_Horizontal;
+            opt.minimum = bar->minimum();
+            opt.maximum = bar->maximum();
+            opt.sliderPosition = opt.sliderValue = bar->value();
+            opt.singleStep = bar->singleStep();
+            opt.pageStep = bar->pageStep();
+            const QRect handle = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt,
+                                                              QStyle::SC_ScrollBarSlider, bar);
+            const QRect groove = bar->style()->subControlRect(QStyle::CC_ScrollBar, &opt,
+                                                              QStyle::SC_ScrollBarGroove, bar);
+            const QImage image = bar->grab().toImage();
+            const int inHandle = meanGrey(image, handle.adjusted(4, 4, -4, -4), QRect());
+            const int inGroove = meanGrey(image, groove.adjusted(4, 4, -4, -4), handle.adjusted(-2, -2, 2, 2));
+            EXPECT_GT(std::min(inGroove, 255) - inHandle, 80)
+                << lines << " lines, orientation " << int(bar->orientation()) << ": handle " << inHandle
+                << ", groove " << inGroove;
+        }
+        Form2->StopmodiClick();
+    }
+    Form2->hide();
 }

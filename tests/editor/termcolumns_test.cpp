@@ -140,3 +140,46 @@ TEST(SheetLines, ExportAndDirectionWords)
     EXPECT_EQ(editor::directionWord("Vocabulaire étranger :"), "étranger :");
     EXPECT_EQ(editor::directionWord("Vocabulaire français :"), "français :");
 }
+
+// Adding and deleting act on the working lines in file order (foreign term
+// first) and on the rows in sorted order, in either direction; a delete
+// whose pair the lines do not hold whole leaves the lines alone.
+TEST(SheetLines, AddAndDeleteKeepLinesAndRowsTogether)
+{
+    const struct {
+        bool reversed;
+        int deleted; // row
+        QStringList lines;
+        QStringList firstColumn;
+    } cases[] = {
+        {false, 0, {"Fruits", "pear", "poire", "Banana", "banane", "cat", "chat"}, {"Banana", "cat", "pear"}},
+        {true, 2, {"Fruits", "apple", "pomme", "Banana", "banane", "cat", "chat"}, {"banane", "chat", "pomme"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.reversed);
+        plat::LineList working = sheet(kFruit);
+        TermColumns columns;
+        columns.build(working, c.reversed);
+        const QString first = c.reversed ? "chat" : "cat";
+        const QString second = c.reversed ? "cat" : "chat";
+        const int row = editor::addTypedPair(working, columns, first, second, c.reversed);
+        EXPECT_EQ(columns.first(row), first);
+        EXPECT_EQ(columns.second(row), second);
+        editor::deleteRow(working, columns, c.deleted, c.reversed);
+        EXPECT_EQ(working.lines(), c.lines);
+        EXPECT_EQ(columns.firstColumn(), c.firstColumn);
+        // The pairs after the deleted one moved up: deleting by row still
+        // finds each pair whole.
+        for (int r = columns.rows() - 1; r >= 0; --r)
+            editor::deleteRow(working, columns, r, c.reversed);
+        EXPECT_EQ(working.lines(), QStringList{"Fruits"});
+    }
+    plat::LineList other = sheet({"T", "x", "y"});
+    TermColumns columns;
+    columns.build(sheet(kFruit), false);
+    editor::deleteRow(other, columns, 0, false);
+    EXPECT_EQ(other.lines(), (QStringList{"T", "x", "y"}));
+    EXPECT_EQ(columns.rows(), 2);
+    EXPECT_EQ(editor::termLabel(editor::kForeignHeading, "house"), "Terme étranger : house");
+    EXPECT_EQ(editor::swappedHeading(editor::swappedHeading(editor::kForeignHeading)), editor::kForeignHeading);
+}

@@ -1,0 +1,140 @@
+#include "editor/heldsheet.h"
+
+#include "platform/drivepath.h"
+#include "platform/failure.h"
+#include "platform/fileio.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+namespace editor {
+
+namespace {
+
+QByteArray stampOf(QByteArrayView bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+// Nothing at all at the path, not even a dangling link: writing there
+// replaces nothing.
+bool nothingAt(const QString &path)
+{
+    const QFileInfo info(plat::hostPath(path));
+    return !info.exists() && !info.isSymLink();
+}
+
+} // namespace
+
+plat::LineList HeldSheet::load(const QString &path, const QString &title)
+{
+    m_path = path;
+    m_reason.clear();
+    m_tail.clear();
+    m_stamp.clear();
+    if (path.isEmpty()) {
+        m_state = State::Unreadable;
+        m_reason = QStringLiteral("Aucun fichier de la liste des fiches ne correspond à ce titre.");
+        return {};
+    }
+    try {
+        const QByteArray bytes = plat::readFileBytes(path);
+        m_tail = plat::unreadTail(bytes);
+        m_stamp = stampOf(bytes);
+        m_state = State::Loaded;
+        return plat::LineList(plat::LineList::parse(bytes));
+    } catch (const plat::Failure &failure) {
+        if (nothingAt(path)) {
+            m_state = State::Missing;
+            return plat::LineList({title});
+        }
+        m_state = State::Unreadable;
+        m_reason = failure.message();
+        return {};
+    }
+}
+
+HeldSheet::Plan HeldSheet::planWrite()
+{
+    if (!writable())
+        return Plan::Refuse;
+    QByteArray now;
+    try {
+        now = plat::readFileBytes(m_path);
+    } catch (const plat::Failure &failure) {
+        if (nothingAt(m_path))
+            return Plan::Write;
+        // Something stands there now that cannot be read: it is kept.
+        m_state = State::Unreadable;
+        m_reason = failure.message();
+        return Plan::Refuse;
+    }
+    if (m_state == State::Missing)
+        return Plan::AskFirst;
+    return stampOf(now) == m_stamp ? Plan::Write : Plan::AskFirst;
+}
+
+void HeldSheet::write(const QByteArray &text)
+{
+    const QByteArray bytes = text + m_tail;
+    plat::writeFile(m_path, bytes);
+    m_stamp = stampOf(bytes);
+    m_state = State::Loaded;
+}
+
+QString HeldSheet::choiceNotice() const
+{
+    switch (m_state) {
+    case State::Missing:
+        return QStringLiteral("Le fichier de cette fiche n'existe plus :\n%1\n\n"
+                              "La fiche s'ouvre vide. Son fichier sera créé de nouveau, avec le titre "
+                              "de la fiche, à sa prochaine modification.")
+            .arg(m_path);
+    case State::Unreadable:
+        return QStringLiteral("Cette fiche ne peut pas être lue.\n\n%1\n\n"
+                              "Elle ne peut être ni affichée ni modifiée, et son fichier ne sera pas "
+                              "remplacé.")
+            .arg(m_reason);
+    default:
+        return {};
+    }
+}
+
+QString HeldSheet::refusal() const
+{
+    return QStringLiteral("La fiche n'a pas été modifiée : son fichier ne peut pas être lu, et Tavilo ne "
+                          "le remplace pas.\n\n%1")
+        .arg(m_reason.isEmpty() ? QStringLiteral("Aucune fiche n'a été choisie.") : m_reason);
+}
+
+QString HeldSheet::changedOutsideQuestion() const
+{
+    return QStringLiteral("La fiche « %1 » a été modifiée en dehors de Tavilo depuis que Tavilo l'a lue.\n\n"
+                          "Oui : l'enregistrer telle qu'elle est dans Tavilo, en remplaçant ces "
+                          "modifications.\nNon : ne pas l'enregistrer et garder la fiche telle "
+                          "qu'elle est sur le disque.")
+        .arg(m_path);
+}
+
+QString fullText(const plat::LineList &lines)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString &l : lines.lines())
+        size += l.size() + 1;
+    text.reserve(size);
+    for (const QString &l : lines.lines()) {
+        text += l;
+        text += u'\n';
+    }
+    return text;
+}
+
+QString typedText(QString raw)
+{
+    raw.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    raw.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+    return raw;
+}
+
+} // namespace editor
