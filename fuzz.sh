@@ -10,10 +10,9 @@ PACKAGES+=(clang libclang-rt-14-dev)
 install_missing
 seconds="${1:-5}"
 dir=build-fuzz
-if [ ! -f "$dir/CMakeCache.txt" ]; then
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTAVILO_FUZZ=ON >/dev/null
-fi
+# Configured every time, so that a target just added is known.
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DTAVILO_FUZZ=ON >/dev/null
 targets=$(sed -n 's/^tavilo_fuzz_target(\([a-z_]*\).*/\1/p' fuzz/CMakeLists.txt)
 # shellcheck disable=SC2086
 cmake --build "$dir" -j "$(nproc)" --target $targets >"$dir/build.log" 2>&1 ||
