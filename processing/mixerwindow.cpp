@@ -250,7 +250,7 @@ void TForm16::BitBtn3Click()
         // Every sheet is read before anything is written: a sheet that has
         // gone since it was listed stops the mix with no file left behind.
         Memo2 = processing::mixSheets(Edit1->text(), ListBox2.lines());
-        Memo2.saveToFile(*path);
+        plat::saveTextToFile(*path, Memo2);
     } catch (const plat::Failure &failure) {
         Memo2.clear();
         QApplication::restoreOverrideCursor();

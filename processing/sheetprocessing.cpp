@@ -1,6 +1,13 @@
 #include "processing/sheetprocessing.h"
 
+#include "platform/drivepath.h"
+#include "platform/encoding.h"
 #include "sheets/sheet.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
 
 namespace processing {
 
@@ -28,21 +35,77 @@ QStringList sheetFromCif(const plat::LineList &cif)
     return sheet;
 }
 
-void appendPairs(QStringList &dictionary, const QStringList &sheetLines)
+namespace {
+
+// The text of a sheet file as a line list reads it: up to its first NUL.
+QString sheetText(QByteArrayView bytes)
 {
-    const qsizetype pairs = sheets::pairCount(sheetLines.size());
-    dictionary.append(sheetLines.mid(1, 2 * pairs));
+    if (!plat::isUtf16WithBom(bytes)) {
+        const qsizetype nul = bytes.indexOf('\0');
+        if (nul >= 0)
+            bytes = bytes.first(nul);
+    }
+    return plat::decodeText(bytes);
 }
 
-plat::LineList mixSheets(const QString &title, const QStringList &paths)
+// Where each line of a text starts and ends, by the rules of line lists: CR LF,
+// CR and LF each end a line, a final line end adds no line, NUL ends the text.
+struct Span {
+    qsizetype start, size;
+};
+
+void lineSpans(QStringView text, std::vector<Span> &spans)
 {
-    QStringList dictionary{title};
-    plat::LineList sheet;
-    for (const QString &path : paths) {
-        sheet.loadFromFile(path);
-        appendPairs(dictionary, sheet.lines());
+    spans.clear();
+    const qsizetype n = text.size();
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.data());
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        const char16_t c = s[i];
+        if (c == u'\r' || c == u'\n') {
+            spans.push_back({start, i - start});
+            i += (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else if (c == 0) {
+            break;
+        } else {
+            ++i;
+        }
     }
-    return plat::LineList(std::move(dictionary));
+    if (i > start)
+        spans.push_back({start, i - start});
+}
+
+void appendLine(QString &out, QStringView line)
+{
+    out += line;
+    out += QLatin1String("\r\n");
+}
+
+} // namespace
+
+QString mixSheets(const QString &title, const QStringList &paths)
+{
+    // Lines are copied as spans of each sheet's text rather than as one
+    // string each: a dictionary of a million pairs is built in one pass.
+    // Room for the whole dictionary at once, from the sizes of the files:
+    // growing a text of many megabytes step by step copies it again and again.
+    qint64 expected = title.size() + 2;
+    for (const QString &path : paths)
+        expected += QFileInfo(plat::hostPath(path)).size();
+    QString out;
+    out.reserve(qsizetype(std::min<qint64>(expected, qint64(1) << 28)));
+    appendLine(out, title);
+    std::vector<Span> spans;
+    for (const QString &path : paths) {
+        const QString text = sheetText(plat::readFileBytes(path));
+        lineSpans(text, spans);
+        const qsizetype pairs = sheets::pairCount(qsizetype(spans.size()));
+        for (qsizetype k = 1; k <= 2 * pairs; ++k)
+            appendLine(out, QStringView(text).sliced(spans[k].start, spans[k].size));
+    }
+    return out;
 }
 
 QString calculatorText(const QStringList &lines)

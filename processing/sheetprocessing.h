@@ -19,15 +19,12 @@ qsizetype cifColumnSplit(qsizetype lineCount);
 // file read as empty; a file of one or two lines gives an empty sheet.
 QStringList sheetFromCif(const plat::LineList &cif);
 
-// Appends the complete pairs of a sheet (lines 1 to 2 x pairs) to a
-// dictionary: an unpaired last line is left out, so that the pairs of the
-// sheets that follow keep their foreign term first.
-void appendPairs(QStringList &dictionary, const QStringList &sheetLines);
-
-// Reads every sheet in order and joins their pairs under the title line.
-// Throws plat::Failure naming the first file that cannot be read; nothing
-// is written here.
-plat::LineList mixSheets(const QString &title, const QStringList &paths);
+// The dictionary's text: the title line, then lines 1 to 2 x pairs of every
+// sheet in order, each line followed by CR LF. Only complete pairs are taken:
+// an unpaired last line would swap the terms of every pair after it. Sheets
+// are read by the rules of line lists (any line end, a NUL ends the text).
+// Throws plat::Failure naming the first file that cannot be read.
+QString mixSheets(const QString &title, const QStringList &paths);
 
 // The store operator of the calculator, written with the byte 0xBB of
 // Windows-1252.

@@ -16,6 +16,12 @@ using testing_support::crlf;
 
 namespace {
 
+QByteArray utf16(const char16_t *text)
+{
+    const QString s = QString::fromUtf16(text);
+    return QByteArray(reinterpret_cast<const char *>(s.utf16()), s.size() * 2);
+}
+
 const QString kWarning =
     "Avertissement : cette opération peut prendre plusieurs minutes : veuillez être patient...";
 const QString kListHint = "Cliquez sur une fiche pour en avoir un aperçu à droite.";
@@ -80,6 +86,14 @@ TEST_F(Mixer, DictionariesHoldTheCompletePairsOfTheListInOrder)
         {"title only, two lines, empty file",
          {{"t.fic", crlf({"T"})}, {"u.fic", crlf({"U", "x"})}, {"v.txt", ""}, {"w.fic", crlf({"W", "w", "W"})}},
          "", crlf({"", "w", "W"})},
+        // Sheets read as line lists read them: any line end, LF CR being two.
+        {"line ends of every kind", {{"m.txt", "M\na1\rA1\r\nb1\n\rB1"}}, "Tout",
+         crlf({"Tout", "a1", "A1", "b1", ""})},
+        {"NUL ends a sheet", {{"n.fic", QByteArray("N\r\na1\r\nA1\r\nb1") + '\0' + "\r\nB1\r\n"}}, "Tout",
+         crlf({"Tout", "a1", "A1"})},
+        // A word the code page lacks makes the whole dictionary UTF-8.
+        {"UTF-16 sheet", {{"u.txt", QByteArray("\xff\xfe") + utf16(u"U\r\n\u044f\r\n\u00e9\r\n")}}, "Tout",
+         crlf({"Tout", "\xd1\x8f", "\xc3\xa9"})},
         {"blanks and accents kept", {{"e.txt", "\xc9t\xe9\r\n un \r\n\xe0 toi\r\n"}}, "Dico \xe9t\xe9",
          crlf({"Dico \xe9t\xe9", " un ", "\xe0 toi"})},
     };
