@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 TForm14 *Form14 = nullptr;
 
 TForm14::TForm14(QWidget *parent) : plat::Form(QStringLiteral("Form14"), parent)
@@ -34,6 +36,9 @@ TForm14::TForm14(QWidget *parent) : plat::Form(QStringLiteral("Form14"), parent)
                    QStringLiteral("Label3"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    // The text of a whole sheet, however long: a line edit keeps only
+    // 32767 characters unless told otherwise.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
     Edit1->setFont(plat::pixelFont(QStringLiteral("Courier New"), 13));
     Label4 = label(QStringLiteral("Appuyez ensuite sur le bouton 'Send'. Sur votre calculatrice, exécutez le "
                                   "programme 'untitled()'"),
@@ -63,7 +68,11 @@ TForm14::TForm14(QWidget *parent) : plat::Form(QStringLiteral("Form14"), parent)
 
 void TForm14::FormActivate()
 {
-    Edit1->setText(processing::calculatorText(Form1->Memo7.lines()));
+    const QString text = processing::calculatorText(Form1->Memo7.lines());
+    Edit1->setText(text);
+    // Selected whole and shown from its start: the user copies it at once.
+    Edit1->setSelection(int(text.size()), -int(text.size()));
+    Edit1->setFocus();
 }
 
 void TForm14::BitBtn4Click()

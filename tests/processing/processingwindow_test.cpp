@@ -151,4 +151,11 @@ TEST_F(ProcessingWindow, TransmissionWindowOnlyForAFileRead)
     Form1->Memo7.setLines({"deux"});
     Form14->FormActivate();
     EXPECT_EQ(Form14->Edit1->text(), QString("{\"deux\"}") + QChar(0xBB) + "main\\fiche");
+
+    // A long sheet is shown whole, past the usual limit of a line edit.
+    QStringList lines(4000, QStringLiteral("le mot \u00e9tranger"));
+    Form1->Memo7.setLines(lines);
+    Form14->FormActivate();
+    EXPECT_EQ(Form14->Edit1->text().size(), 1 + 4000 * 18 - 1 + 12);
+    EXPECT_EQ(Form14->Edit1->selectedText(), Form14->Edit1->text());
 }
