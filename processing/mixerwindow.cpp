@@ -5,6 +5,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/fileio.h"
 #include "processing/sheetprocessing.h"
 
 #include <QApplication>
@@ -250,7 +251,7 @@ void TForm16::BitBtn3Click()
         // Every sheet is read before anything is written: a sheet that has
         // gone since it was listed stops the mix with no file left behind.
         Memo2 = processing::mixSheets(Edit1->text(), ListBox2.lines());
-        plat::saveTextToFile(*path, Memo2);
+        plat::writeFile(*path, Memo2);
     } catch (const plat::Failure &failure) {
         Memo2.clear();
         QApplication::restoreOverrideCursor();

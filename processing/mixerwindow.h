@@ -39,7 +39,7 @@ public:
     QLabel *Memo1, *Memo4; // explanation, size advice
 
     plat::LineList ListBox2; // mix list, the paths, aligned with ListBox1
-    QString Memo2;           // the dictionary being built, as its text
+    QByteArray Memo2;        // the dictionary being built, as its file's bytes
 
     // Opens the window modally with its list filled afresh from the catalogue.
     void showMixer();

@@ -37,35 +37,25 @@ QStringList sheetFromCif(const plat::LineList &cif)
 
 namespace {
 
-// The text of a sheet file as a line list reads it: up to its first NUL.
-QString sheetText(QByteArrayView bytes)
-{
-    if (!plat::isUtf16WithBom(bytes)) {
-        const qsizetype nul = bytes.indexOf('\0');
-        if (nul >= 0)
-            bytes = bytes.first(nul);
-    }
-    return plat::decodeText(bytes);
-}
-
 // Where each line of a text starts and ends, by the rules of line lists: CR LF,
 // CR and LF each end a line, a final line end adds no line, NUL ends the text.
+// Bytes of Windows-1252 text and UTF-16 units share the rule, as line ends
+// are ASCII in both.
 struct Span {
     qsizetype start, size;
 };
 
-void lineSpans(QStringView text, std::vector<Span> &spans)
+template <typename Char>
+void lineSpans(const Char *s, qsizetype n, std::vector<Span> &spans)
 {
     spans.clear();
-    const qsizetype n = text.size();
-    const char16_t *s = reinterpret_cast<const char16_t *>(text.data());
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < n) {
-        const char16_t c = s[i];
-        if (c == u'\r' || c == u'\n') {
+        const Char c = s[i];
+        if (c == '\r' || c == '\n') {
             spans.push_back({start, i - start});
-            i += (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') ? 2 : 1;
+            i += (c == '\r' && i + 1 < n && s[i + 1] == '\n') ? 2 : 1;
             start = i;
         } else if (c == 0) {
             break;
@@ -77,35 +67,100 @@ void lineSpans(QStringView text, std::vector<Span> &spans)
         spans.push_back({start, i - start});
 }
 
-void appendLine(QString &out, QStringView line)
+void putLine(QByteArray &out, const char *s, qsizetype n)
 {
-    out += line;
-    out += QLatin1String("\r\n");
+    out.append(s, n);
+    out.append("\r\n", 2);
+}
+
+void putLine(QString &out, const char16_t *s, qsizetype n)
+{
+    out.append(reinterpret_cast<const QChar *>(s), n);
+    out.append(QLatin1String("\r\n"));
+}
+
+// Lines 1 to 2 x pairs of a sheet, each followed by CR LF.
+template <typename Out, typename Char>
+void putPairs(Out &out, const Char *s, qsizetype n, std::vector<Span> &spans)
+{
+    lineSpans(s, n, spans);
+    const qsizetype pairs = sheets::pairCount(qsizetype(spans.size()));
+    for (qsizetype k = 1; k <= 2 * pairs; ++k)
+        putLine(out, s + spans[k].start, spans[k].size);
+}
+
+// The Windows-1252 bytes of a text that fits the code page. encodeText
+// would give UTF-8 for a text whose bytes read as UTF-8; one character alone
+// never does.
+QByteArray windows1252(QStringView text)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        out += plat::encodeText(text.sliced(i, 1));
+    return out;
 }
 
 } // namespace
 
-QString mixSheets(const QString &title, const QStringList &paths)
+QByteArray mixSheets(const QString &title, const QStringList &paths)
 {
-    // Lines are copied as spans of each sheet's text rather than as one
-    // string each: a dictionary of a million pairs is built in one pass.
     // Room for the whole dictionary at once, from the sizes of the files:
     // growing a text of many megabytes step by step copies it again and again.
     qint64 expected = title.size() + 2;
     for (const QString &path : paths)
         expected += QFileInfo(plat::hostPath(path)).size();
-    QString out;
-    out.reserve(qsizetype(std::min<qint64>(expected, qint64(1) << 28)));
-    appendLine(out, title);
+    const qsizetype room = qsizetype(std::min<qint64>(expected, qint64(1) << 28));
+
+    // Sheets in Windows-1252, the common case, are copied as the bytes they
+    // are; from the first sheet (or title) that needs more, the dictionary
+    // is built as text and encoded at the end, as any line list is saved.
     std::vector<Span> spans;
-    for (const QString &path : paths) {
-        const QString text = sheetText(plat::readFileBytes(path));
-        lineSpans(text, spans);
-        const qsizetype pairs = sheets::pairCount(qsizetype(spans.size()));
-        for (qsizetype k = 1; k <= 2 * pairs; ++k)
-            appendLine(out, QStringView(text).sliced(spans[k].start, spans[k].size));
+    QByteArray bytes;
+    QString text;
+    bool asText = !plat::fitsWindows1252(title);
+    if (asText) {
+        text.reserve(room);
+        putLine(text, reinterpret_cast<const char16_t *>(title.utf16()), title.size());
+    } else {
+        bytes.reserve(room);
+        const QByteArray t = windows1252(title);
+        putLine(bytes, t.constData(), t.size());
     }
-    return out;
+    for (const QString &path : paths) {
+        QByteArray raw = plat::readFileBytes(path);
+        QString decoded;
+        bool is1252 = false;
+        if (plat::isUtf16WithBom(raw)) {
+            decoded = plat::decodeText(raw);
+        } else {
+            const qsizetype nul = raw.indexOf('\0');
+            if (nul >= 0)
+                raw.truncate(nul);
+            is1252 = !plat::isUtf8WithNonAscii(raw);
+            if (!is1252)
+                decoded = QString::fromUtf8(raw);
+        }
+        if (!asText && is1252) {
+            putPairs(bytes, raw.constData(), raw.size(), spans);
+            continue;
+        }
+        if (!asText) {
+            asText = true;
+            text = plat::fromWindows1252(bytes);
+            text.reserve(room);
+            bytes = QByteArray();
+        }
+        if (is1252)
+            decoded = plat::fromWindows1252(raw);
+        putPairs(text, reinterpret_cast<const char16_t *>(decoded.utf16()), decoded.size(), spans);
+    }
+    if (asText)
+        return plat::encodeText(text);
+    // Bytes that would read back as UTF-8 or UTF-16 are saved as UTF-8, as
+    // for any text.
+    if (plat::isUtf8WithNonAscii(bytes) || plat::isUtf16WithBom(bytes))
+        return plat::encodeText(plat::fromWindows1252(bytes));
+    return bytes;
 }
 
 QString calculatorText(const QStringList &lines)

@@ -19,12 +19,13 @@ qsizetype cifColumnSplit(qsizetype lineCount);
 // file read as empty; a file of one or two lines gives an empty sheet.
 QStringList sheetFromCif(const plat::LineList &cif);
 
-// The dictionary's text: the title line, then lines 1 to 2 x pairs of every
-// sheet in order, each line followed by CR LF. Only complete pairs are taken:
-// an unpaired last line would swap the terms of every pair after it. Sheets
-// are read by the rules of line lists (any line end, a NUL ends the text).
-// Throws plat::Failure naming the first file that cannot be read.
-QString mixSheets(const QString &title, const QStringList &paths);
+// The dictionary file's bytes: the title line, then lines 1 to 2 x pairs of
+// every sheet in order, each line followed by CR LF, encoded as any line list
+// is saved. Only complete pairs are taken: an unpaired last line would swap
+// the terms of every pair after it. Sheets are read by the rules of line
+// lists (any line end, a NUL ends the text). Throws plat::Failure naming the
+// first file that cannot be read.
+QByteArray mixSheets(const QString &title, const QStringList &paths);
 
 // The store operator of the calculator, written with the byte 0xBB of
 // Windows-1252.

@@ -91,7 +91,16 @@ TEST_F(Mixer, DictionariesHoldTheCompletePairsOfTheListInOrder)
          crlf({"Tout", "a1", "A1", "b1", ""})},
         {"NUL ends a sheet", {{"n.fic", QByteArray("N\r\na1\r\nA1\r\nb1") + '\0' + "\r\nB1\r\n"}}, "Tout",
          crlf({"Tout", "a1", "A1"})},
-        // A word the code page lacks makes the whole dictionary UTF-8.
+        // A word the code page lacks makes the whole dictionary UTF-8,
+        // whether it comes first, later, or in the title.
+        {"Windows-1252 then UTF-8", {{"a.fic", "A\r\n\xe9t\xe9\r\nsummer\r\n"}, {"b.txt", "B\r\n\xd1\x8f\r\nI\r\n"}},
+         "Tout", crlf({"Tout", "\xc3\xa9t\xc3\xa9", "summer", "\xd1\x8f", "I"})},
+        {"title beyond the code page", {{"a.fic", "A\r\n\xe9\r\nx\r\n"}}, "\xd0\xaf",
+         crlf({"\xd0\xaf", "\xc3\xa9", "x"})},
+        // Windows-1252 pairs whose bytes read as UTF-8 once their title is
+        // left behind: written as UTF-8, so they read back as they were.
+        {"pairs that would read as UTF-8", {{"c.fic", "\xe9\r\n\xc3\xa9\r\nx\r\n"}}, "Tout",
+         crlf({"Tout", "\xc3\x83\xc2\xa9", "x"})},
         {"UTF-16 sheet", {{"u.txt", QByteArray("\xff\xfe") + utf16(u"U\r\n\u044f\r\n\u00e9\r\n")}}, "Tout",
          crlf({"Tout", "\xd1\x8f", "\xc3\xa9"})},
     };
