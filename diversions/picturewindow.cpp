@@ -117,10 +117,18 @@ QImage TImagebm::drawCar()
     p.setBrush(paint);
     p.drawPath(body);
 
-    // Spoiler.
+    // Wheel arches, cut into the body only.
+    p.save();
+    p.setClipPath(body);
+    p.setBrush(QColor(12, 6, 8));
+    p.drawEllipse(rearWheel, 60, 60);
+    p.drawEllipse(frontWheel, 60, 60);
+    p.restore();
+
+    // Spoiler on the rear deck.
     p.setBrush(QColor(60, 8, 10));
-    p.drawRect(QRectF(104, 378, 64, 8));
-    p.drawRect(QRectF(126, 386, 8, 6));
+    p.drawRect(QRectF(110, 370, 64, 8));
+    p.drawRect(QRectF(136, 378, 7, 14));
 
     // Side glass and the pillar between the two windows.
     QPainterPath glass;
@@ -134,7 +142,7 @@ QImage TImagebm::drawCar()
     p.setBrush(tint);
     p.drawPath(glass);
     p.setPen(QPen(QColor(60, 8, 10), 6));
-    p.drawLine(QPointF(402, 328), QPointF(398, 378));
+    p.drawLine(QPointF(402, 332), QPointF(398, 378));
 
     // Shine along the flank, the door, the air intake.
     p.setPen(QPen(QColor(255, 190, 180, 170), 3));
@@ -157,19 +165,8 @@ QImage TImagebm::drawCar()
     p.setBrush(QColor(255, 40, 30));
     p.drawRect(QRectF(108, 402, 14, 18));
 
-    // Wheel arches, then the wheels.
-    p.setBrush(QColor(12, 6, 8));
-    p.drawEllipse(rearWheel, 60, 60);
-    p.drawEllipse(frontWheel, 60, 60);
-    p.fillRect(QRectF(100, 468, 620, 60), Qt::transparent);
     drawWheel(p, rearWheel, 52);
     drawWheel(p, frontWheel, 52);
-
-    // The road in front of the arches' lower halves.
-    p.setBrush(road);
-    p.drawRect(QRectF(100, 505, 620, 60));
-    p.setBrush(shadow);
-    p.drawEllipse(QPointF(405, 505), 320, 26);
     return img;
 }
 

@@ -129,11 +129,15 @@ TEST_F(Banner, MessagesEnterInLineOrderAfterEachActivation)
     ASSERT_EQ(builtIn.size(), 10);
     EXPECT_EQ(builtIn[1], banner::stoppedText());
     EXPECT_TRUE(banner::stoppedText().endsWith(banner::kMakerSite));
+    QByteArray many;
+    for (int i = 0; i < 100'000; ++i)
+        many += "ligne " + QByteArray::number(i) + "\r\n";
     struct Case {
         const char *name;
         std::optional<QByteArray> file; // nullopt: no file
         QStringList expected;
     } cases[] = {
+        {"100 000 lines", many, {"ligne 1", "ligne 2"}},
         {"three lines", crlf({"un", "deux", "trois"}), {"deux", "trois", "un", "deux", "trois"}},
         {"one line", crlf({"seul"}), {"seul", "seul", "seul"}},
         {"empty file", QByteArray(), {"", "", ""}},
