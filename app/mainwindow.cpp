@@ -140,7 +140,7 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     Image5->setFixedSize(17, 17);
     titleRow->addWidget(Image5, 0, Qt::AlignBottom);
     titleRow->addStretch();
-    // Laid over the title, sized with it.
+    // Laid over the middle of the title.
     Image3 = new ClickLabel(m_title);
     Image3->setObjectName(QStringLiteral("Image3"));
     m_title->installEventFilter(this);

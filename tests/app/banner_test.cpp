@@ -7,6 +7,7 @@
 #include "platform/drivepath.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSlider>
@@ -132,39 +133,41 @@ TEST_F(Banner, MessagesEnterInLineOrderAfterEachActivation)
     QByteArray many;
     for (int i = 0; i < 100'000; ++i)
         many += "ligne " + QByteArray::number(i) + "\r\n";
+    const QString host = plat::hostPath(banner::kMessageFile);
     struct Case {
         const char *name;
-        std::optional<QByteArray> file; // nullopt: no file
+        std::optional<QByteArray> file; // nullopt: a folder stands at the path
         QStringList expected;
     } cases[] = {
         {"100 000 lines", many, {"ligne 1", "ligne 2"}},
         {"three lines", crlf({"un", "deux", "trois"}), {"deux", "trois", "un", "deux", "trois"}},
         {"one line", crlf({"seul"}), {"seul", "seul", "seul"}},
         {"empty file", QByteArray(), {"", "", ""}},
-        {"no file", std::nullopt, {builtIn[1], builtIn[2], builtIn[3]}},
+        {"folder", std::nullopt, {builtIn[1], builtIn[2], builtIn[3]}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         destroyWindowSet();
         SetUp();
-        QFile::remove(plat::hostPath(banner::kMessageFile));
+        QFile::remove(host);
         if (c.file)
             sandbox.put(banner::kMessageFile, *c.file);
+        else
+            QDir().mkpath(host);
         Form1->FormActivate();
         EXPECT_TRUE(Form1->Timer1->isActive());
         EXPECT_EQ(Form1->Timer1->interval(), 100);
         EXPECT_EQ(entering(c.expected.size()), c.expected);
     }
-}
 
-TEST_F(Banner, EmptyMessageTravelsTheWholeStrip)
-{
-    sandbox.put(banner::kMessageFile, QByteArray());
-    Form1->FormActivate();
-    nextEntering();
+    // An empty message travels the 753 pixels of the strip, 3 a tick, and
+    // its blank.
     int ticks = 0;
+    sandbox.put(QStringLiteral("C:\vide.txt"), QByteArray());
+    Form1->Edit1->setText(QStringLiteral("C:\vide.txt"));
+    Form1->BitBtn8Click();
+    nextEntering();
     nextEntering(&ticks);
-    // 753 pixels at 3 a tick, and the blank's own width.
     EXPECT_GT(ticks, 251);
     EXPECT_LT(ticks, 270);
 }

@@ -98,6 +98,7 @@ TEST_F(Diversions, SavedPictureIsJpegWhateverTheName)
                                 QStringLiteral("C:\\images\\voiture")}) {
         sandbox.desktop().fileAnswers = {name};
         Imagebm->BitBtn1Click();
+        EXPECT_TRUE(sandbox.get(name).startsWith("\xFF\xD8")) << name.toStdString();
         EXPECT_EQ(sandbox.get(name), jpeg) << name.toStdString();
     }
     EXPECT_TRUE(sandbox.desktop().messages().isEmpty());
