@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
 
 #include "app/clicklabel.h"
+#include "app/bannerstrip.h"
 #include "app/exitwindow.h"
 #include "app/pictures.h"
 #include "app/settings.h"
 #include "app/startupwindow.h"
+#include "diversions/picturewindow.h"
+#include "diversions/shaker.h"
 #include "editor/editorwindow.h"
 #include "help/aboutwindow.h"
 #include "help/helpstart.h"
@@ -16,6 +19,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopedValueRollback>
+#include <QSlider>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -133,10 +138,10 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     titleRow->addWidget(m_title);
     Image5 = new ClickLabel(this);
     Image5->setObjectName(QStringLiteral("Image5"));
-    Image5->setFixedSize(24, 24);
+    Image5->setFixedSize(17, 17);
     titleRow->addWidget(Image5, 0, Qt::AlignBottom);
     titleRow->addStretch();
-    // Laid over the title, sized with it.
+    // Laid over the middle of the title.
     Image3 = new ClickLabel(m_title);
     Image3->setObjectName(QStringLiteral("Image3"));
     m_title->installEventFilter(this);
@@ -249,29 +254,16 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     Memo1->setWordWrap(true);
     outer->addWidget(Memo1);
 
-    // The banner strip along the bottom.
-    Panel3 = new QWidget(this);
-    Panel3->setObjectName(QStringLiteral("Panel3"));
-    Panel3->setFixedHeight(20);
-    Panel3->setStyleSheet(QStringLiteral("#Panel3 { background: #0b2f86; }"));
-    auto *bannerRow = new QHBoxLayout(Panel3);
-    bannerRow->setContentsMargins(6, 0, 2, 0);
-    bandeau = plat::colourLabel(QString(), QStringLiteral("bandeau"), QStringLiteral("white"), arial(12),
-                                Panel3);
-    bannerRow->addWidget(bandeau, 1);
-    BitBtn10 = tinyButton(Panel3, QStringLiteral("BitBtn10"), 8, 8);
-    bannerRow->addWidget(BitBtn10, 0, Qt::AlignVCenter);
-    root->addWidget(Panel3);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
+    // The banner strip along the bottom, its tiny button at the right end.
+    BitBtn10 = tinyButton(this, QStringLiteral("BitBtn10"), 8, 8);
+    root->addLayout(buildBanner());
 
     // Only the buttons take the focus; the texts and pictures do not.
     for (QWidget *w : {static_cast<QWidget *>(Memo1), static_cast<QWidget *>(Memo8)})
         w->setFocusPolicy(Qt::NoFocus);
     QWidget *order[] = {BitBtn1, BitBtn2, BitBtn3, BitBtn7, BitBtn5, BitBtn4,
-                        BitBtn11, BitBtn6, RadioButton5, RadioButton6, BitBtn10};
+                        BitBtn11, BitBtn6, RadioButton5, RadioButton6,
+                        TrackBar1, CheckBox1, Edit1, Parcourir, BitBtn8, BitBtn9, BitBtn10};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -286,16 +278,19 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     connect(Image2, &ClickLabel::clicked, this, &TForm1::Image1Click);
     connect(Image1, &ClickLabel::clicked, this, &TForm1::totp);
     connect(BitBtn11, &QPushButton::clicked, this, &TForm1::totp);
+    connect(Image3, &ClickLabel::clicked, this, &TForm1::Image3Click);
+    connect(Image5, &ClickLabel::clicked, this, &TForm1::Image5Click);
     connect(RadioButton5, &QRadioButton::clicked, this, &TForm1::RadioButton5Click);
     connect(RadioButton6, &QRadioButton::clicked, this, &TForm1::RadioButton6Click);
 
+    m_shaker = new WindowShaker(this);
     FormCreate();
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *e)
 {
     if (watched == m_title && e->type() == QEvent::Resize)
-        Image3->setGeometry(m_title->rect());
+        Image3->setGeometry(QRect(m_title->rect().center() - QPoint(60, 16), QSize(121, 33)));
     return plat::Form::eventFilter(watched, e);
 }
 
@@ -306,6 +301,7 @@ void TForm1::FormCreate()
 
 void TForm1::FormActivate()
 {
+    restartBanner();
     if (startupMarker == 951) {
         // Cleared first: closing the start-up window activates this window
         // again before the modal call returns.
@@ -407,6 +403,17 @@ void TForm1::Image1Click()
 void TForm1::totp()
 {
     plat::desktop().openUrl(mainwindow::kProductPage);
+}
+
+void TForm1::Image3Click()
+{
+    plat::desktop().showMessage(QStringLiteral("Bravo, vous avez découvert l'oeuf de Pâques !!!"));
+    m_shaker->start();
+}
+
+void TForm1::Image5Click()
+{
+    plat::desktop().showModal(Imagebm);
 }
 
 void TForm1::RadioButton5Click()

@@ -1,7 +1,14 @@
 #pragma once
+#include "app/banner.h"
 #include "platform/form.h"
 #include "platform/linelist.h"
 
+class BannerLabel;
+class QBoxLayout;
+class QCheckBox;
+class QLineEdit;
+class QSlider;
+class WindowShaker;
 class ClickFrame;
 class ClickLabel;
 class QCloseEvent;
@@ -30,8 +37,14 @@ public:
     QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
     QLabel *Memo8, *Memo1;
     QWidget *Panel3;     // banner strip
-    QLabel *bandeau;
+    BannerLabel *bandeau;
     QTimer *Timer1;      // banner timer
+    // Banner panel.
+    QWidget *Panel2;
+    QSlider *TrackBar1;  // speed
+    QCheckBox *CheckBox1; // "Désactiver le bandeau"
+    QLineEdit *Edit1;    // message file
+    QPushButton *Parcourir, *BitBtn8, *BitBtn9;
 
     // Hidden lists shared with the other windows.
     plat::LineList Memo6;    // settings list
@@ -40,6 +53,8 @@ public:
     plat::LineList Memo7;    // sheet chosen for calculator transmission
     plat::LineList emo1;     // help viewer configuration being rewritten
     plat::LineList infos;    // banner list
+    // The banner label's text, place and line index.
+    banner::Scroller bannerScroller{infos};
 
     // 951 until the start-up window has been shown once.
     int startupMarker = 0;
@@ -59,11 +74,23 @@ public:
     void Panel1Click();
     void Image1Click();       // about window
     void totp();              // the product's web page
+    void Image3Click();       // shakes the window
+    void Image5Click();       // picture window
     void RadioButton5Click(); // mouse mode
     void RadioButton6Click(); // keyboard mode
     // Both modes; save is false only when the settings list was never read
     // from the settings file, which must then stay as it is.
     void applyInputMode(bool mouse, bool save = true);
+
+    // The banner (bannerstrip.cpp).
+    void Timer1Timer();       // one scrolling step
+    void bandeauClick();      // shows the banner panel
+    void BitBtn10Click();
+    void TrackBar1Change();   // speed
+    void ParcourirClick();    // message file choice
+    void BitBtn8Click();      // "Modifier le bandeau"
+    void BitBtn9Click();      // "Paramètres par défaut"
+    WindowShaker *shaker() const { return m_shaker; }
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -71,9 +98,15 @@ protected:
 
 private:
     void showExitWindow();
+    // The strip with its tiny button, and the panel laid over the two text
+    // blocks above it; returns the row that holds the strip.
+    QBoxLayout *buildBanner();
+    // Activation: the fixed message file again, from line 1, scrolling.
+    void restartBanner();
 
     QWidget *m_title = nullptr;
     bool m_exiting = false; // the exit window is on the screen
+    WindowShaker *m_shaker = nullptr;
 };
 
 extern TForm1 *Form1;
