@@ -3,6 +3,7 @@
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
+#include "platform/fileio.h"
 #include "platform/linelist.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ QString readTitleLine(const QString &path)
         cannotRead(path, QStringLiteral("Le fichier n'existe pas."));
     QFile file(host);
     if (!file.open(QIODevice::ReadOnly))
-        cannotRead(path, file.errorString());
+        cannotRead(path, plat::frenchReason(file.errorString()));
     if (file.size() == 0)
         return QString();
 
@@ -53,7 +54,7 @@ QString readTitleLine(const QString &path)
     } else {
         readCopy = file.readAll();
         if (file.error() != QFileDevice::NoError)
-            cannotRead(path, file.errorString());
+            cannotRead(path, plat::frenchReason(file.errorString()));
         bytes = readCopy;
     }
 

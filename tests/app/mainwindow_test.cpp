@@ -1,3 +1,4 @@
+#include "app/clicklabel.h"
 #include "app/exitwindow.h"
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
@@ -270,3 +271,40 @@ TEST_F(MainWindow, ExitWindowEndsTheProgram)
 }
 
 } // namespace
+
+// Tab reaches both input modes, in the table's order, whichever is checked,
+// and the two stay exclusive when clicked or pressed with Space.
+TEST_F(MainWindow, TabReachesBothInputModes)
+{
+    Form1->show();
+    for (bool keyboard : {false, true, false}) {
+        SCOPED_TRACE(keyboard ? "keyboard mode" : "mouse mode");
+        keyboard ? Form1->RadioButton6Click() : Form1->RadioButton5Click();
+        Form1->BitBtn6->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 2; ++i) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(Form1->focusWidget(), &tab);
+            reached << Form1->focusWidget()->objectName();
+        }
+        EXPECT_EQ(reached, QStringList({"RadioButton5", "RadioButton6"}));
+
+        QRadioButton *checked = keyboard ? Form1->RadioButton6 : Form1->RadioButton5;
+        QRadioButton *other = keyboard ? Form1->RadioButton5 : Form1->RadioButton6;
+        checked->click();
+        EXPECT_TRUE(checked->isChecked());
+        EXPECT_FALSE(other->isChecked());
+    }
+}
+
+// In keyboard mode the product picture's button is seen on the picture, not
+// beside it on the black window.
+TEST_F(MainWindow, KeyboardButtonSitsOnTheProductPicture)
+{
+    ASSERT_EQ(Form1->BitBtn11->parentWidget(), static_cast<QWidget *>(Form1->Image1));
+    const QImage picture = Form1->Image1->pixmap().toImage();
+    const QRect button = Form1->BitBtn11->geometry();
+    ASSERT_TRUE(picture.rect().contains(button));
+    for (const QPoint corner : {button.topLeft(), button.topRight(), button.bottomLeft(), button.bottomRight()})
+        EXPECT_EQ(picture.pixelColor(corner).alpha(), 255) << corner.x() << "," << corner.y();
+}
