@@ -277,6 +277,8 @@ TEST_F(MainWindow, ExitWindowEndsTheProgram)
 TEST_F(MainWindow, TabReachesBothInputModes)
 {
     Form1->show();
+    // Active, so that the controls hear of the focus as they would on screen.
+    QApplication::setActiveWindow(Form1);
     for (bool keyboard : {false, true, false}) {
         SCOPED_TRACE(keyboard ? "keyboard mode" : "mouse mode");
         keyboard ? Form1->RadioButton6Click() : Form1->RadioButton5Click();
@@ -284,8 +286,8 @@ TEST_F(MainWindow, TabReachesBothInputModes)
         QStringList reached;
         for (int i = 0; i < 2; ++i) {
             QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-            QApplication::sendEvent(Form1->focusWidget(), &tab);
-            reached << Form1->focusWidget()->objectName();
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            reached << QApplication::focusWidget()->objectName();
         }
         EXPECT_EQ(reached, QStringList({"RadioButton5", "RadioButton6"}));
 
@@ -307,4 +309,24 @@ TEST_F(MainWindow, KeyboardButtonSitsOnTheProductPicture)
     ASSERT_TRUE(picture.rect().contains(button));
     for (const QPoint corner : {button.topLeft(), button.topRight(), button.bottomLeft(), button.bottomRight()})
         EXPECT_EQ(picture.pixelColor(corner).alpha(), 255) << corner.x() << "," << corner.y();
+}
+
+// On a screen of 800 by 600 every window can be shown whole, title bar
+// included: none asks for more room than that. The editor is laid out on
+// its own.
+TEST_F(MainWindow, EveryWindowFitsASmallScreen)
+{
+    const QSize screen(800, 600 - 30);
+    int checked = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *form = qobject_cast<plat::Form *>(w);
+        if (!form || form == Form2)
+            continue;
+        form->ensurePolished();
+        const QSize need = form->minimumSize().expandedTo(form->minimumSizeHint());
+        EXPECT_TRUE(need.width() <= screen.width() && need.height() <= screen.height())
+            << form->objectName().toStdString() << " needs " << need.width() << "x" << need.height();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 21);
 }

@@ -1,5 +1,6 @@
 #include "platform/french.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QPushButton>
@@ -24,4 +25,9 @@ TEST(FrenchInterface, QtsOwnTextsAreFrench)
     EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuler"));
     EXPECT_NE(save.labelText(QFileDialog::LookIn), QStringLiteral("Look in:"));
     EXPECT_NE(save.labelText(QFileDialog::FileName), QStringLiteral("File &name:"));
+    // The kind of each entry it lists.
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "Folder", "All other platforms"),
+              QStringLiteral("Dossier"));
+    EXPECT_EQ(QCoreApplication::translate("QAbstractFileIconProvider", "%1 File").arg(QStringLiteral("fic")),
+              QStringLiteral("Fichier fic"));
 }
