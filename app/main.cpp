@@ -3,6 +3,8 @@
 
 #include "platform/application.h"
 #include "platform/desktop.h"
+#include "platform/focusframe.h"
+#include "platform/french.h"
 
 #include <QScreen>
 
@@ -13,6 +15,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tavilo"));
     // No display name: Qt would append it to every caption ("Bienvenue ! — Orsiva
     // Tavilo"), and each window's caption is its own.
+    plat::useFrenchInterface();
+    plat::showFocusEverywhere();
 
     createWindowSet();
     // Without a window manager nobody maximises the window: give it the screen.

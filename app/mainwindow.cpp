@@ -189,7 +189,8 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Cliquez ici pour découvrir la page Web officielle d'Tavilo."));
     BitBtn11 = tinyButton(Image1, QStringLiteral("BitBtn11"), 4, 11);
-    BitBtn11->move(Image1->width() - 10, Image1->height() - 16);
+    // On the lower card of the picture, near its right edge.
+    BitBtn11->move(Image1->width() * 82 / 100, Image1->height() * 70 / 100);
     pictureBox->addWidget(Image1, 0, Qt::AlignCenter);
     pictureBox->addStretch();
     middle->addLayout(pictureBox, 1);
@@ -232,6 +233,10 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
     modes->setSpacing(0);
     RadioButton5 = radio(QStringLiteral("Souris disponible"), this, QStringLiteral("RadioButton5"));
     RadioButton6 = radio(QStringLiteral("Souris non disponible"), this, QStringLiteral("RadioButton6"));
+    // Qt makes exclusive radio buttons one tab stop, at the checked one: the
+    // two are kept apart by hand so that Tab reaches each of them.
+    RadioButton5->setAutoExclusive(false);
+    RadioButton6->setAutoExclusive(false);
     RadioButton5->setChecked(true);
     modes->addWidget(RadioButton5);
     modes->addWidget(RadioButton6);
@@ -433,7 +438,8 @@ void TForm1::applyInputMode(bool mouse, bool save)
     Form4->ListBox9->setVisible(!mouse);
     Form4->ListBox1->setVisible(mouse);
 
-    (mouse ? RadioButton5 : RadioButton6)->setChecked(true);
+    RadioButton5->setChecked(mouse);
+    RadioButton6->setChecked(!mouse);
 
     if (save)
         settings::writeLine(Memo6, settings::InputMode,

@@ -19,8 +19,9 @@ bool writeLine(plat::LineList &list, int k, const QString &text)
     try {
         list.saveToFile(kPath);
         return true;
-    } catch (const plat::Failure &) {
-        plat::desktop().showMessage(kSaveFailed);
+    } catch (const plat::Failure &f) {
+        if (plat::shouldReport(f.cause()))
+            plat::desktop().showMessage(kSaveFailed);
         return false;
     }
 }

@@ -154,44 +154,55 @@ void TForm7::FormActivate()
     // start again under it.
     Timer2->stop();
 
-    // Block A: the three state files.
+    // A full disk or a read-only folder makes every write of the pass fail
+    // for one reason: the user hears of it once.
+    const plat::Reporting reporting;
+
+    // Block A: the three state files. Only a settings file that cannot be
+    // read makes a first run: the first run writes default settings over it,
+    // and a readable file holds the user's own.
     bool settingsRead = false;
-    bool catalogueRead = false;
-    bool usersRead = false;
     try {
         Form1->Memo6.loadFromFile(settings::kPath);
         // An empty settings file holds no setting and none could be written
         // into it: it is a first run to be done again.
-        if (Form1->Memo6.isEmpty())
-            throw plat::Failure(QStringLiteral("Le fichier de paramètres est vide."));
-        settingsRead = true;
-        Form1->ListBox1.loadFromFile(startup::kCataloguePath);
-        catalogueRead = true;
-        For2->loadUserList(startup::kUserListPath);
-        usersRead = true;
-        plat::system().sleepMs(10);
-        plat::setAttributesNormal(startup::kUserListSavePath);
-        For2->Memo3.saveToFile(startup::kUserListSavePath);
+        settingsRead = !Form1->Memo6.isEmpty();
     } catch (const plat::Failure &) {
+    }
+    // Without settings, the lists still get what their files hold, so that a
+    // sheet or user added before the first run is finished joins the
+    // existing lists instead of replacing them; nothing is saved then. With
+    // settings, a missing list is an empty one that this pass writes; one
+    // that exists but cannot be read is said and never written over.
+    const bool catalogueLoaded = loadStateList(startup::kCataloguePath, settingsRead, [](const QString &path) {
+        if (path.isEmpty())
+            Form1->ListBox1.clear();
+        else
+            Form1->ListBox1.loadFromFile(path);
+    });
+    const bool usersRead = loadStateList(startup::kUserListPath, settingsRead, [](const QString &path) {
+        if (path.isEmpty()) {
+            For2->Memo3.clear();
+            For2->Memo3Change();
+        } else {
+            For2->loadUserList(path);
+        }
+    });
+    // Saved by this pass only when it is the user's list and no other.
+    const bool catalogueRead = settingsRead && catalogueLoaded;
+    if (!settingsRead) {
         Timer2->stop();
         Timer1->stop();
-        // The lists the block did not reach still get what their files hold,
-        // so that a sheet or user added before the first run is finished
-        // joins the existing lists instead of replacing them. They are not
-        // saved by this pass.
-        if (!catalogueRead) {
-            try {
-                Form1->ListBox1.loadFromFile(startup::kCataloguePath);
-            } catch (const plat::Failure &) {
-            }
-        }
-        if (!usersRead) {
-            try {
-                For2->loadUserList(startup::kUserListPath);
-            } catch (const plat::Failure &) {
-            }
-        }
         plat::desktop().show(For8);
+    } else if (usersRead) {
+        plat::system().sleepMs(10);
+        plat::setAttributesNormal(startup::kUserListSavePath);
+        // A failed write is no reason to start again from scratch.
+        try {
+            For2->Memo3.saveToFile(startup::kUserListSavePath);
+        } catch (const plat::Failure &f) {
+            report(f);
+        }
     }
 
     // Block B: every catalogued sheet must still be readable.
@@ -223,7 +234,7 @@ void TForm7::FormActivate()
         try {
             Form1->ListBox1.saveToFile(startup::kCataloguePath);
         } catch (const plat::Failure &f) {
-            plat::desktop().showError(f.message());
+            report(f);
         }
     }
     Form3->ListBox1->clear();
@@ -253,6 +264,28 @@ void TForm7::FormActivate()
         restoreSliders();
     } catch (const plat::Failure &) {
     }
+}
+
+bool TForm7::loadStateList(const QString &path, bool settingsRead,
+                           const std::function<void(const QString &)> &load)
+{
+    try {
+        if (settingsRead && !plat::fileExists(path))
+            load(QString());
+        else
+            load(path);
+        return true;
+    } catch (const plat::Failure &f) {
+        if (settingsRead)
+            report(f);
+        return false;
+    }
+}
+
+void TForm7::report(const plat::Failure &f)
+{
+    if (plat::shouldReport(f.cause()))
+        plat::desktop().showError(f.message());
 }
 
 void TForm7::restoreSliders()

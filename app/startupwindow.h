@@ -2,6 +2,12 @@
 #include "platform/form.h"
 #include "platform/linelist.h"
 
+#include <functional>
+
+namespace plat {
+class Failure;
+}
+
 class ClickLabel;
 class QLabel;
 class QTimer;
@@ -29,6 +35,12 @@ public:
     void Image1Click();
 
 private:
+    // Loads a list the pass keeps (load gets an empty path for a list to be
+    // emptied); whether it now holds what its file holds.
+    bool loadStateList(const QString &path, bool settingsRead,
+                       const std::function<void(const QString &)> &load);
+    // Tells a failure of the pass, once per cause.
+    static void report(const plat::Failure &f);
     void restoreSliders();
 };
 

@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <limits>
+
 TForm5 *Form5 = nullptr;
 
 namespace {
@@ -63,6 +65,10 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     Label4->setObjectName(QStringLiteral("Label4"));
     Edit2 = new QLineEdit(QStringLiteral("Société Anonyme"), this);
     Edit2->setObjectName(QStringLiteral("Edit2"));
+    // A name of any length is held whole: a field that cut it would write
+    // the cut text back into the settings file at once.
+    for (QLineEdit *field : {Edit1, Edit2})
+        field->setMaxLength(std::numeric_limits<int>::max());
     // Connected after the design texts are set, as the change handlers save.
     connect(Edit1, &QLineEdit::textChanged, this, [this] { Edit1Change(); });
     connect(Edit2, &QLineEdit::textChanged, this, [this] { Edit2Change(); });

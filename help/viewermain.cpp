@@ -3,6 +3,8 @@
 
 #include "platform/application.h"
 #include "platform/desktop.h"
+#include "platform/focusframe.h"
+#include "platform/french.h"
 
 // The help viewer: shows the document that the configuration's first line
 // names. Started by the program's help buttons, through the launcher placed
@@ -13,6 +15,8 @@ int main(int argc, char **argv)
     // The program's names, so that both find the same drive root.
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("Tavilo"));
+    plat::useFrenchInterface();
+    plat::showFocusEverywhere();
 
     const helpfile::Parsed help = helplauncher::openConfiguredDocument();
     if (!help.ok()) {

@@ -3,9 +3,14 @@
 #include "platform/drivepath.h"
 #include "platform/failure.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace plat {
 namespace {
@@ -18,10 +23,57 @@ WriteFailureHook &hookStorage()
 
 [[noreturn]] void fail(const QString &path, const QString &reason)
 {
-    throw Failure(QStringLiteral("Impossible d'écrire le fichier « %1 ». %2").arg(path, reason));
+    const QString cause = frenchReason(reason);
+    throw Failure(QStringLiteral("Impossible d'écrire le fichier « %1 ». %2").arg(path, cause), cause);
 }
 
+struct Reason {
+    int code;
+    // Qt words a few codes itself, and translates them.
+    const char *qtText;
+    const char *french;
+};
+
+const Reason kReasons[] = {
+    {ENOSPC, "No space left on device", "Il n'y a plus de place sur le disque."},
+    {EDQUOT, nullptr, "Votre quota d'espace disque est atteint."},
+    {EACCES, "Permission denied", "Vous n'avez pas l'autorisation d'accéder à ce fichier."},
+    {EPERM, nullptr, "Vous n'avez pas l'autorisation d'accéder à ce fichier."},
+    {EROFS, nullptr, "Le disque est en lecture seule."},
+    {ENOENT, "No such file or directory", "Le fichier ou son dossier n'existe pas."},
+    {ENOTDIR, nullptr, "Un fichier se trouve là où un dossier est attendu."},
+    {EFBIG, nullptr, "Le fichier est trop gros."},
+    {ENAMETOOLONG, nullptr, "Le nom du fichier est trop long."},
+    {EIO, nullptr, "Erreur de lecture ou d'écriture sur le disque."},
+};
+
 } // namespace
+
+QString frenchReason(int errnum)
+{
+    for (const Reason &r : kReasons)
+        if (r.code == errnum)
+            return QString::fromUtf8(r.french);
+    return QString::fromLocal8Bit(std::strerror(errnum));
+}
+
+QString frenchReason(const QString &systemText)
+{
+    const QString text = systemText.trimmed();
+    if (text.isEmpty())
+        return text;
+    for (const Reason &r : kReasons) {
+        QStringList words{QString::fromLocal8Bit(std::strerror(r.code))};
+        if (r.qtText)
+            words << QString::fromLatin1(r.qtText) << QCoreApplication::translate("QIODevice", r.qtText);
+        // Qt sometimes puts the system's words after its own ("Cannot
+        // create ...: Permission denied").
+        for (const QString &w : words)
+            if (!w.isEmpty() && text.contains(w, Qt::CaseInsensitive))
+                return QString::fromUtf8(r.french);
+    }
+    return text;
+}
 
 void setWriteFailureHook(WriteFailureHook hook)
 {
@@ -30,12 +82,16 @@ void setWriteFailureHook(WriteFailureHook hook)
 
 bool setAttributesNormal(const QString &path)
 {
-    const QString host = hostPath(path);
-    QFileInfo info(host);
-    if (!info.exists())
+    // Through POSIX rather than QFile::setPermissions: Qt adds what the
+    // current user may do to the owner's bits, which would also make a file
+    // of mode 000 readable.
+    const QByteArray host = QFile::encodeName(hostPath(path));
+    struct stat st;
+    if (path.isEmpty() || ::stat(host.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return false;
-    return QFile::setPermissions(host, info.permissions() | QFileDevice::WriteOwner
-                                           | QFileDevice::ReadOwner);
+    if (st.st_mode & S_IWUSR)
+        return true;
+    return ::chmod(host.constData(), (st.st_mode & 07777) | S_IWUSR) == 0;
 }
 
 bool deleteFile(const QString &path)
@@ -55,8 +111,13 @@ void writeFile(const QString &path, const QByteArray &bytes)
     if (isDrivePath(path))
         makeParentFolders(path);
     const QString host = hostPath(path);
-    if (QFileInfo(host).isDir())
+    const QFileInfo target(host); // follows a link to what it names
+    if (target.isDir())
         fail(path, QStringLiteral("Un dossier porte ce nom."));
+    // A device or a pipe would be replaced by a plain file: a system device
+    // lost, when the program runs with the rights to do so.
+    if (target.exists() && !target.isFile())
+        fail(path, QStringLiteral("Ce n'est pas un fichier ordinaire : il ne peut pas être remplacé."));
     setAttributesNormal(path);
     if (const auto &hook = hookStorage()) {
         const QString reason = hook(host);

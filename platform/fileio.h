@@ -7,16 +7,26 @@ namespace plat {
 
 // The one way the program writes a whole file. The read-only state is cleared
 // first, the folders leading to the file are made, and the bytes go through a
-// QSaveFile, so a failed write leaves the old file in place. Throws
-// plat::Failure with a French reason on any failure.
+// QSaveFile, so a failed write leaves the old file in place. Something that
+// exists at the path and is not a plain file (a device, a pipe, a folder,
+// also at the end of a link) is never replaced. Throws plat::Failure with a
+// French reason on any failure.
 void writeFile(const QString &path, const QByteArray &bytes);
 
-// Gives the owner write permission (the "normal" attribute). False when the
-// file does not exist or cannot be changed; never throws.
+// Gives a plain file its owner's write permission (the "normal" attribute),
+// and changes no other permission. False when there is no plain file there or
+// it cannot be changed; never throws.
 bool setAttributesNormal(const QString &path);
 
 bool deleteFile(const QString &path);
 bool fileExists(const QString &path);
+
+// The French words for what the system or Qt said about a failed file access
+// (no space, no permission, read-only file system, missing folder, file too
+// big...); any other text is given back as it is.
+QString frenchReason(const QString &systemText);
+// The same for a system error number (errno).
+QString frenchReason(int errnum);
 
 // Tests make chosen writes fail: the hook gets the host path and returns a
 // reason to fail, or an empty text to let the write go on.

@@ -75,10 +75,12 @@ QByteArray readFileBytes(const QString &path)
                           .arg(path));
     QFile f(host);
     if (!f.open(QIODevice::ReadOnly))
-        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». %2").arg(path, f.errorString()));
+        throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». %2")
+                          .arg(path, frenchReason(f.errorString())));
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2").arg(path, f.errorString()));
+        throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2")
+                          .arg(path, frenchReason(f.errorString())));
     return bytes;
 }
 

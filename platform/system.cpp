@@ -17,6 +17,17 @@ std::unique_ptr<System> &systemStorage()
 
 } // namespace
 
+QLocale regionalLocale(const QLocale &system)
+{
+    if (system.language() == QLocale::C)
+        return QLocale(QLocale::French, QLocale::France);
+    return system;
+}
+
+System::System() : m_formats(regionalLocale()) {}
+
+System::System(const QLocale &formats) : m_formats(regionalLocale(formats)) {}
+
 QDateTime System::now() const
 {
     return QDateTime::currentDateTime();
@@ -31,21 +42,21 @@ int System::random(int bound)
 
 QString System::shortDate(const QDate &date) const
 {
-    return QLocale::system().toString(date, QLocale::ShortFormat);
+    return m_formats.toString(date, QLocale::ShortFormat);
 }
 
 QString System::longTime(const QTime &time) const
 {
     // The desktop's long time is hours, minutes and seconds; Qt's long format
     // adds the time zone, which has no place in the program's texts.
-    QString format = QLocale::system().timeFormat(QLocale::LongFormat);
+    QString format = m_formats.timeFormat(QLocale::LongFormat);
     format.remove(QRegularExpression(QStringLiteral("\\s*\\(?t+\\)?")));
-    return QLocale::system().toString(time, format.trimmed());
+    return m_formats.toString(time, format.trimmed());
 }
 
 QChar System::decimalSeparator() const
 {
-    const QString sep = QLocale::system().decimalPoint();
+    const QString sep = m_formats.decimalPoint();
     return sep.isEmpty() ? QLatin1Char('.') : sep.at(0);
 }
 
@@ -54,7 +65,8 @@ void System::sleepMs(int ms)
     QThread::msleep(ms);
 }
 
-FixedSystem::FixedSystem(QDateTime moment, unsigned seed) : m_moment(std::move(moment))
+FixedSystem::FixedSystem(QDateTime moment, unsigned seed)
+    : System(QLocale(QLocale::French, QLocale::France)), m_moment(std::move(moment))
 {
     m_generator.seed(seed);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -11,6 +12,9 @@ namespace plat {
 // French locale, a fixed moment and a seeded generator.
 class System {
 public:
+    // The formats of the user's locale (see regionalLocale).
+    System();
+    explicit System(const QLocale &formats);
     virtual ~System() = default;
     virtual QDateTime now() const;
     // A uniform whole number from 0 to bound - 1; 0 when bound is 0 or less.
@@ -23,7 +27,15 @@ public:
 
 protected:
     std::mt19937 m_generator{std::random_device{}()};
+
+private:
+    QLocale m_formats;
 };
+
+// The locale whose formats the program uses: the user's own, except that a
+// machine left in the C or POSIX locale gets French formats, as the whole
+// interface is French.
+QLocale regionalLocale(const QLocale &system = QLocale::system());
 
 // A French locale, a fixed or settable moment and a seeded generator.
 class FixedSystem : public System {

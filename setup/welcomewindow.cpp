@@ -14,6 +14,7 @@
 #include "setup/firstrun.h"
 #include "sheets/catalogue.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -105,5 +106,16 @@ void TFor8::BitBtn1Click()
         return;
     }
     plat::desktop().show(Form5);
-    close();
+    // Hidden rather than closed: closing is declining the first run.
+    closeWith(plat::mrOk);
+}
+
+void TFor8::closeEvent(QCloseEvent *event)
+{
+    // Without a first run there are no settings to work with, and the
+    // start-up window would stay held with nothing to release it: the program
+    // ends as it ends from the main window, having written nothing.
+    event->accept();
+    hide();
+    Form1->FormClose();
 }

@@ -18,6 +18,8 @@ public:
 
     void BitBtn1Click();
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
 };
 
 extern TFor8 *For8;

@@ -3,7 +3,6 @@
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
-#include "platform/failurereason.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
 
@@ -62,7 +61,7 @@ qsizetype readBlock(int fd, QByteArray &block, const QString &path)
         got = ::read(fd, block.data(), size_t(kBlock));
     while (got < 0 && errno == EINTR);
     if (got < 0)
-        cannotRead(path, plat::failureReason(errno));
+        cannotRead(path, plat::frenchReason(errno));
     block.resize(got);
     return got;
 }
@@ -96,12 +95,12 @@ QString readTitleLine(const QString &path, TitleRead mode)
         if (mode == TitleRead::MakeWritable)
             plat::setAttributesNormal(path);
         cannotRead(path, error == ENOENT ? QStringLiteral("Le fichier n'existe pas.")
-                                         : plat::failureReason(error));
+                                         : plat::frenchReason(error));
     }
     const Descriptor file(fd);
     struct stat info {};
     if (::fstat(fd, &info) != 0)
-        cannotRead(path, plat::failureReason(errno));
+        cannotRead(path, plat::frenchReason(errno));
     if (S_ISDIR(info.st_mode))
         cannotRead(path, QStringLiteral("C'est un dossier."));
     if (!S_ISREG(info.st_mode))

@@ -56,10 +56,13 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     setColours(Qt::black, Qt::white);
 
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(8, 4, 8, 8);
+    // Narrow margins: the logo and the title banner just fit a screen 800
+    // pixels wide.
+    outer->setContentsMargins(4, 4, 4, 8);
     outer->setSpacing(6);
 
     auto *top = new QHBoxLayout;
+    top->setSpacing(4);
     Image1 = new ClickLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setPixmap(pictures::makerLogo(65));

@@ -1,3 +1,4 @@
+#include "app/clicklabel.h"
 #include "app/exitwindow.h"
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
@@ -270,3 +271,62 @@ TEST_F(MainWindow, ExitWindowEndsTheProgram)
 }
 
 } // namespace
+
+// Tab reaches both input modes, in the table's order, whichever is checked,
+// and the two stay exclusive when clicked or pressed with Space.
+TEST_F(MainWindow, TabReachesBothInputModes)
+{
+    Form1->show();
+    // Active, so that the controls hear of the focus as they would on screen.
+    QApplication::setActiveWindow(Form1);
+    for (bool keyboard : {false, true, false}) {
+        SCOPED_TRACE(keyboard ? "keyboard mode" : "mouse mode");
+        keyboard ? Form1->RadioButton6Click() : Form1->RadioButton5Click();
+        Form1->BitBtn6->setFocus();
+        QStringList reached;
+        for (int i = 0; i < 2; ++i) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(QApplication::focusWidget(), &tab);
+            reached << QApplication::focusWidget()->objectName();
+        }
+        EXPECT_EQ(reached, QStringList({"RadioButton5", "RadioButton6"}));
+
+        QRadioButton *checked = keyboard ? Form1->RadioButton6 : Form1->RadioButton5;
+        QRadioButton *other = keyboard ? Form1->RadioButton5 : Form1->RadioButton6;
+        checked->click();
+        EXPECT_TRUE(checked->isChecked());
+        EXPECT_FALSE(other->isChecked());
+    }
+}
+
+// In keyboard mode the product picture's button is seen on the picture, not
+// beside it on the black window.
+TEST_F(MainWindow, KeyboardButtonSitsOnTheProductPicture)
+{
+    ASSERT_EQ(Form1->BitBtn11->parentWidget(), static_cast<QWidget *>(Form1->Image1));
+    const QImage picture = Form1->Image1->pixmap().toImage();
+    const QRect button = Form1->BitBtn11->geometry();
+    ASSERT_TRUE(picture.rect().contains(button));
+    for (const QPoint corner : {button.topLeft(), button.topRight(), button.bottomLeft(), button.bottomRight()})
+        EXPECT_EQ(picture.pixelColor(corner).alpha(), 255) << corner.x() << "," << corner.y();
+}
+
+// On a screen of 800 by 600 every window can be shown whole, title bar
+// included: none asks for more room than that. The editor is laid out on
+// its own.
+TEST_F(MainWindow, EveryWindowFitsASmallScreen)
+{
+    const QSize screen(800, 600 - 30);
+    int checked = 0;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *form = qobject_cast<plat::Form *>(w);
+        if (!form || form == Form2)
+            continue;
+        form->ensurePolished();
+        const QSize need = form->minimumSize().expandedTo(form->minimumSizeHint());
+        EXPECT_TRUE(need.width() <= screen.width() && need.height() <= screen.height())
+            << form->objectName().toStdString() << " needs " << need.width() << "x" << need.height();
+        ++checked;
+    }
+    EXPECT_EQ(checked, 21);
+}

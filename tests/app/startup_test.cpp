@@ -24,6 +24,8 @@
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 using testing_support::crlf;
@@ -151,14 +153,17 @@ TEST_F(StartupPass, RepeatedPassKeepsOneTitlePerEntry)
     expectTitles({"A"});
 }
 
-// A file missing at start-up hands over to the welcome window and holds the
-// start-up window; the files that were not read stay as they are.
+// Only a settings file that cannot be read is a first run: it hands over to
+// the welcome window and holds the start-up window, and the files that were
+// not read stay as they are. A missing catalogue or user list next to a
+// readable settings file is an empty one, written by the pass, and the
+// user's settings stay.
 TEST(StartupPassTable, MissingStateFile)
 {
     struct Case {
         const char *missing;
-        bool catalogueSaved;
-    } cases[] = {{"settings", false}, {"catalogue", false}, {"users", true}};
+        bool firstRun;
+    } cases[] = {{"settings", true}, {"catalogue", false}, {"users", false}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.missing);
         testing_support::Sandbox local;
@@ -175,11 +180,12 @@ TEST(StartupPassTable, MissingStateFile)
 
         Form7->FormActivate();
 
-        EXPECT_FALSE(Form7->Timer1->isActive());
+        EXPECT_EQ(Form7->Timer1->isActive(), !c.firstRun);
         EXPECT_FALSE(Form7->Timer2->isActive());
-        ASSERT_EQ(local.desktop().count(QStringLiteral("show")), 1);
-        EXPECT_EQ(local.desktop().records.front().text, QStringLiteral("For8"));
-        if (QLatin1String(c.missing) == QLatin1String("settings")) {
+        EXPECT_EQ(local.desktop().count(QStringLiteral("show")), c.firstRun ? 1 : 0);
+        EXPECT_TRUE(local.desktop().messages().isEmpty());
+        if (c.firstRun) {
+            EXPECT_EQ(local.desktop().records.front().text, QStringLiteral("For8"));
             EXPECT_FALSE(local.exists(kSettings)); // not even an empty one
             EXPECT_EQ(local.get(kCatalogue), catalogue);
             // The catalogue is still read, so a later save keeps its entries.
@@ -188,13 +194,76 @@ TEST(StartupPassTable, MissingStateFile)
             EXPECT_TRUE(Form1->RadioButton6->isChecked());
             EXPECT_TRUE(Form4->ListBox9->isVisibleTo(Form4));
             EXPECT_FALSE(Form4->ListBox1->isVisibleTo(Form4));
-        } else if (QLatin1String(c.missing) == QLatin1String("catalogue")) {
-            EXPECT_FALSE(local.exists(kCatalogue));
-            EXPECT_EQ(local.get(kSettings), settings);
+            destroyWindowSet();
+            continue;
+        }
+        EXPECT_EQ(local.get(kSettings), settings);
+        EXPECT_TRUE(Form1->RadioButton5->isChecked());
+        EXPECT_TRUE(local.exists(kCatalogue));
+        EXPECT_TRUE(local.exists(kUsers));
+        if (QLatin1String(c.missing) == QLatin1String("catalogue")) {
+            EXPECT_EQ(local.get(kCatalogue), QByteArray());
+            expectTitles({});
         } else {
+            EXPECT_EQ(local.get(kUsers), QByteArray());
             EXPECT_EQ(local.get(kCatalogue), crlf({"C:\\fiches\\a.fic"}));
             expectTitles({"A"});
         }
+        destroyWindowSet();
+    }
+}
+
+// A write that fails during the pass (a full disk, a Windows folder made
+// read-only) is told once per cause and is no reason for a first run: the
+// user's settings file stays as it is.
+TEST(StartupPassTable, FailedWritesKeepTheSettingsAndAreToldOnce)
+{
+    const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+    struct Case {
+        const char *name;
+        const char *failing; // the host paths whose writes fail contain this
+        QString reason;
+        int messages;
+        bool settingsSaved;
+    } cases[] = {
+        {"disk full", "/", full, 1, false},
+        {"user list only", "TLusers", full, 1, true},
+        {"read-only Windows folder", "/Windows/", QString::fromLocal8Bit(std::strerror(EROFS)), 1, false},
+        {"two causes", "", QString(), 2, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        testing_support::Sandbox local;
+        createWindowSet();
+        // Line 4 in lower case: the pass rewrites it, and the sliders write theirs.
+        const QByteArray settings = crlf({"date", "Marie", "Lac", "800", "mouse", "3", "12", "20", "clNavy"});
+        local.put(kSettings, settings);
+        local.put(QStringLiteral("C:\\fiches\\a.fic"), crlf({"A"}));
+        const QByteArray catalogue = crlf({"C:\\fiches\\a.fic", "C:\\fiches\\absente.fic"});
+        local.put(kCatalogue, catalogue);
+        local.put(kUsers, QByteArray());
+        plat::setWriteFailureHook([&c](const QString &host) {
+            if (!*c.failing) // the settings file fails for one reason, the rest for another
+                return host.endsWith(QLatin1String("tavilo.ini")) ? QStringLiteral("Disque plein.")
+                                                                  : QStringLiteral("Disque absent.");
+            return host.contains(QLatin1String(c.failing), Qt::CaseInsensitive) ? c.reason : QString();
+        });
+
+        Form7->FormActivate();
+
+        EXPECT_EQ(local.desktop().count(QStringLiteral("show")), 0); // no first run
+        EXPECT_TRUE(Form7->Timer1->isActive());
+        EXPECT_EQ(local.get(kSettings),
+                  c.settingsSaved ? crlf({"date", "Marie", "Lac", "800", "No Mouse", "3", "12", "20", "clNavy"})
+                                  : settings);
+        EXPECT_EQ(local.desktop().messages().size(), c.messages)
+            << local.desktop().messages().join(QLatin1Char('\n')).toStdString();
+        if (!c.reason.isEmpty()) {
+            EXPECT_TRUE(local.desktop().messages().value(0).endsWith(plat::frenchReason(c.reason)));
+        }
+        // The pass went on with what it read.
+        expectTitles({"A"});
+        EXPECT_EQ(Form1->Memo6.memoLine(4), QStringLiteral("No Mouse"));
         destroyWindowSet();
     }
 }

@@ -185,3 +185,27 @@ TEST_F(AboutWindow, LicenceWindowShowsTheHeldTextAtEachOpening)
     }
     EXPECT_EQ(sandbox.desktop().count(QStringLiteral("modal")), 2);
 }
+
+// A name or company far beyond an entry field's usual limit is shown whole,
+// so showing it writes back exactly what the file holds, and a keystroke adds
+// to the whole text.
+TEST_F(AboutWindow, LongNamesAreKeptWhole)
+{
+    QByteArray name;
+    for (int i = 0; i < 40000; ++i)
+        name += char('a' + i % 26);
+    const QByteArray company = QByteArray(70000, 'S');
+    const QByteArray file = crlf({"d", name.constData(), company.constData(), "800", "Mouse"});
+    loadSettings(file);
+    watchSaves();
+
+    sandbox.desktop().show(Form5);
+    EXPECT_EQ(Form5->Edit1->text().size(), 40000);
+    EXPECT_EQ(Form5->Edit2->text().size(), 70000);
+    EXPECT_EQ(sandbox.get(settings::kPath), file);
+
+    Form5->Edit1->end(false);
+    type(Form5->Edit1, QStringLiteral("!"));
+    EXPECT_EQ(sandbox.get(settings::kPath),
+              crlf({"d", (name + "!").constData(), company.constData(), "800", "Mouse"}));
+}

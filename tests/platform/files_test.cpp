@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+
 using testing_support::Sandbox;
 
 TEST(DrivePath, WindowsPathsMapUnderTheRootIgnoringCase)
@@ -117,4 +121,63 @@ TEST(WriteFile, FailuresReachTheCallerAndLeaveTheOldFileWhole)
     EXPECT_THROW(plat::writeFile(QString(), "y"), plat::Failure);
     EXPECT_THROW(plat::LineList(QStringList{QStringLiteral("a")}).saveToFile(QStringLiteral("C:\\dossier")),
                  plat::Failure);
+}
+
+// What the system says of a failed access reaches the user in French, in the
+// words of the system or of Qt, bare or inside a longer text.
+TEST(WriteFile, FailureReasonsReadInFrench)
+{
+    struct Case {
+        QString said;
+        const char *french;
+    };
+    const auto sys = [](int code) { return QString::fromLocal8Bit(std::strerror(code)); };
+    const Case cases[] = {
+        {sys(ENOSPC), "Il n'y a plus de place sur le disque."},
+        {QStringLiteral("No space left on device"), "Il n'y a plus de place sur le disque."},
+        {sys(EACCES), "Vous n'avez pas l'autorisation d'accéder à ce fichier."},
+        {QStringLiteral("Cannot create /x/y.tmp: Permission denied"),
+         "Vous n'avez pas l'autorisation d'accéder à ce fichier."},
+        {sys(EPERM), "Vous n'avez pas l'autorisation d'accéder à ce fichier."},
+        {sys(EROFS), "Le disque est en lecture seule."},
+        {sys(ENOENT), "Le fichier ou son dossier n'existe pas."},
+        {sys(EFBIG), "Le fichier est trop gros."},
+        {sys(EDQUOT), "Votre quota d'espace disque est atteint."},
+        {QStringLiteral("Erreur inconnue 42"), "Erreur inconnue 42"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(plat::frenchReason(c.said), QString::fromUtf8(c.french)) << c.said.toStdString();
+
+    // A real failure: a folder that is not there.
+    Sandbox box;
+    try {
+        plat::writeFile(box.root() + QStringLiteral("/absent/f.txt"), "x");
+        ADD_FAILURE() << "no failure";
+    } catch (const plat::Failure &f) {
+        EXPECT_EQ(f.cause(), QStringLiteral("Le fichier ou son dossier n'existe pas."));
+        EXPECT_TRUE(f.message().endsWith(f.cause())) << f.message().toStdString();
+    }
+}
+
+// Clearing read-only gives the owner the right to write and nothing else: a
+// file nobody could read stays unreadable to the group and the others.
+TEST(WriteFile, ClearingReadOnlyAddsOnlyTheOwnersWriteBit)
+{
+    Sandbox box;
+    const QString path = QStringLiteral("C:\\windows\\tavilo.ini");
+    box.put(path, "x");
+    const QByteArray host = QFile::encodeName(plat::hostPath(path));
+    const struct {
+        mode_t before, after;
+    } cases[] = {{0000, 0200}, {0444, 0644}, {0400, 0600}, {0555, 0755}, {04555, 04755}, {0640, 0640}, {0044, 0244}};
+    for (const auto &c : cases) {
+        ASSERT_EQ(::chmod(host.constData(), c.before), 0);
+        EXPECT_TRUE(plat::setAttributesNormal(path));
+        struct stat st;
+        ASSERT_EQ(::stat(host.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, c.after) << std::oct << c.before;
+    }
+    // Only plain files are touched.
+    QDir().mkpath(plat::hostPath(QStringLiteral("C:\\dossier")));
+    EXPECT_FALSE(plat::setAttributesNormal(QStringLiteral("C:\\dossier")));
 }

@@ -67,3 +67,31 @@ TEST(System, FixedSystemPinsClockLocaleAndDraws)
     for (int i = 0; i < 200; ++i)
         ASSERT_EQ(plat::system().random(7), draws[i]);
 }
+
+// A machine left in the C or POSIX locale still writes its dates, times and
+// decimals the French way, like the rest of the interface; any other locale
+// is the user's choice and is kept.
+TEST(System, RegionalFormatsFollowTheUserExceptTheCLocale)
+{
+    const QDate date(2026, 12, 8);
+    const QTime time(5, 7, 43);
+    struct Case {
+        QLocale system;
+        const char *date, *time;
+        char separator;
+    };
+    const Case cases[] = {
+        {QLocale::c(), "08/12/2026", "05:07:43", ','},
+        {QLocale(QStringLiteral("POSIX")), "08/12/2026", "05:07:43", ','},
+        {QLocale(QLocale::French, QLocale::Canada), "2026-12-08", "05 h 07 min 43 s", ','},
+        {QLocale(QLocale::German, QLocale::Germany), "08.12.26", "05:07:43", ','},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "12/8/26", "5:07:43 AM", '.'},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.system.name().toStdString());
+        const plat::System sys(c.system);
+        EXPECT_EQ(sys.shortDate(date), QString::fromUtf8(c.date));
+        EXPECT_EQ(sys.longTime(time), QString::fromUtf8(c.time));
+        EXPECT_EQ(sys.decimalSeparator(), QLatin1Char(c.separator));
+    }
+}

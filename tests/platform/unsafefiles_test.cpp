@@ -5,11 +5,13 @@
 #include "platform/linelist.h"
 #include "tests/support.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using plat::LineList;
 using testing_support::Sandbox;
@@ -107,4 +109,44 @@ TEST(UnsafeFiles, WritingThroughALinkKeepsTheLink)
     LineList(QStringList{QStringLiteral("new")}).saveToFile(link);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
     EXPECT_EQ(box.get(target), QByteArray("new\r\n"));
+}
+
+// A state file that is (or links to) a device or a pipe is never replaced by
+// a plain file: the node stays what it was, and the caller hears why.
+TEST(UnsafeFiles, OnlyPlainFilesAreReplaced)
+{
+    Sandbox box;
+    const QString dir = box.root() + QStringLiteral("/noeuds/");
+    QDir().mkpath(dir);
+    const QByteArray pipe = QFile::encodeName(dir + QStringLiteral("tube"));
+    ASSERT_EQ(mkfifo(pipe.constData(), 0600), 0);
+    // A null device of our own, when the rights allow it; never a system one.
+    const QByteArray device = QFile::encodeName(dir + QStringLiteral("nul"));
+    const bool haveDevice = mknod(device.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+    QFile::link(QString::fromLocal8Bit(pipe), dir + QStringLiteral("lien-tube"));
+    QFile::link(QString::fromLocal8Bit(device), dir + QStringLiteral("lien-nul"));
+
+    const struct {
+        const char *name;
+        mode_t type;
+    } cases[] = {{"tube", S_IFIFO}, {"lien-tube", S_IFIFO}, {"nul", S_IFCHR}, {"lien-nul", S_IFCHR}};
+    for (const auto &c : cases) {
+        if (c.type == S_IFCHR && !haveDevice)
+            continue;
+        SCOPED_TRACE(c.name);
+        const QString path = dir + QString::fromLatin1(c.name);
+        try {
+            LineList(QStringList{QStringLiteral("Anonyme")}).saveToFile(path);
+            ADD_FAILURE() << "replaced";
+        } catch (const plat::Failure &f) {
+            EXPECT_TRUE(f.message().contains(QStringLiteral("pas un fichier ordinaire"))) << f.message().toStdString();
+        }
+        struct stat st;
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & S_IFMT, c.type);
+        EXPECT_FALSE(plat::setAttributesNormal(path));
+    }
+    // No temporary file left behind either.
+    EXPECT_EQ(QDir(dir).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot).size(),
+              haveDevice ? 4 : 3);
 }

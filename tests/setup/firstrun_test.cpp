@@ -11,6 +11,7 @@
 #include "sheets/catalogue.h"
 #include "tests/support.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTimer>
@@ -191,4 +192,23 @@ TEST(SampleSheets, AreWholeSheetsInTheProgramsCodePage)
         }
     }
     EXPECT_TRUE(firstrun::sampleSheet(QStringLiteral("../setup.qrc")).isEmpty());
+}
+
+// Closing the welcome window declines the first run: the program ends as it
+// ends from the main window, and nothing at all is written.
+TEST_F(FirstRun, ClosingTheWelcomeWindowEndsTheProgram)
+{
+    Form7->FormActivate();
+    ASSERT_TRUE(For8->isVisible());
+    For8->close();
+    EXPECT_FALSE(For8->isVisible());
+    ASSERT_EQ(sandbox.desktop().records.back().kind, QStringLiteral("modal"));
+    EXPECT_EQ(sandbox.desktop().records.back().text, QStringLiteral("Form6")); // the exit window
+    EXPECT_FALSE(QDir(sandbox.root()).exists(QStringLiteral("drive")));
+
+    // "Utiliser Orsiva Tavilo" closes it too, without ending anything.
+    sandbox.desktop().show(For8);
+    For8->BitBtn1Click();
+    EXPECT_FALSE(For8->isVisible());
+    EXPECT_EQ(sandbox.desktop().count(QStringLiteral("modal")), 1);
 }
