@@ -95,10 +95,14 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
-    Image3->setFixedSize(721, 73);
-    Panel1 = new QFrame(this);
+    // The banner narrows on a small screen; the title bitmap is stretched to it.
+    for (QWidget *band : std::initializer_list<QWidget *>{Image3, Panel1 = new QFrame(this)}) {
+        band->setFixedHeight(73);
+        band->setMinimumWidth(300);
+        band->setMaximumWidth(721);
+        band->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    }
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFixedSize(721, 73);
     Panel1->setStyleSheet(QStringLiteral("background: black;"));
     top->addWidget(Image1, 0, 0);
     top->addWidget(Image3, 0, 1);
@@ -108,7 +112,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     titleDisplay = new sheets::TitleDisplay(sheets::TitleVariant::Learning, Image3, nullptr, this);
 
     auto *row = new QHBoxLayout;
-    row->setSpacing(24);
+    row->setSpacing(15);
     outer->addLayout(row, 1);
 
     // Settings column.

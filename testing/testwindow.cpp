@@ -151,7 +151,8 @@ void TForm4::buildLayout()
     root->addLayout(centring);
     root->addStretch();
     auto *outer = new QVBoxLayout(page);
-    outer->setContentsMargins(12, 8, 12, 8);
+    // Narrow enough for the 777-pixel question panel on an 800-pixel screen.
+    outer->setContentsMargins(11, 8, 11, 8);
     outer->setSpacing(8);
 
     auto *top = new QHBoxLayout;
