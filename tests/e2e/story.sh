@@ -54,6 +54,11 @@ AT_EDITOR_FIRST_ENTRY=(640 642)  # the foreign term's field
 AT_EDITOR_STOP=(1063 711)        # "Arrêter la modification des fiches"
 AT_STATS_NEW=(259 668)           # "Créer un nouvel utilisateur"
 AT_STATS_STOP=(259 780)          # "Arrêter l'étude des statistiques utilisateur"
+AT_TEST_FOURTH_TITLE=(260 178)   # fourth line of "Choisissez une fiche à tester :"
+AT_TEST_START=(880 119)          # "Commencer le test"
+AT_TEST_QUIT=(880 119)           # "Quitter le test"
+AT_COMPLETION_FIRST_USER=(100 43) # the first user in "Compléter les statistiques utilisateur"
+KEYS_TEST_QUIT=(Return)          # "Quitter le test", from where the end of the test leaves the focus
 
 USER_NAME="Camille Martin"
 COMPANY="Lycee Pasteur"
@@ -256,6 +261,10 @@ else
   keys "$STATS" Tab Tab Tab Tab Return
 fi
 wait_gone "$STATS" "Statistiques des utilisateurs Tavilo"
+
+# ---- The test ----------------------------------------------------------------
+
+source "$(dirname "$0")/test-part.sh"
 
 # ---- Leaving -----------------------------------------------------------------
 
