@@ -50,7 +50,6 @@ wait_gone "$COMPLETION" "Compléter les statistiques utilisateur"
 # for their form, and must then agree with everything else.
 _recorded() { [ "$(file_line "$USER_FILE" 6 2>/dev/null)" = "Test 1" ]; }
 poll "$DEADLINE" _recorded || fail "le test n'a pas été enregistré dans $USER_FILE"
-sleep 0.5
 TEST_DATE=$(file_line "$USER_FILE" 8)
 TEST_TIME=$(file_line "$USER_FILE" 10)
 TEST_SECONDS=$(file_line "$USER_FILE" 18)
