@@ -49,12 +49,13 @@ AT_MAIN_TEST=(396 289)           # "Se tester sur une fiche Tavilo"
 AT_MAIN_STATISTICS=(396 325)     # "Consulter les statistiques utilisateur"
 AT_MAIN_QUIT=(396 397)           # "Quitter Tavilo !"
 AT_EDITOR_NEW=(217 667)          # "Créer une nouvelle fiche"
-AT_EDITOR_FOURTH_TITLE=(60 173)  # fourth line of "Liste des fiches"
+AT_EDITOR_FIRST_TITLE=(60 131)   # first line of "Liste des fiches"
 AT_EDITOR_FIRST_ENTRY=(640 642)  # the foreign term's field
 AT_EDITOR_STOP=(1063 711)        # "Arrêter la modification des fiches"
 AT_STATS_NEW=(259 668)           # "Créer un nouvel utilisateur"
 AT_STATS_STOP=(259 780)          # "Arrêter l'étude des statistiques utilisateur"
-AT_TEST_FOURTH_TITLE=(260 178)   # fourth line of "Choisissez une fiche à tester :"
+AT_TEST_FIRST_TITLE=(260 136)    # first line of "Choisissez une fiche à tester :"
+ROW_HEIGHT=14                    # of a line in these two lists
 AT_TEST_START=(880 119)          # "Commencer le test"
 AT_TEST_QUIT=(880 119)           # "Quitter le test"
 AT_COMPLETION_FIRST_USER=(100 43) # the first user in "Compléter les statistiques utilisateur"
@@ -124,6 +125,7 @@ while IFS= read -r line; do
   [ -s "$sample" ] || fail "la fiche d'exemple $sample manque"
   SAMPLES+=("$line")
 done <"$CATALOGUE"
+# The new sheet will be listed after them.
 TITLE_ROW=${#SAMPLES[@]}
 
 # ---- Input mode --------------------------------------------------------------
@@ -159,14 +161,14 @@ shot "$EDITOR" editeur
 if mouse; then click "$EDITOR" "${AT_EDITOR_NEW[@]}"; else keys "$EDITOR" Tab Tab Return; fi
 
 # The save dialog opens in the program's folder, the user's documents here.
-wait_window_any() {
+_any_window() {
   local name
   for name in "$@"; do
     WIN=$(window_other_than "$name") && [ -n "$WIN" ] && return 0
   done
   return 1
 }
-poll "$DEADLINE" wait_window_any "Enregistrer sous" "Save As" ||
+poll "$DEADLINE" _any_window "Enregistrer sous" "Save As" ||
   fail "la boîte d'enregistrement de la nouvelle fiche n'est pas apparue"
 sleep 0.3
 shot "$WIN" enregistrer-fiche
@@ -190,7 +192,7 @@ wait_file "$CATALOGUE" "$OUT/attendu-BRNlist.ini"
 # Choose the new sheet (last in the list), then type the pairs: TAB from one
 # term to the other, ENTER to add.
 if mouse; then
-  click "$EDITOR" "${AT_EDITOR_FOURTH_TITLE[@]}"
+  click "$EDITOR" "${AT_EDITOR_FIRST_TITLE[0]}" $((AT_EDITOR_FIRST_TITLE[1] + TITLE_ROW * ROW_HEIGHT))
   click "$EDITOR" "${AT_EDITOR_FIRST_ENTRY[@]}"
 else
   # Back from "Créer une nouvelle fiche" to the list, the last title, then

@@ -8,7 +8,7 @@ TEST=$WIN
 shot "$TEST" test
 if mouse; then
   # The list reacts to the click: the sheet is chosen at once.
-  click "$TEST" "${AT_TEST_FOURTH_TITLE[@]}"
+  click "$TEST" "${AT_TEST_FIRST_TITLE[0]}" $((AT_TEST_FIRST_TITLE[1] + TITLE_ROW * ROW_HEIGHT))
   shot "$TEST" test-fiche-choisie
   click "$TEST" "${AT_TEST_START[@]}"
 else
