@@ -6,7 +6,8 @@
 
 SCREEN_W=1280
 SCREEN_H=800
-# Generous: a loaded machine with two cores may take seconds to show a window.
+# Seconds to wait for each window or file. Generous: a loaded machine with two
+# cores may take seconds to show a window. TAVILO_E2E_DEADLINE changes it.
 DEADLINE=${TAVILO_E2E_DEADLINE:-30}
 CR=$'\r'
 # OUT, the run's output folder, is set by the story.
