@@ -73,7 +73,9 @@ start_x() {
 }
 
 # Starts the program over an empty data folder, with its own home, so that
-# nothing of the machine's user is read or written.
+# nothing of the machine's user is read or written. The C locale gives the
+# program's French formats (dates as 08/12/2026, times as 14:05:09) whatever
+# the machine's language.
 start_app() {
   local binary="$1"
   mkdir -p "$OUT/data" "$OUT/home" "$OUT/config" "$OUT/runtime" "$OUT/documents"
@@ -81,8 +83,9 @@ start_app() {
   (
     cd "$OUT/documents"
     unset WAYLAND_DISPLAY SESSION_MANAGER
+    unset LANGUAGE LC_ALL LC_TIME LC_NUMERIC
     HOME="$OUT/home" XDG_DATA_HOME="$OUT/data" XDG_CONFIG_HOME="$OUT/config" \
-      XDG_RUNTIME_DIR="$OUT/runtime" QT_QPA_PLATFORM=xcb \
+      XDG_RUNTIME_DIR="$OUT/runtime" QT_QPA_PLATFORM=xcb LANG=C.UTF-8 \
       exec "$binary" >"$OUT/tavilo.stdout" 2>"$OUT/tavilo.stderr"
   ) &
   APP_PID=$!
@@ -199,6 +202,9 @@ wait_file() {
     fail "le fichier $1 n'a pas le contenu attendu"
   fi
 }
+
+DATE_FORM='[0-9]{2}/[0-9]{2}/[0-9]{4}'
+TIME_FORM='[0-9]{2}:[0-9]{2}:[0-9]{2}'
 
 # Fails unless text $2 matches the extended regular expression $3; $1 names it.
 check_value() {

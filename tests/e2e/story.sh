@@ -90,7 +90,7 @@ typein "$ABOUT" "$USER_NAME"
 _named() { [ "$(file_line "$SETTINGS" 1 2>/dev/null)" = "$USER_NAME" ]; }
 poll "$DEADLINE" _named || fail "le nom tapé n'est pas dans $SETTINGS"
 FIRST_RUN=$(file_line "$SETTINGS" 0)
-check_value "date de la première utilisation" "$FIRST_RUN" '^[0-9A-Za-zéû./ -]*[0-9][0-9A-Za-zéû./ -]* [0-9]{1,2}:[0-9]{2}(:[0-9]{2})?$'
+check_value "date de la première utilisation" "$FIRST_RUN" "^$DATE_FORM $TIME_FORM\$"
 expected_file "$OUT/attendu-tavilo.ini" "$FIRST_RUN" "$USER_NAME" "Société Anonyme" "800"
 wait_file "$SETTINGS" "$OUT/attendu-tavilo.ini"
 shot "$ABOUT" a-propos-nom
@@ -159,17 +159,9 @@ shot "$EDITOR" editeur
 # comes after "Modifier en plein-texte".
 if mouse; then click "$EDITOR" "${AT_EDITOR_NEW[@]}"; else keys "$EDITOR" Tab Tab Return; fi
 
-# The save dialog opens in the program's folder, the user's documents here.
-_any_window() {
-  local name
-  for name in "$@"; do
-    WIN=$(window_other_than "$name") && [ -n "$WIN" ] && return 0
-  done
-  return 1
-}
-poll "$DEADLINE" _any_window "Enregistrer sous" "Save As" ||
-  fail "la boîte d'enregistrement de la nouvelle fiche n'est pas apparue"
-sleep 0.3
+# The save dialog, in Qt's French, opens in the program's folder: the user's
+# documents here.
+wait_window "Enregistrer sous"
 shot "$WIN" enregistrer-fiche
 typein "$WIN" "couleurs"
 keys "$WIN" Return

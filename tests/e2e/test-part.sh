@@ -40,6 +40,7 @@ typein "$WIN" "erreurs"
 keys "$WIN" Return
 ERRORS_FILE="$OUT/documents/erreurs.fic"
 
+DAY_BEFORE=$(date +%d/%m/%Y)
 wait_window "Compléter les statistiques utilisateur"
 COMPLETION=$WIN
 shot "$COMPLETION" completer-statistiques
@@ -53,8 +54,10 @@ poll "$DEADLINE" _recorded || fail "le test n'a pas été enregistré dans $USER
 TEST_DATE=$(file_line "$USER_FILE" 8)
 TEST_TIME=$(file_line "$USER_FILE" 10)
 TEST_SECONDS=$(file_line "$USER_FILE" 18)
-check_value "date du test" "$TEST_DATE" '^[0-9A-Za-zéû./ -]*[0-9][0-9A-Za-zéû./ -]*$'
-check_value "heure du test" "$TEST_TIME" '^[0-9]{1,2}:[0-9]{2}(:[0-9]{2})?$'
+check_value "date du test" "$TEST_DATE" "^$DATE_FORM\$"
+check_value "heure du test" "$TEST_TIME" "^$TIME_FORM\$"
+[ "$TEST_DATE" = "$DAY_BEFORE" ] || [ "$TEST_DATE" = "$(date +%d/%m/%Y)" ] ||
+  fail "le test est daté du $TEST_DATE"
 check_value "durée du test" "$TEST_SECONDS" '^[0-9]{1,2}$'
 expected_file "$OUT/attendu-camille.user" "Fiche de Statistiques Utilisateur :" "$USER_NAME" "$COMPANY" "" "" \
   "-----" "Test 1" "Date :" "$TEST_DATE" "Heure :" "$TEST_TIME" "Fiche :" "$SHEET_TITLE" \
