@@ -367,9 +367,15 @@ void TForm1::RadioButton3Click()
         t->Parcourir->setVisible(true);
         t->Label12->clear();
         t->Edit5->clear();
-        if (RadioButton6->isChecked()) {
+        // In keyboard mode the keyboard's list lies over ListBox1. The keys go
+        // to the list the user sees: in the covered one an arrow would choose
+        // a sheet out of sight.
+        const bool keyboard = RadioButton6->isChecked();
+        t->ListBox1->setFocusPolicy(keyboard ? Qt::NoFocus : Qt::StrongFocus);
+        if (keyboard) {
             t->BitBtn7->setVisible(true);
             t->ListBox9->setVisible(true);
+            t->ListBox9->setFocus();
         }
         plat::desktop().show(t);
     });

@@ -161,6 +161,18 @@ void TitleListBox::mouseReleaseEvent(QMouseEvent *e)
 void TitleListBox::keyPressEvent(QKeyEvent *e)
 {
     const int before = itemIndex();
+    // With nothing chosen, the first arrow chooses the entry the caret is on,
+    // as a list box does. Qt would move the caret first: a single entry could
+    // not be chosen from the keyboard, and Down would choose the second entry
+    // (the completion window would record the test for the wrong user).
+    const int key = e->key();
+    if (before < 0 && count() > 0 && (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home)) {
+        const int row = key == Qt::Key_Home || currentRow() < 0 ? 0 : currentRow();
+        selectRow(this, row);
+        e->accept();
+        emit userClick();
+        return;
+    }
     QListWidget::keyPressEvent(e);
     if (itemIndex() != before)
         emit userClick();

@@ -151,6 +151,11 @@ TEST_F(MainWindow, TestWindowPreparedBeforeItShows)
             EXPECT_TRUE(w->isVisibleTo(t)) << w->objectName().toStdString();
         EXPECT_EQ(t->BitBtn7->isVisibleTo(t), keyboard);
         EXPECT_EQ(t->ListBox9->isVisibleTo(t), keyboard);
+        // The keys reach the list that can be seen, and never the covered one.
+        if (keyboard) {
+            EXPECT_EQ(t->focusWidget(), t->ListBox9);
+        }
+        EXPECT_EQ(t->ListBox1->focusPolicy(), keyboard ? Qt::NoFocus : Qt::StrongFocus);
         EXPECT_EQ(records(QStringLiteral("show")).last(), QStringLiteral("Form4"));
         t->hide();
     }

@@ -112,6 +112,48 @@ TEST(TitleListBox, ClickRunsOnUserSelectionOnly)
     EXPECT_EQ(clicks, 4);
 }
 
+// Keyboard mode: a list with nothing chosen, its caret on the first entry as
+// Qt puts it when the list takes the focus.
+TEST(TitleListBox, FirstArrowChoosesTheEntryUnderTheCaret)
+{
+    const struct {
+        int entries;
+        int caret;
+        int key;
+        int chosen;
+    } cases[] = {
+        {1, 0, Qt::Key_Down, 0},  // a single user can be chosen
+        {1, 0, Qt::Key_Up, 0},
+        {3, 0, Qt::Key_Down, 0},  // not the second entry
+        {3, 1, Qt::Key_Down, 1},
+        {3, 2, Qt::Key_Home, 0},
+        {3, -1, Qt::Key_Up, 0},   // no caret: the first entry
+        {3, 0, Qt::Key_End, 2},   // other keys move as they always did
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.entries << " entries, caret " << c.caret << ", key " << c.key);
+        TitleListBox list(TitleVariant::Statistics);
+        for (int i = 0; i < c.entries; ++i)
+            list.addItem(QStringLiteral("Société, Nom %1").arg(i));
+        list.resize(200, 300);
+        list.show();
+        list.setCurrentRow(c.caret, QItemSelectionModel::NoUpdate);
+        ASSERT_EQ(list.itemIndex(), -1);
+        int clicks = 0;
+        QObject::connect(&list, &TitleListBox::userClick, [&] { ++clicks; });
+        list.setFocus();
+        key(list, c.key);
+        EXPECT_EQ(list.itemIndex(), c.chosen);
+        EXPECT_EQ(clicks, 1);
+        // Once chosen, the arrows move the choice as before.
+        if (c.entries > 1 && c.chosen == 0) {
+            key(list, Qt::Key_Down);
+            EXPECT_EQ(list.itemIndex(), 1);
+            EXPECT_EQ(clicks, 2);
+        }
+    }
+}
+
 TEST(TitleListBox, VeryLongTitleListsWithoutWait)
 {
     TitleListBox list(TitleVariant::Editor);
