@@ -24,5 +24,9 @@ quiet() { grep -v -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .* Passed|^ +Start +[0-9]+
 # and its screenshots and logs are kept under tests/e2e/).
 status=0
 ctest --output-on-failure -j "$(nproc)" --timeout 300 -LE e2e | quiet || status=1
-ctest --output-on-failure --timeout 300 -L e2e --repeat until-pass:2 | quiet || status=1
+# Under the sanitizers the program is too slow for the keyboard's pace: the
+# real-window runs belong to the plain build.
+if [ "$dir" = build ]; then
+  ctest --output-on-failure --timeout 300 -L e2e --repeat until-pass:2 | quiet || status=1
+fi
 exit "$status"
