@@ -244,9 +244,10 @@ void TForm7::FormActivate()
     Timer2->stop();
 
     // Block C: who the program is registered to. Reading past the end of the
-    // settings list gives empty text, so nothing here can fail.
-    Label1->setText(Form1->Memo6.memoLine(settings::UserName));
-    Label2->setText(QStringLiteral("Société : ") + Form1->Memo6.memoLine(settings::Company));
+    // settings list gives empty text, so nothing here can fail. A name of
+    // megabytes is shown cut, or laying it out would hold the window.
+    Label1->setText(plat::shownPart(Form1->Memo6.memoLine(settings::UserName)));
+    Label2->setText(plat::shownPart(QStringLiteral("Société : ") + Form1->Memo6.memoLine(settings::Company)));
 
     // Block D: the input mode. Without a settings list read from the file, the
     // mode is applied but not saved: an empty list would replace the file with

@@ -66,4 +66,9 @@ QSlider *trackBar(const QString &name, int min, int max, int position, QWidget *
     return s;
 }
 
+QString shownPart(const QString &text)
+{
+    return text.size() > kShownChars ? text.first(kShownChars) : text;
+}
+
 } // namespace plat

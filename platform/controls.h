@@ -19,6 +19,12 @@ QLabel *colourLabel(const QString &text, const QString &name, const QString &col
 QLabel *colourLabel(const QString &text, const QString &name, const QString &colour, const QFont &font,
                     QWidget *parent);
 
+// A label shows at most this many characters of a text: more could not be
+// seen, and a label lays out and paints all it holds, at each paint. The text
+// itself stays whole wherever it is kept.
+constexpr qsizetype kShownChars = 2000;
+QString shownPart(const QString &text);
+
 // A named push button; a hint, when given, becomes its tool tip.
 QPushButton *pushButton(const QString &text, const QString &name, QWidget *parent,
                         const QString &hint = QString());

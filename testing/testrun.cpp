@@ -6,6 +6,7 @@
 #include "testing/answerrules.h"
 #include "testing/testsettingswindow.h"
 
+#include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/system.h"
@@ -21,14 +22,10 @@
 
 namespace {
 
-// A label shows at most this much of a term: more could not be seen, and
-// laying out a text of millions of characters at every tick would stall the
-// window. The term itself stays whole wherever it is kept.
-constexpr qsizetype kShownChars = 2000;
-
+// A term of millions of characters would stall the window at every tick.
 void setShown(QLabel *label, const QString &text)
 {
-    label->setText(text.size() > kShownChars ? text.first(kShownChars) : text);
+    label->setText(plat::shownPart(text));
 }
 
 } // namespace

@@ -10,6 +10,10 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include <algorithm>
+#include <ctime>
+#include <limits>
+
 namespace testing_support {
 
 Sandbox::Sandbox()
@@ -63,6 +67,22 @@ void QuietWindowSet::SetUp()
 void QuietWindowSet::TearDown()
 {
     destroyWindowSet();
+}
+
+qint64 quickestCpuNs(int runs, const std::function<void()> &work)
+{
+    const auto now = [] {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+    };
+    qint64 quickest = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < runs; ++i) {
+        const qint64 start = now();
+        work();
+        quickest = std::min(quickest, now() - start);
+    }
+    return quickest;
 }
 
 QByteArray crlf(std::initializer_list<const char *> lines)

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace testing_support {
 
 // A fresh drive root, a scripted desktop, a French locale with a fixed clock
@@ -42,6 +44,11 @@ protected:
     void TearDown() override;
     Sandbox sandbox;
 };
+
+// The least processor time of the program, in nanoseconds, that one of a few
+// runs of the work took: other programs on a busy machine neither add to it
+// nor make it vary much.
+qint64 quickestCpuNs(int runs, const std::function<void()> &work);
 
 // "a\r\nb\r\n" from {"a", "b"}: the bytes of lines each ended by CR LF.
 QByteArray crlf(std::initializer_list<const char *> lines);

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/settings.h"
 #include "app/startupwindow.h"
 #include "app/windowset.h"
 #include "editor/editorwindow.h"
@@ -308,6 +309,27 @@ TEST_F(StartupPass, UserNameAndCompany)
     Form7->FormActivate();
     EXPECT_EQ(Form7->Label1->text(), QStringLiteral("Marie Dupont"));
     EXPECT_EQ(Form7->Label2->text(), QStringLiteral("Société : Les Éditions du Lac"));
+}
+
+// A name of megabytes costs the pass about what reading the settings costs,
+// and stays whole in the settings file.
+TEST_F(StartupPass, HugeNameDoesNotHoldTheWindow)
+{
+    QByteArray name;
+    while (name.size() < 2'000'000)
+        name += "Marie Dupont ";
+    const QByteArray settings = "date\r\n" + name + "\r\nLac\r\n800\r\nMouse\r\n";
+    install(settings);
+    // Laid out and painted as the user would see the window.
+    const qint64 pass = testing_support::quickestCpuNs(3, [] {
+        Form7->FormActivate();
+        Form7->grab();
+    });
+    const qint64 read = testing_support::quickestCpuNs(3, [] { plat::LineList().loadFromFile(kSettings); });
+    EXPECT_LT(pass, 20 * read) << pass << " ns against " << read << " ns";
+    EXPECT_EQ(Form7->Label1->text(), QString::fromLatin1(name.first(2000)));
+    EXPECT_EQ(Form1->Memo6.memoLine(settings::UserName), QString::fromLatin1(name));
+    EXPECT_TRUE(box.get(kSettings).startsWith("date\r\n" + name + "\r\nLac\r\n"));
 }
 
 TEST_F(StartupPass, InputModeFromLineFour)
