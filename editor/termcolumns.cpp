@@ -2,8 +2,11 @@
 
 #include "sheets/sheet.h"
 
+#include <QCollatorSortKey>
 #include <QLocale>
 #include <algorithm>
+#include <iterator>
+#include <numeric>
 
 namespace editor {
 
@@ -15,6 +18,100 @@ constexpr char16_t upperAscii(char16_t c)
 }
 
 } // namespace
+
+CollationRanks::CollationRanks(const QCollator &collator)
+{
+    // Printable ASCII in the collator's order; characters it sorts equal
+    // (a letter and its capital) share a rank, and one it ignores gets none.
+    std::vector<QString> chars;
+    for (char16_t c = 0x20; c < 0x7F; ++c) {
+        const QString one(QChar{c});
+        if (collator.compare(one, QString()) != 0)
+            chars.push_back(one);
+    }
+    std::stable_sort(chars.begin(), chars.end(),
+                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+    quint16 rank = 0;
+    for (size_t i = 0; i < chars.size(); ++i) {
+        if (i == 0 || collator.compare(chars[i - 1], chars[i]) != 0)
+            ++rank;
+        m_ranks[chars[i].front().unicode()] = rank;
+    }
+    static constexpr char16_t accented[] = u"ÀÁÂÃÄÅàáâãäåÇçÈÉÊËèéêëÌÍÎÏìíîïÑñÒÓÔÕÖòóôõöÙÚÛÜùúûüÝýÿŸ";
+    static constexpr char base[] = "AAAAAAaaaaaaCcEEEEeeeeIIIIiiiiNnOOOOOoooooUUUUuuuuYyyY";
+    static_assert(std::size(accented) == std::size(base));
+    for (size_t i = 0; i + 1 < std::size(base); ++i)
+        m_ranks[accented[i]] = m_ranks[uchar(base[i])];
+    const auto pair = [&](char16_t c, char a, char b) {
+        if (m_ranks[uchar(a)] && m_ranks[uchar(b)])
+            m_ranks[c] = quint16(m_ranks[uchar(a)] | m_ranks[uchar(b)] << 8);
+    };
+    pair(u'Œ', 'O', 'E');
+    pair(u'œ', 'o', 'e');
+    pair(u'Æ', 'A', 'E');
+    pair(u'æ', 'a', 'e');
+}
+
+bool CollationRanks::covers(QStringView text) const
+{
+    for (QChar c : text) {
+        if (!ranksOf(c.unicode()))
+            return false;
+    }
+    return true;
+}
+
+namespace {
+
+// The rank sequence of a covered text, one rank at a time; 0 at its end.
+class RankReader {
+public:
+    RankReader(const CollationRanks &ranks, QStringView text) : m_ranks(ranks), m_text(text) {}
+    quint8 next()
+    {
+        if (m_pending) {
+            const quint8 r = m_pending;
+            m_pending = 0;
+            return r;
+        }
+        if (m_at == m_text.size())
+            return 0;
+        const quint16 r = m_ranks.ranksOf(m_text[m_at++].unicode());
+        m_pending = quint8(r >> 8);
+        return quint8(r);
+    }
+
+private:
+    const CollationRanks &m_ranks;
+    QStringView m_text;
+    qsizetype m_at = 0;
+    quint8 m_pending = 0;
+};
+
+} // namespace
+
+quint64 CollationRanks::prefixKey(QStringView text) const
+{
+    RankReader reader(*this, text);
+    quint64 key = 0;
+    for (int i = 0; i < 8; ++i)
+        key = key << 8 | reader.next();
+    return key;
+}
+
+int CollationRanks::compare(QStringView a, QStringView b) const
+{
+    RankReader ra(*this, a);
+    RankReader rb(*this, b);
+    for (;;) {
+        const quint8 x = ra.next();
+        const quint8 y = rb.next();
+        if (x != y)
+            return x < y ? -1 : 1;
+        if (x == 0)
+            return 0;
+    }
+}
 
 QCollator TermColumns::collator()
 {
@@ -38,16 +135,86 @@ void TermColumns::build(const plat::LineList &lines, bool reversed)
     for (qsizetype k = 1; k <= n; ++k) {
         const QString &foreign = lines.lines().at(2 * k - 1);
         const QString &french = lines.lines().at(2 * k);
-        const QString &first = reversed ? french : foreign;
-        const QString &second = reversed ? foreign : french;
-        rows.push_back(Row{first, second, k, m_collator.sortKey(first)});
+        rows.push_back(Row{reversed ? french : foreign, reversed ? foreign : french, k});
     }
-    // Stable, so that equal terms keep pair order.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const Row &a, const Row &b) { return a.key.compare(b.key) < 0; });
+    std::vector<Row> ordered = sorted(std::move(rows));
     beginResetModel();
-    m_rows = std::move(rows);
+    m_rows = std::move(ordered);
     endResetModel();
+}
+
+std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
+{
+    // Rows come in pair order, so a row's index breaks ties between equal
+    // terms: the one order that lists equal terms in pair order.
+    const auto term = [&](quint32 i) -> const QString & { return rows[i].first; };
+    const auto before = [&](quint32 a, quint32 b) {
+        const int c = m_collator.compare(term(a), term(b));
+        return c < 0 || (c == 0 && a < b);
+    };
+    // Most terms are sorted on their ranks, with integer and table look-ups,
+    // and the collator only on ties; the others on the collator's keys.
+    const CollationRanks ranks(m_collator);
+    struct Entry {
+        quint64 prefix;
+        quint32 row;
+    };
+    std::vector<Entry> fast;
+    std::vector<quint32> slow;
+    fast.reserve(rows.size());
+    for (quint32 i = 0; i < quint32(rows.size()); ++i) {
+        if (ranks.covers(term(i)))
+            fast.push_back(Entry{ranks.prefixKey(term(i)), i});
+        else
+            slow.push_back(i);
+    }
+    std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        if (const int c = ranks.compare(term(a.row), term(b.row)))
+            return c < 0;
+        if (const int c = m_collator.compare(term(a.row), term(b.row)))
+            return c < 0;
+        return a.row < b.row;
+    });
+    std::vector<quint32> order;
+    order.reserve(rows.size());
+    for (const Entry &e : fast)
+        order.push_back(e.row);
+    fast = {};
+    // Neighbours in the collator's order make the whole order the
+    // collator's; otherwise the ranks misled (letters the language joins)
+    // and every row goes by the keys.
+    if (!std::is_sorted(order.begin(), order.end(), before)) {
+        slow.resize(rows.size());
+        std::iota(slow.begin(), slow.end(), quint32(0));
+        order.clear();
+    }
+    if (!slow.empty()) {
+        // Keys are built once and compared many times.
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(slow.size());
+        for (quint32 i : slow)
+            keys.push_back(m_collator.sortKey(term(i)));
+        std::vector<quint32> at(slow.size());
+        std::iota(at.begin(), at.end(), quint32(0));
+        std::sort(at.begin(), at.end(), [&](quint32 a, quint32 b) {
+            const int c = keys[a].compare(keys[b]);
+            return c < 0 || (c == 0 && a < b);
+        });
+        keys = {};
+        for (quint32 &a : at)
+            a = slow[a];
+        std::vector<quint32> merged;
+        merged.reserve(rows.size());
+        std::merge(order.begin(), order.end(), at.begin(), at.end(), std::back_inserter(merged), before);
+        order = std::move(merged);
+    }
+    std::vector<Row> out;
+    out.reserve(rows.size());
+    for (quint32 i : order)
+        out.push_back(std::move(rows[i]));
+    return out;
 }
 
 void TermColumns::clear()
@@ -104,25 +271,21 @@ int TermColumns::searchPrefix(QStringView text) const
     return -1;
 }
 
-size_t TermColumns::upperBound(const QCollatorSortKey &key) const
+size_t TermColumns::upperBound(const QString &first) const
 {
-    const auto it = std::upper_bound(m_rows.begin(), m_rows.end(), key,
-                                     [](const QCollatorSortKey &k, const Row &r) {
-                                         return k.compare(r.key) < 0;
-                                     });
+    const auto it = std::partition_point(m_rows.begin(), m_rows.end(), [&](const Row &r) {
+        return m_collator.compare(first, r.first) >= 0;
+    });
     return size_t(it - m_rows.begin());
 }
 
 int TermColumns::insertPair(const QString &first, const QString &second, qsizetype pair)
 {
-    QCollatorSortKey key = m_collator.sortKey(first);
-    size_t at = upperBound(key);
+    size_t at = upperBound(first);
     // Rows that sort equal to the new term sit just before its sorted place;
     // the first of them that is exactly the new term takes the new pair.
-    const auto lower = std::lower_bound(m_rows.begin(), m_rows.begin() + qptrdiff(at), key,
-                                        [](const Row &r, const QCollatorSortKey &k) {
-                                            return r.key.compare(k) < 0;
-                                        });
+    const auto lower = std::partition_point(m_rows.begin(), m_rows.begin() + qptrdiff(at),
+                                            [&](const Row &r) { return m_collator.compare(r.first, first) < 0; });
     for (size_t i = size_t(lower - m_rows.begin()); i < at; ++i) {
         if (m_rows[i].first == first) {
             at = i;
@@ -130,7 +293,7 @@ int TermColumns::insertPair(const QString &first, const QString &second, qsizety
         }
     }
     beginInsertRows(QModelIndex(), int(at), int(at));
-    m_rows.insert(m_rows.begin() + qptrdiff(at), Row{first, second, pair, std::move(key)});
+    m_rows.insert(m_rows.begin() + qptrdiff(at), Row{first, second, pair});
     endInsertRows();
     return int(at);
 }

@@ -3,9 +3,9 @@
 
 #include <QAbstractTableModel>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -61,13 +61,39 @@ private:
         QString first;
         QString second;
         qsizetype pair;
-        QCollatorSortKey key;
     };
-    // First row whose first term sorts after the key.
-    size_t upperBound(const QCollatorSortKey &key) const;
+    // The rows in collation order; rows come in pair order.
+    std::vector<Row> sorted(std::vector<Row> rows) const;
+    // First row whose first term sorts after the text.
+    size_t upperBound(const QString &first) const;
 
     QCollator m_collator;
     std::vector<Row> m_rows;
+};
+
+// The collator's first-level order on the characters most sheets are made
+// of, measured on the collator itself: printable ASCII, the accented Latin
+// letters (their base letter's rank) and the ligatures oe and ae (two
+// ranks). Texts made only of these usually compare, up to accents and
+// case, as their rank sequences do; "usually", because a language may join
+// letters (Czech "ch"), so an order built from ranks must be checked with
+// the collator before it is trusted.
+class CollationRanks {
+public:
+    explicit CollationRanks(const QCollator &collator);
+    // Ranks from 1; 0 for a character outside the table.
+    quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] : 0; }
+    // Whether every character of the text has ranks.
+    bool covers(QStringView text) const;
+    // The first eight ranks of a covered text, one per byte from the top,
+    // zero past its end: keys compare as the rank sequences begin.
+    quint64 prefixKey(QStringView text) const;
+    // Rank sequences of two covered texts compared: negative, 0, positive.
+    int compare(QStringView a, QStringView b) const;
+
+private:
+    static constexpr char16_t kSize = 0x180;
+    std::array<quint16, kSize> m_ranks{}; // low byte first rank, high byte second
 };
 
 // Whether text begins with prefix when the letters a to z are taken as

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+#include <algorithm>
+
 using editor::TermColumns;
 
 namespace {
@@ -182,4 +185,40 @@ TEST(SheetLines, AddAndDeleteKeepLinesAndRowsTogether)
     EXPECT_EQ(columns.rows(), 2);
     EXPECT_EQ(editor::termLabel(editor::kForeignHeading, "house"), "Terme étranger : house");
     EXPECT_EQ(editor::swappedHeading(editor::swappedHeading(editor::kForeignHeading)), editor::kForeignHeading);
+}
+
+// The rows must list in exactly the collator's order, equal terms in pair
+// order, whatever the language: also where letters join ("ch" in Czech),
+// sort after z (Swedish "å"), or the terms hold characters beyond Latin.
+TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
+{
+    const QStringList terms{
+        "chata", "hrad", "cihla", "Ch", "h", "c", "ia", "iz", "zebra", "åka", "ära", "öga", "oeuf", "œuf",
+        "Œuvre", "ovale", "æther", "aether", "cote", "côte", "coté", "côté", "Cote", "été", "ete", "Eté",
+        "a-b", "a b", "ab", "a_b", "a.b", "1", "10", "2", "", " ", "!", "~x", "Ωmega", "мир", "Мир",
+        "tab\there", "nul\x01x", "straße", "strasse", "ß", "døg", "dog", "日本", "Ÿ", "y", "ÿa",
+        "xy", "x y", "x", "X", "ç", "C", "cz", "d"};
+    QStringList lines{"Titre"};
+    for (const QString &t : terms)
+        lines << t << QString::number(lines.size());
+    const QLocale before;
+    for (const char *name : {"fr_FR", "cs_CZ", "sv_SE", "en_US", "de_DE", "da_DK", "C"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const QCollator collator = TermColumns::collator();
+        QStringList expected = terms;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        TermColumns columns;
+        columns.build(sheet(lines), false);
+        EXPECT_EQ(columns.firstColumn(), expected) << name;
+        // A new term goes after every term sorting equal or before it.
+        for (const QString &t : {QString("ch"), QString("Été"), QString("zz"), QString("мир")}) {
+            const int row = columns.insertPair(t, "n", 100);
+            EXPECT_EQ(columns.first(row), t);
+            EXPECT_TRUE(row == 0 || collator.compare(columns.first(row - 1), t) <= 0) << name;
+            EXPECT_TRUE(row + 1 == columns.rows() || collator.compare(t, columns.first(row + 1)) < 0
+                        || columns.first(row + 1) == t) << name;
+        }
+    }
+    QLocale::setDefault(before);
 }
