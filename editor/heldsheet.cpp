@@ -4,16 +4,21 @@
 #include "platform/failure.h"
 #include "platform/fileio.h"
 
-#include <QCryptographicHash>
+#include <QHashFunctions>
 #include <QFileInfo>
 
 namespace editor {
 
 namespace {
 
+// The size and two 64-bit hashes of the content: any change another
+// program makes shows, and hashing a big sheet costs a fraction of reading
+// it (a cryptographic digest cost more than the read and the write together).
 QByteArray stampOf(QByteArrayView bytes)
 {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    const quint64 stamp[] = {quint64(bytes.size()), quint64(qHashBits(bytes.data(), size_t(bytes.size()), 0x5bd1e995)),
+                             quint64(qHashBits(bytes.data(), size_t(bytes.size()), 0x27d4eb2f))};
+    return QByteArray(reinterpret_cast<const char *>(stamp), sizeof stamp);
 }
 
 // Nothing at all at the path, not even a dangling link: writing there
@@ -76,7 +81,8 @@ HeldSheet::Plan HeldSheet::planWrite()
 
 void HeldSheet::write(const QByteArray &text)
 {
-    const QByteArray bytes = text + m_tail;
+    // A big sheet is not copied only to append nothing.
+    const QByteArray bytes = m_tail.isEmpty() ? text : text + m_tail;
     plat::writeFile(m_path, bytes);
     m_stamp = stampOf(bytes);
     m_state = State::Loaded;

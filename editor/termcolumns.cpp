@@ -101,8 +101,26 @@ quint64 CollationRanks::prefixKey(QStringView text) const
 
 int CollationRanks::compare(QStringView a, QStringView b) const
 {
-    RankReader ra(*this, a);
-    RankReader rb(*this, b);
+    // The same characters have the same ranks; characters of one rank each
+    // compare by it. A ligature hands over to the readers from there.
+    qsizetype i = 0;
+    const qsizetype n = std::min(a.size(), b.size());
+    for (; i < n; ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        const quint16 rx = ranksOf(x);
+        const quint16 ry = ranksOf(y);
+        if (rx > 0xFF || ry > 0xFF)
+            break;
+        if (rx != ry)
+            return rx < ry ? -1 : 1;
+    }
+    if (i == n && a.size() == b.size())
+        return 0;
+    RankReader ra(*this, a.sliced(i));
+    RankReader rb(*this, b.sliced(i));
     for (;;) {
         const quint8 x = ra.next();
         const quint8 y = rb.next();

@@ -223,17 +223,23 @@ QByteArray utf8(QStringView text)
 
 } // namespace
 
-QByteArray encodeText(QStringView text)
+bool toWindows1252Bytes(QStringView text, char *out)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    char *d = out.data();
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const int b = toWindows1252(text[i].unicode());
         if (b < 0)
-            return utf8(text);
-        d[i] = char(b);
+            return false;
+        out[i] = char(b);
     }
+    return true;
+}
+
+QByteArray encodeText(QStringView text)
+{
+    QByteArray out(text.size(), Qt::Uninitialized);
+    if (!toWindows1252Bytes(text, out.data()))
+        return utf8(text);
     // "Ã©" in Windows-1252 is the UTF-8 of "é": such bytes would be read back
     // as another text, so they are written as UTF-8, which reads back as is.
     if (isUtf8WithNonAscii(out))

@@ -32,6 +32,9 @@ QString fromWindows1252(QByteArrayView bytes);
 // UTF-8 when valid with a non-ASCII byte, else Windows-1252; no UTF-16 check.
 QString decodeSingleByteText(QByteArrayView bytes);
 bool fitsWindows1252(QStringView text);
+// Writes the Windows-1252 byte of each character of the text to out (room
+// for text.size() bytes); false, out partly written, when one does not fit.
+bool toWindows1252Bytes(QStringView text, char *out);
 bool isUtf8WithNonAscii(QByteArrayView bytes);
 
 // isUtf8WithNonAscii over a text read in chunks, holding at most a cut

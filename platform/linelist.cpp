@@ -7,6 +7,9 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace plat {
 
@@ -38,7 +41,46 @@ QStringList LineList::parseText(QStringView text)
 
 QStringList LineList::parse(QByteArrayView bytes)
 {
-    return parseText(decodeFileText(bytes));
+    if (isUtf16WithBom(bytes))
+        return parseText(decodeFileText(bytes));
+    // Single-byte and UTF-8 text is split on its bytes, where CR and LF can
+    // only be line ends, and each line decoded on its own: the same lines as
+    // decoding the whole text first, without that text in between.
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    const bool utf8 = isUtf8WithNonAscii(bytes);
+    // Only the text's first mark is dropped; a line of the text that starts
+    // with one keeps it.
+    static constexpr char kMark[] = "\xEF\xBB\xBF";
+    if (utf8 && bytes.startsWith(kMark))
+        bytes = bytes.sliced(3);
+    const auto decode = [&](qsizetype from, qsizetype to) {
+        const QByteArrayView line = bytes.sliced(from, to - from);
+        if (!utf8)
+            return fromWindows1252(line);
+        if (line.startsWith(kMark))
+            return QString(QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom)(line));
+        return QString::fromUtf8(line);
+    };
+    QStringList out;
+    out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    const char *s = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < n;) {
+        const char c = s[i];
+        if (c == '\r' || c == '\n') {
+            out.append(decode(start, i));
+            i += (c == '\r' && i + 1 < n && s[i + 1] == '\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (n > start)
+        out.append(decode(start, n));
+    return out;
 }
 
 QString LineList::toText() const
@@ -57,7 +99,24 @@ QString LineList::toText() const
 
 QByteArray LineList::toBytes() const
 {
-    return encodeText(toText());
+    // Most sheets are Windows-1252 throughout: their bytes are written
+    // straight from the lines, without the whole text in between. Any other
+    // text, or bytes that would read back as another text, go by the text.
+    qsizetype size = 0;
+    for (const QString &l : m_lines)
+        size += l.size() + 2;
+    QByteArray out(size, Qt::Uninitialized);
+    char *d = out.data();
+    for (const QString &l : m_lines) {
+        if (!toWindows1252Bytes(l, d))
+            return encodeText(toText());
+        d += l.size();
+        *d++ = '\r';
+        *d++ = '\n';
+    }
+    if (isUtf8WithNonAscii(out) || isUtf16WithBom(out))
+        return encodeText(toText());
+    return out;
 }
 
 QByteArray readFileBytes(const QString &path)

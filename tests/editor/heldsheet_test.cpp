@@ -3,8 +3,10 @@
 #include "platform/drivepath.h"
 #include "tests/support.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -32,6 +34,15 @@ TEST(HeldSheet, AWriteGoesAheadOnlyOverWhatTheEditorLastSaw)
         QDir().mkpath(plat::hostPath(kSheet));
     };
     const Step change = [](testing_support::Sandbox &b) { b.put(kSheet, "other"); };
+    // One letter, same size, same modification time: only the content tells.
+    const Step letter = [](testing_support::Sandbox &b) {
+        const QString host = plat::hostPath(kSheet);
+        const QDateTime time = QFileInfo(host).lastModified();
+        b.put(kSheet, crlf({"T", "dog", "chiem"}));
+        QFile f(host);
+        f.open(QIODevice::ReadWrite);
+        f.setFileTime(time, QFileDevice::FileModificationTime);
+    };
     const struct {
         const char *name;
         Step atChoice, meanwhile;
@@ -41,6 +52,7 @@ TEST(HeldSheet, AWriteGoesAheadOnlyOverWhatTheEditorLastSaw)
     } cases[] = {
         {"untouched", present, nothing, {"T", "dog", "chien"}, Plan::Write, State::Loaded},
         {"changed", present, change, {"T", "dog", "chien"}, Plan::AskFirst, State::Loaded},
+        {"one letter changed", present, letter, {"T", "dog", "chien"}, Plan::AskFirst, State::Loaded},
         {"deleted", present, remove, {"T", "dog", "chien"}, Plan::Write, State::Loaded},
         {"now a folder", present, folder, {"T", "dog", "chien"}, Plan::Refuse, State::Unreadable},
         {"still missing", nothing, nothing, {"Titre listé"}, Plan::Write, State::Missing},

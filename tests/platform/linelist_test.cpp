@@ -1,3 +1,4 @@
+#include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
 #include "tests/support.h"
@@ -162,4 +163,27 @@ TEST(LineListFile, BadFilesGiveLinesOrAClearFailure)
     EXPECT_THROW(list.loadFromFile(QStringLiteral("C:\\missing.ini")), plat::Failure);
     EXPECT_THROW(list.loadFromFile(QString()), plat::Failure);
     EXPECT_EQ(list.lines(), L({"kept"}));
+}
+
+// Reading splits the bytes before decoding each line, and writing encodes
+// each line straight to bytes: both must give exactly what decoding or
+// encoding the whole text gives, marks, NULs and mixed line ends included.
+TEST(LineListRead, LineByLineEqualsTheWholeText)
+{
+    const QByteArray inputs[] = {
+        "", "\r\n", "a\rb\nc\r\n\r\nd", "\n\r", "x\r", "caf\xe9\r\nna\xefve",
+        "caf\xc3\xa9\r\n\xef\xbb\xbfmark\r\n\xef\xbb\xbf\xef\xbb\xbftwo", "\xef\xbb\xbf" "first\r\nsecond",
+        "\xef\xbb\xbf", "ab\0cd\r\nef", "\xc3\xa9\0\xff", "\xff\xfeT\0i\0\r\0\n\0A\0", "\xfe\xff\0T\0\n",
+        "\x80\x81\x9f\xa0 \xc3", "fin sans ligne"};
+    for (const QByteArray &bytes : inputs) {
+        const QByteArray b = bytes.size() ? bytes : QByteArray();
+        EXPECT_EQ(LineList::parse(b), LineList::parseText(plat::decodeFileText(b))) << b.toHex().toStdString();
+    }
+    const QStringList lists[] = {
+        {}, {""}, {"caf\u00e9", "\u20ac 5"}, {"\u00c3\u00a9t\u00e9"}, {"\u00ff\u00fe", "x"},
+        {"\u043c\u0438\u0440", "a"}, {QString(QChar(0xDC00))}, {"\u0081\u008d", "plain"}};
+    for (const QStringList &lines : lists) {
+        const LineList list(lines);
+        EXPECT_EQ(list.toBytes(), plat::encodeText(list.toText())) << lines.join('|').toStdString();
+    }
 }
