@@ -99,6 +99,20 @@ void BM_ChooseSheet(benchmark::State &state)
 }
 BENCHMARK(BM_ChooseSheet)->Unit(benchmark::kMillisecond);
 
+// The part of choosing that sorts the rows, on lines already read.
+void BM_SortColumns(benchmark::State &state)
+{
+    Setting &s = setting();
+    plat::LineList lines;
+    lines.loadFromFile(s.path);
+    editor::TermColumns columns;
+    for (auto _ : state) {
+        columns.build(lines, false);
+        benchmark::DoNotOptimize(columns.rows());
+    }
+}
+BENCHMARK(BM_SortColumns)->Unit(benchmark::kMillisecond);
+
 // The worst keystroke: a text no row begins with scans every row.
 void BM_SearchKeystroke(benchmark::State &state)
 {
@@ -155,6 +169,7 @@ int main(int argc, char **argv)
                     read * 1e3);
         const std::pair<const char *, const char *> rows[] = {
             {"BM_ChooseSheet", "choosing the sheet (limit 200 ms)"},
+            {"BM_SortColumns", "of which sorting the rows"},
             {"BM_SearchKeystroke", "one search keystroke (limit 20 ms)"},
             {"BM_AddPair", "adding a pair, file written (limit 20 ms)"},
             {"BM_DeletePair/iterations:200", "deleting a pair, file written (limit 20 ms)"},

@@ -90,12 +90,15 @@ private:
 
 } // namespace
 
-quint64 CollationRanks::prefixKey(QStringView text) const
+CollationRanks::Prefix CollationRanks::prefixKey(QStringView text) const
 {
     RankReader reader(*this, text);
-    quint64 key = 0;
-    for (int i = 0; i < 8; ++i)
-        key = key << 8 | reader.next();
+    Prefix key;
+    for (quint64 *half : {&key.high, &key.low}) {
+        for (int i = 0; i < 8; ++i)
+            *half = *half << 8 | reader.next();
+    }
+    key.whole = reader.next() == 0;
     return key;
 }
 
@@ -174,7 +177,7 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
     // and the collator only on ties; the others on the collator's keys.
     const CollationRanks ranks(m_collator);
     struct Entry {
-        quint64 prefix;
+        CollationRanks::Prefix prefix;
         quint32 row;
     };
     std::vector<Entry> fast;
@@ -189,8 +192,11 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
     std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
-        if (const int c = ranks.compare(term(a.row), term(b.row)))
-            return c < 0;
+        // Equal prefixes holding both texts whole: equal rank sequences.
+        if (!(a.prefix.whole && b.prefix.whole)) {
+            if (const int c = ranks.compare(term(a.row), term(b.row)))
+                return c < 0;
+        }
         if (const int c = m_collator.compare(term(a.row), term(b.row)))
             return c < 0;
         return a.row < b.row;

@@ -85,9 +85,18 @@ public:
     quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] : 0; }
     // Whether every character of the text has ranks.
     bool covers(QStringView text) const;
-    // The first eight ranks of a covered text, one per byte from the top,
+    // The first sixteen ranks of a covered text, one per byte from the top,
     // zero past its end: keys compare as the rank sequences begin.
-    quint64 prefixKey(QStringView text) const;
+    struct Prefix {
+        quint64 high = 0, low = 0;
+        bool whole = false; // the text has no more ranks
+        friend auto operator<=>(const Prefix &a, const Prefix &b)
+        {
+            return a.high != b.high ? a.high <=> b.high : a.low <=> b.low;
+        }
+        friend bool operator==(const Prefix &a, const Prefix &b) { return a.high == b.high && a.low == b.low; }
+    };
+    Prefix prefixKey(QStringView text) const;
     // Rank sequences of two covered texts compared: negative, 0, positive.
     int compare(QStringView a, QStringView b) const;
 

@@ -197,7 +197,11 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
         "Œuvre", "ovale", "æther", "aether", "cote", "côte", "coté", "côté", "Cote", "été", "ete", "Eté",
         "a-b", "a b", "ab", "a_b", "a.b", "1", "10", "2", "", " ", "!", "~x", "Ωmega", "мир", "Мир",
         "tab\there", "nul\x01x", "straße", "strasse", "ß", "døg", "dog", "日本", "Ÿ", "y", "ÿa",
-        "xy", "x y", "x", "X", "ç", "C", "cz", "d"};
+        "xy", "x y", "x", "X", "ç", "C", "cz", "d",
+        // Long terms that differ only late, or by a ligature across a boundary.
+        "abcdefghijklmnopq", "abcdefghijklmnopR", "abcdefghijklmnop", "Abcdefghijklmnopq",
+        "abcdefghijklmnœa", "abcdefghijklmnoea", "abcdefghijklmnoez", "abcdefghijklmnopqrstuvwxyzé",
+        "abcdefghijklmnopqrstuvwxyze", "abcdefghijklmnopqrstuvwxyzf"};
     QStringList lines{"Titre"};
     for (const QString &t : terms)
         lines << t << QString::number(lines.size());
