@@ -152,7 +152,11 @@ void TForm2::ListBox1Click()
         // to the sheet chosen before.
         Label6 = (Form1 && i < Form1->ListBox1.count()) ? Form1->ListBox1.at(i) : QString();
         // Nothing of the sheet chosen before may stay, or a term command
-        // would write it under this sheet's path.
+        // would write it under this sheet's path. It goes before the read,
+        // so that a big sheet chosen again is not held twice.
+        columns->clear();
+        ListBox5.clear();
+        Memo1.clear();
         Memo1 = m_sheet.load(Label6, title);
         // The area is filled again whenever full-text mode starts; only an
         // area on screen must follow the sheet now.
@@ -321,6 +325,9 @@ void TForm2::ajout()
         return;
     if (ListBox1->itemIndex() >= 0 && !sheetWritable())
         return;
+    // The sheet lines follow the working lines; sharing them while the pair
+    // goes in would copy the whole list.
+    Memo1.clear();
     const int row = editor::addTypedPair(ListBox5, *columns, first, second, reversed());
     Memo1 = ListBox5;
     ListBox2->setItemIndex(row);
@@ -333,6 +340,7 @@ void TForm2::BitBtn3Click()
     if (ListBox1->itemIndex() >= 0 && !sheetWritable())
         return;
     const int s = ListBox2->itemIndex();
+    Memo1.clear(); // as in ajout: saveSheet sets it again
     editor::deleteRow(ListBox5, *columns, s, reversed());
     const int next = s > 0 ? s : 0;
     ListBox2->setItemIndex(next);

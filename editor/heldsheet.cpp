@@ -5,20 +5,63 @@
 #include "platform/fileio.h"
 
 #include <QHashFunctions>
+
+#include <algorithm>
 #include <QFileInfo>
 
 namespace editor {
 
 namespace {
 
-// The size and two 64-bit hashes of the content: any change another
-// program makes shows, and hashing a big sheet costs a fraction of reading
-// it (a cryptographic digest cost more than the read and the write together).
+// The size and two 64-bit hashes of the content, taken block by block
+// whatever pieces it comes in: any change another program makes shows, the
+// file is never held whole to check it, and hashing costs a fraction of
+// reading (a cryptographic digest cost more than the read and the write).
+class Stamp {
+public:
+    void add(QByteArrayView bytes)
+    {
+        m_size += quint64(bytes.size());
+        while (!bytes.isEmpty()) {
+            if (m_block.isEmpty() && bytes.size() >= kBlock) {
+                hash(bytes.first(kBlock));
+                bytes = bytes.sliced(kBlock);
+                continue;
+            }
+            const qsizetype n = std::min(kBlock - m_block.size(), bytes.size());
+            m_block.append(bytes.first(n));
+            bytes = bytes.sliced(n);
+            if (m_block.size() == kBlock) {
+                hash(m_block);
+                m_block.clear();
+            }
+        }
+    }
+    QByteArray result()
+    {
+        hash(m_block);
+        const quint64 stamp[] = {m_size, m_a, m_b};
+        return QByteArray(reinterpret_cast<const char *>(stamp), sizeof stamp);
+    }
+
+private:
+    static constexpr qsizetype kBlock = 1 << 20;
+    void hash(QByteArrayView block)
+    {
+        m_a = qHashBits(block.data(), size_t(block.size()), size_t(m_a));
+        m_b = qHashBits(block.data(), size_t(block.size()), size_t(m_b));
+    }
+    quint64 m_size = 0;
+    quint64 m_a = 0x5bd1e995;
+    quint64 m_b = 0x27d4eb2f;
+    QByteArray m_block;
+};
+
 QByteArray stampOf(QByteArrayView bytes)
 {
-    const quint64 stamp[] = {quint64(bytes.size()), quint64(qHashBits(bytes.data(), size_t(bytes.size()), 0x5bd1e995)),
-                             quint64(qHashBits(bytes.data(), size_t(bytes.size()), 0x27d4eb2f))};
-    return QByteArray(reinterpret_cast<const char *>(stamp), sizeof stamp);
+    Stamp stamp;
+    stamp.add(bytes);
+    return stamp.result();
 }
 
 // Nothing at all at the path, not even a dangling link: writing there
@@ -63,9 +106,9 @@ HeldSheet::Plan HeldSheet::planWrite()
 {
     if (!writable())
         return Plan::Refuse;
-    QByteArray now;
+    Stamp now;
     try {
-        now = plat::readFileBytes(m_path);
+        plat::readFileChunks(m_path, [&](QByteArrayView chunk) { now.add(chunk); });
     } catch (const plat::Failure &failure) {
         if (nothingAt(m_path))
             return Plan::Write;
@@ -76,7 +119,7 @@ HeldSheet::Plan HeldSheet::planWrite()
     }
     if (m_state == State::Missing)
         return Plan::AskFirst;
-    return stampOf(now) == m_stamp ? Plan::Write : Plan::AskFirst;
+    return now.result() == m_stamp ? Plan::Write : Plan::AskFirst;
 }
 
 void HeldSheet::write(const QByteArray &text)

@@ -151,24 +151,31 @@ TermColumns::TermColumns(QObject *parent) : QAbstractTableModel(parent), m_colla
 void TermColumns::build(const plat::LineList &lines, bool reversed)
 {
     const qsizetype n = sheets::pairCount(lines.count());
-    std::vector<Row> rows;
-    rows.reserve(size_t(n));
-    for (qsizetype k = 1; k <= n; ++k) {
-        const QString &foreign = lines.lines().at(2 * k - 1);
-        const QString &french = lines.lines().at(2 * k);
-        rows.push_back(Row{reversed ? french : foreign, reversed ? foreign : french, k});
-    }
-    std::vector<Row> ordered = sorted(std::move(rows));
+    const QStringList &l = lines.lines();
+    std::vector<const QString *> terms;
+    terms.reserve(size_t(n));
+    for (qsizetype k = 1; k <= n; ++k)
+        terms.push_back(&l.at(reversed ? 2 * k : 2 * k - 1));
+    const std::vector<quint32> order = sortedOrder(terms);
+    terms = {};
+    // The rows shown before go first: a big sheet chosen again is not held
+    // twice.
     beginResetModel();
-    m_rows = std::move(ordered);
+    m_rows = {};
+    m_rows.reserve(size_t(n));
+    for (quint32 i : order) {
+        const qsizetype k = qsizetype(i) + 1;
+        m_rows.push_back(Row{l.at(2 * k - 1), l.at(2 * k), k});
+        if (reversed)
+            std::swap(m_rows.back().first, m_rows.back().second);
+    }
     endResetModel();
 }
 
-std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
+std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *> &terms) const
 {
-    // Rows come in pair order, so a row's index breaks ties between equal
-    // terms: the one order that lists equal terms in pair order.
-    const auto term = [&](quint32 i) -> const QString & { return rows[i].first; };
+    // A term's place in the list breaks ties: equal terms in pair order.
+    const auto term = [&](quint32 i) -> const QString & { return *terms[i]; };
     const auto before = [&](quint32 a, quint32 b) {
         const int c = m_collator.compare(term(a), term(b));
         return c < 0 || (c == 0 && a < b);
@@ -182,8 +189,8 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
     };
     std::vector<Entry> fast;
     std::vector<quint32> slow;
-    fast.reserve(rows.size());
-    for (quint32 i = 0; i < quint32(rows.size()); ++i) {
+    fast.reserve(terms.size());
+    for (quint32 i = 0; i < quint32(terms.size()); ++i) {
         if (ranks.covers(term(i)))
             fast.push_back(Entry{ranks.prefixKey(term(i)), i});
         else
@@ -202,7 +209,7 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
         return a.row < b.row;
     });
     std::vector<quint32> order;
-    order.reserve(rows.size());
+    order.reserve(terms.size());
     for (const Entry &e : fast)
         order.push_back(e.row);
     fast = {};
@@ -210,7 +217,7 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
     // collator's; otherwise the ranks misled (letters the language joins)
     // and every row goes by the keys.
     if (!std::is_sorted(order.begin(), order.end(), before)) {
-        slow.resize(rows.size());
+        slow.resize(terms.size());
         std::iota(slow.begin(), slow.end(), quint32(0));
         order.clear();
     }
@@ -230,15 +237,11 @@ std::vector<TermColumns::Row> TermColumns::sorted(std::vector<Row> rows) const
         for (quint32 &a : at)
             a = slow[a];
         std::vector<quint32> merged;
-        merged.reserve(rows.size());
+        merged.reserve(terms.size());
         std::merge(order.begin(), order.end(), at.begin(), at.end(), std::back_inserter(merged), before);
         order = std::move(merged);
     }
-    std::vector<Row> out;
-    out.reserve(rows.size());
-    for (quint32 i : order)
-        out.push_back(std::move(rows[i]));
-    return out;
+    return order;
 }
 
 void TermColumns::clear()

@@ -62,8 +62,8 @@ private:
         QString second;
         qsizetype pair;
     };
-    // The rows in collation order; rows come in pair order.
-    std::vector<Row> sorted(std::vector<Row> rows) const;
+    // The order of the terms in collation order, equal terms in list order.
+    std::vector<quint32> sortedOrder(const std::vector<const QString *> &terms) const;
     // First row whose first term sorts after the text.
     size_t upperBound(const QString &first) const;
 

@@ -119,7 +119,10 @@ QByteArray LineList::toBytes() const
     return out;
 }
 
-QByteArray readFileBytes(const QString &path)
+namespace {
+
+// Opens a plain file for a whole read. Throws plat::Failure.
+void openWhole(const QString &path, QFile &f)
 {
     const QString host = hostPath(path);
     if (path.isEmpty())
@@ -132,15 +135,43 @@ QByteArray readFileBytes(const QString &path)
     if (info.exists() && !info.isFile())
         throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». Ce n'est pas un fichier ordinaire.")
                           .arg(path));
-    QFile f(host);
+    f.setFileName(host);
     if (!f.open(QIODevice::ReadOnly))
         throw Failure(QStringLiteral("Impossible d'ouvrir le fichier « %1 ». %2")
                           .arg(path, frenchReason(f.errorString())));
+}
+
+[[noreturn]] void readFailed(const QString &path, const QFile &f)
+{
+    throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2")
+                      .arg(path, frenchReason(f.errorString())));
+}
+
+} // namespace
+
+QByteArray readFileBytes(const QString &path)
+{
+    QFile f;
+    openWhole(path, f);
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        throw Failure(QStringLiteral("Impossible de lire le fichier « %1 ». %2")
-                          .arg(path, frenchReason(f.errorString())));
+        readFailed(path, f);
     return bytes;
+}
+
+void readFileChunks(const QString &path, const std::function<void(QByteArrayView)> &take)
+{
+    QFile f;
+    openWhole(path, f);
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = f.read(chunk.data(), chunk.size());
+        if (got < 0 || f.error() != QFileDevice::NoError)
+            readFailed(path, f);
+        if (got == 0)
+            return;
+        take(QByteArrayView(chunk.data(), got));
+    }
 }
 
 QByteArray unreadTail(QByteArrayView bytes)

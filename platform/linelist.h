@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace plat {
 
 // An ordered list of whole lines, loaded from and saved to a file whole.
@@ -59,6 +61,10 @@ private:
 // Reads a whole file through the drive mapping. Throws plat::Failure, also
 // for what is not a plain file (a folder, a pipe, a device).
 QByteArray readFileBytes(const QString &path);
+
+// Reads a whole file as readFileBytes does, handing it over in pieces, so
+// that a big file is never held whole. Throws plat::Failure likewise.
+void readFileChunks(const QString &path, const std::function<void(QByteArrayView)> &take);
 
 // The bytes that a reading leaves out: from the first NUL byte to the end,
 // empty when there is none (or for UTF-16, where NUL bytes are part of the

@@ -98,3 +98,19 @@ TEST(HeldSheet, FullTextRoundTrip)
     }
     EXPECT_EQ(editor::typedText(QStringLiteral("a") + QChar::LineSeparator + QStringLiteral("b")), "a\r\nb");
 }
+
+// A big file is checked block by block: a change anywhere in it shows.
+TEST(HeldSheet, AChangeDeepInABigFileShows)
+{
+    for (const qsizetype at : {qsizetype(10), qsizetype(1 << 20), qsizetype(3 << 20) - 5}) {
+        testing_support::Sandbox box;
+        QByteArray bytes(3 << 20, 'a');
+        box.put(kSheet, bytes);
+        HeldSheet sheet;
+        sheet.load(kSheet, QString());
+        EXPECT_EQ(sheet.planWrite(), HeldSheet::Plan::Write);
+        bytes[at] = 'b';
+        box.put(kSheet, bytes);
+        EXPECT_EQ(sheet.planWrite(), HeldSheet::Plan::AskFirst) << at;
+    }
+}
