@@ -471,3 +471,14 @@ void TForm1::applyInputMode(bool mouse, bool save)
     e->BitBtn11->setVisible(!mouse);
     e->BitBtn12->setVisible(!mouse);
 }
+
+void TForm1::uncheckActivityButtons()
+{
+    for (QRadioButton *r : {RadioButton1, RadioButton2, RadioButton3, RadioButton4}) {
+        // Exclusive radio buttons refuse to uncheck the checked one.
+        const bool exclusive = r->autoExclusive();
+        r->setAutoExclusive(false);
+        r->setChecked(false);
+        r->setAutoExclusive(exclusive);
+    }
+}

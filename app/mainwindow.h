@@ -70,6 +70,8 @@ public:
     void BitBtn7Click();      // user statistics
     void BitBtn5Click();      // sheet processing
     void RadioButton4Click(); // quit
+    // No activity chosen: what an activity window does as it closes.
+    void uncheckActivityButtons();
     void BitBtn6Click();      // help launcher
     void Panel1Click();
     void Image1Click();       // about window

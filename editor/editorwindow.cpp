@@ -220,16 +220,8 @@ void TForm2::FormClose()
 {
     ListBox1->setItemIndex(-1);
     closeWith(plat::mrCancel);
-    if (Form1) {
-        for (QRadioButton *r : {Form1->RadioButton1, Form1->RadioButton2, Form1->RadioButton3,
-                                Form1->RadioButton4}) {
-            // Exclusive radio buttons refuse to uncheck the checked one.
-            const bool exclusive = r->autoExclusive();
-            r->setAutoExclusive(false);
-            r->setChecked(false);
-            r->setAutoExclusive(exclusive);
-        }
-    }
+    if (Form1)
+        Form1->uncheckActivityButtons();
     columns->clear();
     copyTitleLists();
 }

@@ -298,16 +298,8 @@ void TForm3::FormActivate()
 
 void TForm3::FormClose()
 {
-    if (Form1) {
-        for (QRadioButton *r : {Form1->RadioButton1, Form1->RadioButton2, Form1->RadioButton3,
-                                Form1->RadioButton4}) {
-            // Exclusive radio buttons refuse to uncheck the checked one.
-            const bool exclusive = r->autoExclusive();
-            r->setAutoExclusive(false);
-            r->setChecked(false);
-            r->setAutoExclusive(exclusive);
-        }
-    }
+    if (Form1)
+        Form1->uncheckActivityButtons();
     Timer1->stop();
     Timer2->stop();
     BitBtn7Click();

@@ -338,16 +338,8 @@ void TFor2::cl()
 void TFor2::FormClose()
 {
     ListBox1->setItemIndex(-1);
-    if (!Form1)
-        return;
-    for (QRadioButton *r :
-         {Form1->RadioButton1, Form1->RadioButton2, Form1->RadioButton3, Form1->RadioButton4}) {
-        // Exclusive radio buttons refuse to uncheck the checked one.
-        const bool exclusive = r->autoExclusive();
-        r->setAutoExclusive(false);
-        r->setChecked(false);
-        r->setAutoExclusive(exclusive);
-    }
+    if (Form1)
+        Form1->uncheckActivityButtons();
 }
 
 void TFor2::closeEvent(QCloseEvent *e)
