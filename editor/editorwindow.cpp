@@ -31,7 +31,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
-#include <QTextDocument>
 
 TForm2 *Form2 = nullptr;
 
@@ -460,12 +459,7 @@ void TForm2::BitBtn9Click()
     if (!plat::desktop().choosePrinter(printer))
         return;
     try {
-        QTextDocument document;
-        document.setDefaultFont(RichEdit1Font);
-        document.setPlainText(
-            plat::LineList::parse(plat::readFileBytes(Label6)).join(u'\n'));
-        printer.setDocName(QStringLiteral("Fiche Tavilo"));
-        document.print(&printer);
+        plat::printTextFile(Label6, RichEdit1Font, QStringLiteral("Fiche Tavilo"), printer);
     } catch (const plat::Failure &) {
         // A sheet that cannot be read prints nothing.
     }

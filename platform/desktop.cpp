@@ -1,7 +1,9 @@
 #include "platform/desktop.h"
 
 #include "platform/drivepath.h"
+#include "platform/failure.h"
 #include "platform/form.h"
+#include "platform/linelist.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -15,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
 
@@ -444,6 +447,18 @@ void ScriptedDesktop::terminate()
 {
     records.push_back({QStringLiteral("terminate"), {}, {}});
     terminated = true;
+}
+
+void printTextFile(const QString &path, const QFont &font, const QString &documentName,
+                   QPrinter &printer)
+{
+    QTextDocument document;
+    document.setDefaultFont(font);
+    document.setPlainText(LineList::parse(readFileBytes(path)).join(u'\n'));
+    printer.setDocName(documentName);
+    document.print(&printer);
+    if (printer.printerState() == QPrinter::Error)
+        throw Failure(QStringLiteral("L'impression a échoué."));
 }
 
 } // namespace plat

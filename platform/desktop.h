@@ -165,6 +165,12 @@ protected:
     void doShow(Form *form) override;
 };
 
+// Prints the lines of a text file (a Windows or host path) in a font on a
+// printer already chosen. Throws plat::Failure when the file cannot be read
+// or the printer fails.
+void printTextFile(const QString &path, const QFont &font, const QString &documentName,
+                   QPrinter &printer);
+
 // The result a message box gives for the first of its buttons.
 int firstButtonResult(unsigned buttons);
 

@@ -21,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTextDocument>
 #include <QVBoxLayout>
 
 TFor2 *For2 = nullptr;
@@ -309,13 +308,7 @@ void TFor2::BitBtn9Click()
     if (!plat::desktop().choosePrinter(printer))
         return;
     try {
-        QTextDocument document;
-        document.setDefaultFont(RichEdit1Font);
-        document.setPlainText(plat::LineList::parse(plat::readFileBytes(Label6)).join(u'\n'));
-        printer.setDocName(QStringLiteral("Statistiques Tavilo"));
-        document.print(&printer);
-        if (printer.printerState() == QPrinter::Error)
-            throw plat::Failure(QStringLiteral("L'impression a échoué."));
+        plat::printTextFile(Label6, RichEdit1Font, QStringLiteral("Statistiques Tavilo"), printer);
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(QStringLiteral("Erreur : Les statistiques n'ont pas été imprimées."));
     }
