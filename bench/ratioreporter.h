@@ -36,7 +36,7 @@ public:
         for (const auto &[name, what] : rows) {
             const double t = cpuSeconds[name];
             if (t > 0)
-                std::printf("  %-55s %9.3f ms, %8.2f times %s\n", what.c_str(), t * 1e3, t / ref, referenceText);
+                std::printf("  %-55s %10.4f ms, %8.2f times %s\n", what.c_str(), t * 1e3, t / ref, referenceText);
         }
     }
 };
