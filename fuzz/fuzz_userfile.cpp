@@ -1,10 +1,13 @@
-// A user statistics file can hold anything: numbering the next record and
-// reading the graph never fail, the graph keeps at most its 252 tests within
-// the file's records, and a record appended to any file is found again.
+// A user statistics file can hold anything: it reads as the same lines as
+// any other text file, numbering the next record and reading the graph never
+// fail, the graph keeps at most its 252 tests within the file's records, and
+// a record appended to any file is found again and written as a line list
+// would write the same lines.
 #include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
 #include "statistics/userfile.h"
+#include "statistics/userfiletext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +17,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    plat::LineList file(plat::LineList::parse(bytes));
+    statistics::UserFileText file = statistics::UserFileText::fromBytes(bytes);
+    plat::LineList list(plat::LineList::parse(bytes));
+    if (file.lines() != list.lines())
+        std::abort();
 
     for (const QChar separator : {QLatin1Char(','), QLatin1Char('.')}) {
         const QList<double> values = statistics::graphPercentages(file, separator);
@@ -36,9 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     if (file.count() < before + statistics::kRecordLines)
         std::abort();
+    const QByteArray written = file.toBytes();
+    for (qsizetype i = before; i < file.count(); ++i)
+        list.append(file.memoLine(i));
+    if (written != list.toBytes())
+        std::abort();
     // The record reads back as the last one written.
-    const plat::LineList again(plat::LineList::parse(file.toBytes()));
-    if (again.lines() != file.lines())
+    if (statistics::UserFileText::fromBytes(written).lines() != file.lines())
         std::abort();
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "statistics/linesview.h"
 
+#include <QAbstractListModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
@@ -19,27 +20,27 @@ class LinesView::Model : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    QStringList lines;
+    UserFileText text;
     QSize itemSize;
 
     int rowCount(const QModelIndex &parent) const override
     {
-        return parent.isValid() ? 0 : int(std::min<qsizetype>(lines.size(), INT_MAX));
+        return parent.isValid() ? 0 : int(std::min<qsizetype>(text.count(), INT_MAX));
     }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (!index.isValid() || index.row() >= lines.size())
+        if (!index.isValid() || index.row() >= text.count())
             return {};
         if (role == Qt::DisplayRole)
-            return lines.at(index.row()).left(kDrawnCharacters);
+            return text.line(index.row()).left(kDrawnCharacters).toString();
         if (role == Qt::SizeHintRole)
             return itemSize;
         return {};
     }
-    void reset(const QStringList &newLines)
+    void reset(const UserFileText &newText)
     {
         beginResetModel();
-        lines = newLines;
+        text = newText;
         endResetModel();
     }
 };
@@ -59,38 +60,36 @@ LinesView::LinesView(QWidget *parent) : QListView(parent), m_model(new Model(thi
     setWordWrap(false);
 }
 
-void LinesView::setLines(const QStringList &lines)
+void LinesView::setText(const UserFileText &text)
 {
-    m_model->reset(lines);
+    m_model->reset(text);
     measure();
 }
 
-const QStringList &LinesView::lines() const
+const UserFileText &LinesView::text() const
 {
-    return m_model->lines;
+    return m_model->text;
 }
 
 QString LinesView::toPlainText() const
 {
-    return m_model->lines.join(QLatin1Char('\n'));
+    // No line holds a line end of its own: each CR LF of the text is one,
+    // and the last one is not joined to anything.
+    QString text = m_model->text.text();
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.chop(1);
+    return text;
 }
 
 void LinesView::measure()
 {
     // The longest line in characters stands for the widest; measuring every
     // line would cost more than showing them.
-    qsizetype longest = -1;
-    qsizetype length = -1;
-    for (qsizetype i = 0; i < m_model->lines.size(); ++i) {
-        if (m_model->lines.at(i).size() > length) {
-            length = m_model->lines.at(i).size();
-            longest = i;
-        }
-    }
+    const qsizetype longest = m_model->text.longestLine();
     const QFontMetrics metrics(font());
-    const QString sample = longest >= 0 ? m_model->lines.at(longest).left(kDrawnCharacters) : QString();
+    const QString sample = longest >= 0 ? m_model->text.line(longest).left(kDrawnCharacters).toString() : QString();
     m_model->itemSize = QSize(metrics.horizontalAdvance(sample) * 11 / 10 + 12, metrics.height() + 2);
-    if (!m_model->lines.isEmpty())
+    if (!m_model->text.isEmpty())
         emit m_model->dataChanged(m_model->index(0), m_model->index(0), {Qt::SizeHintRole});
     doItemsLayout();
 }
@@ -102,7 +101,7 @@ void LinesView::keyPressEvent(QKeyEvent *e)
         std::sort(rows.begin(), rows.end());
         QStringList text;
         for (const QModelIndex &row : rows)
-            text.append(m_model->lines.at(row.row()));
+            text.append(m_model->text.line(row.row()).toString());
         QApplication::clipboard()->setText(text.join(QLatin1Char('\n')));
         e->accept();
         return;

@@ -1,7 +1,7 @@
 #pragma once
-#include <QAbstractListModel>
+#include "statistics/userfiletext.h"
+
 #include <QListView>
-#include <QStringList>
 
 namespace statistics {
 
@@ -14,8 +14,8 @@ class LinesView : public QListView {
 public:
     explicit LinesView(QWidget *parent = nullptr);
 
-    void setLines(const QStringList &lines);
-    const QStringList &lines() const;
+    void setText(const UserFileText &text);
+    const UserFileText &text() const;
     // The lines joined by line ends, as a text editor would give them.
     QString toPlainText() const;
 

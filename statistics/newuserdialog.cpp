@@ -64,8 +64,9 @@ void TFor9b::BitBtn1Click()
     if (!path)
         return;
     try {
-        For2->setMemo1(statistics::newUserFile(Edit1->text(), Edit2->text()));
-        For2->memo1().saveToFile(*path);
+        statistics::UserFileText userFile = statistics::newUserFile(Edit1->text(), Edit2->text());
+        userFile.saveToFile(*path);
+        For2->setMemo1(std::move(userFile));
         For2->appendUser(*path);
         For2->saveUserList();
     } catch (const plat::Failure &) {

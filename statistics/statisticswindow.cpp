@@ -140,10 +140,10 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     }
 }
 
-void TFor2::setMemo1(plat::LineList lines)
+void TFor2::setMemo1(statistics::UserFileText text)
 {
-    m_memo1 = std::move(lines);
-    Memo1->setLines(m_memo1.lines());
+    m_memo1 = std::move(text);
+    Memo1->setText(m_memo1);
 }
 
 void TFor2::setMemo1Height(int height)
@@ -194,7 +194,7 @@ void TFor2::openUser(int i)
     Label2 = QStringLiteral("Utilisateur : ") + item->text();
     titleDisplay->setMemo2(Label2);
     Label6 = Memo3.at(i);
-    plat::LineList userFile;
+    statistics::UserFileText userFile;
     userFile.loadFromFile(Label6);
     setMemo1(std::move(userFile));
 }
@@ -242,7 +242,7 @@ void TFor2::BitBtn5Click()
     if (!path)
         return;
     try {
-        plat::LineList userFile;
+        statistics::UserFileText userFile;
         userFile.loadFromFile(*path);
         ListBox1->addItem(statistics::userEntry(userFile));
         setMemo1(std::move(userFile));

@@ -42,9 +42,9 @@ public:
     static constexpr int kMemoHeight = 417;
     static constexpr int kMemoHeightWithGraph = 289;
 
-    // Memo1 as lines: the file buffer the windows read and append to.
-    const plat::LineList &memo1() const { return m_memo1; }
-    void setMemo1(plat::LineList lines);
+    // Memo1's text: the file buffer the windows read and append to.
+    const statistics::UserFileText &memo1() const { return m_memo1; }
+    void setMemo1(statistics::UserFileText text);
     void clearMemo1() { setMemo1({}); }
     int memo1Height() const { return m_memoHeight; }
     // The graph shows below the text while the text is short enough to leave
@@ -85,7 +85,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
-    plat::LineList m_memo1;
+    statistics::UserFileText m_memo1;
     int m_memoHeight = kMemoHeight;
 };
 

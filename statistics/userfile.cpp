@@ -41,28 +41,33 @@ QString singleLine(QString text)
     return text;
 }
 
-} // namespace
-
-QString userEntry(const plat::LineList &userFile)
+// The number following the one on a record's "Test " line.
+int numberAfter(const QString &testLine)
 {
-    return userFile.memoLine(2) + QStringLiteral(", ") + userFile.memoLine(1);
-}
-
-plat::LineList newUserFile(const QString &name, const QString &company)
-{
-    return plat::LineList({kFileHeading, singleLine(name), singleLine(company), QString(), QString()});
-}
-
-int nextRecordNumber(const plat::LineList &fileWithSeparator)
-{
-    const QString testLine = fileWithSeparator.memoLine(fileWithSeparator.count() - kRecordLines);
     const std::optional<qint64> previous = parseWhole(testLine.mid(4, 10));
     if (!previous || *previous < INT_MIN || *previous >= INT_MAX)
         return 1;
     return int(*previous + 1);
 }
 
-void appendTestRecord(plat::LineList &userFile, const TestResult &result, const QString &date,
+} // namespace
+
+QString userEntry(const UserFileText &userFile)
+{
+    return userFile.memoLine(2) + QStringLiteral(", ") + userFile.memoLine(1);
+}
+
+UserFileText newUserFile(const QString &name, const QString &company)
+{
+    return UserFileText({kFileHeading, singleLine(name), singleLine(company), QString(), QString()});
+}
+
+int nextRecordNumber(const UserFileText &fileWithSeparator)
+{
+    return numberAfter(fileWithSeparator.memoLine(fileWithSeparator.count() - kRecordLines));
+}
+
+void appendTestRecord(UserFileText &userFile, const TestResult &result, const QString &date,
                       const QString &time)
 {
     const std::optional<qint64> right = parseWhole(result.rightCount);
@@ -73,15 +78,14 @@ void appendTestRecord(plat::LineList &userFile, const TestResult &result, const 
 
     while (userFile.count() < kHeaderLines)
         userFile.append(QString());
-    userFile.append(QStringLiteral("-----"));
-    const int number = nextRecordNumber(userFile);
-    for (const QString &line :
-         {QStringLiteral("Test ") + QString::number(number), QStringLiteral("Date :"), date,
-          QStringLiteral("Heure :"), time, QStringLiteral("Fiche :"), result.titleLine,
-          QStringLiteral("Termes :"), QString::number(tested), QStringLiteral("Pourcentage juste :"),
-          plat::percentageText(double(*right), double(tested)), QStringLiteral("Temps (sec) :"),
-          result.seconds, QString(), QString()})
-        userFile.append(line);
+    // The previous record's "Test " line, counted from the separator about
+    // to be written.
+    const int number = numberAfter(userFile.memoLine(userFile.count() + 1 - kRecordLines));
+    userFile.append({QStringLiteral("-----"), QStringLiteral("Test ") + QString::number(number),
+                     QStringLiteral("Date :"), date, QStringLiteral("Heure :"), time, QStringLiteral("Fiche :"),
+                     result.titleLine, QStringLiteral("Termes :"), QString::number(tested),
+                     QStringLiteral("Pourcentage juste :"), plat::percentageText(double(*right), double(tested)),
+                     QStringLiteral("Temps (sec) :"), result.seconds, QString(), QString()});
 }
 
 std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSeparator)
@@ -129,7 +133,7 @@ std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSepara
     return value;
 }
 
-QList<double> graphPercentages(const plat::LineList &userFile, QChar decimalSeparator)
+QList<double> graphPercentages(const UserFileText &userFile, QChar decimalSeparator)
 {
     QList<double> values;
     for (int j = 0; j < kGraphTests; ++j) {
@@ -166,7 +170,7 @@ UserListScan scanUserList(plat::LineList &userList)
 {
     UserListScan scan;
     for (qsizetype i = userList.count() - 1; i >= 0; --i) {
-        plat::LineList userFile;
+        UserFileText userFile;
         try {
             userFile.loadFromFile(userList.memoLine(i));
         } catch (const plat::Failure &) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/linelist.h"
+#include "statistics/userfiletext.h"
 
 #include <QChar>
 #include <QList>
@@ -22,11 +23,11 @@ constexpr qsizetype kRecordLines = 16;
 
 // "company, name" from the lines of a user statistics file; missing lines
 // give empty parts.
-QString userEntry(const plat::LineList &userFile);
+QString userEntry(const UserFileText &userFile);
 
 // The five header lines of a new user. A line break typed or pasted into a
 // name would shift every later line, so it becomes a blank.
-plat::LineList newUserFile(const QString &name, const QString &company);
+UserFileText newUserFile(const QString &name, const QString &company);
 
 // The result of a finished test as the test window holds it: counts as
 // decimal text, the test clock in whole seconds, the title line.
@@ -40,21 +41,21 @@ struct TestResult {
 // The number of the record about to be written, once its "-----" line has
 // been appended: 1 + the number on the previous record's "Test " line, or 1
 // when that line holds no number (a file without records among others).
-int nextRecordNumber(const plat::LineList &fileWithSeparator);
+int nextRecordNumber(const UserFileText &fileWithSeparator);
 
 // Appends one 16-line record dated with the texts given. Throws plat::Failure,
 // the file unchanged, when the counts are not whole numbers or no question
 // was answered (a percentage of nothing has no value). A file shorter than
 // its header gets its missing header lines first, so that the record never
 // takes the place of the name or company.
-void appendTestRecord(plat::LineList &userFile, const TestResult &result, const QString &date,
+void appendTestRecord(UserFileText &userFile, const TestResult &result, const QString &date,
                       const QString &time);
 
 // The percentages of the first tests of a user file, in file order, as the
 // success graph draws them: at most kGraphTests values, ending at the first
 // record whose percentage line is not a number.
 constexpr int kGraphTests = 252;
-QList<double> graphPercentages(const plat::LineList &userFile, QChar decimalSeparator);
+QList<double> graphPercentages(const UserFileText &userFile, QChar decimalSeparator);
 // The running average of the values, taken as the graph adds them one by one;
 // nullopt for no value.
 std::optional<double> runningAverage(const QList<double> &values);
@@ -67,7 +68,7 @@ std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSepara
 // The user list rebuilt from the files it names.
 struct UserListScan {
     QStringList entries;                   // one per readable file, in list order
-    std::optional<plat::LineList> lastRead; // the first readable file of the list
+    std::optional<UserFileText> lastRead; // the first readable file of the list
 };
 // Reads every file the list names, last line first, and removes from the list
 // the lines whose file cannot be read.

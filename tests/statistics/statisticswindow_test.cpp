@@ -168,17 +168,21 @@ TEST_F(Statistics, RecordingThatCannotBeDoneWritesNothing)
         int click;
         bool removeFile;
         bool quit;
+        bool failWrite = false;
     } cases[] = {
         {"no question answered", "1", "-1", 0, false, false},
         {"file gone since the list was read", "3", "1", 1, true, false},
         {"entry beyond the statistics window's list", "3", "1", 2, false, false},
         {"Quitter cette fenêtre", "3", "1", -1, false, true},
+        {"the file cannot be written", "3", "1", 0, false, false, true},
     };
     for (const auto &c : cases) {
         sandbox.desktop().records.clear();
         endTest(c.right, c.wrong, "12", QStringLiteral("Verbes"));
         if (c.removeFile)
             QFile::remove(plat::hostPath(paul));
+        if (c.failWrite)
+            plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
         sandbox.desktop().modalActions.push_back([&c](plat::Form *) {
             EXPECT_EQ(sheets::listLines(For13->ListBox1), sheets::listLines(For2->ListBox1));
             if (c.quit) {
@@ -193,8 +197,14 @@ TEST_F(Statistics, RecordingThatCannotBeDoneWritesNothing)
             return For13->result();
         });
         plat::desktop().showModal(For13);
+        plat::setWriteFailureHook({});
         EXPECT_EQ(sandbox.desktop().messages(), c.quit ? QStringList() : QStringList({kNotRecorded})) << c.what;
         EXPECT_EQ(sandbox.get(marie), bytes) << c.what;
+        if (c.failWrite) {
+            // The window shows the file as it is, without the record.
+            EXPECT_EQ(For2->memo1().toBytes(), bytes);
+            EXPECT_EQ(For2->Memo1->toPlainText(), QString::fromLatin1(bytes).replace("\r\n", "\n").chopped(1));
+        }
         if (c.removeFile) {
             EXPECT_FALSE(sandbox.exists(paul)) << c.what;
         }
@@ -365,6 +375,7 @@ TEST_F(Statistics, NewUserCancelledOrFailed)
                            "Contactez votre distributeur d'Tavilo pour plus d'informations."}));
     EXPECT_FALSE(sandbox.exists(path));
     EXPECT_EQ(For2->Memo3.count(), 0);
+    EXPECT_TRUE(For2->Memo1->toPlainText().isEmpty()); // no user shown that was not saved
 }
 
 namespace {

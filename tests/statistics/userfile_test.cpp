@@ -17,9 +17,9 @@ TestResult result(const char *right, const char *wrong, const char *seconds = "9
 }
 
 // The percentage lines of a file of records, one per value.
-plat::LineList fileOfRecords(const QStringList &percentages)
+UserFileText fileOfRecords(const QStringList &percentages)
 {
-    plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+    UserFileText file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
     for (const QString &p : percentages) {
         for (qsizetype k = 0; k < kRecordLines; ++k)
             file.append(k == 11 ? p : QStringLiteral("x"));
@@ -44,14 +44,16 @@ TEST(UserFile, RecordNumberFollowsThePreviousTestLine)
         {"", 1},
     };
     for (const auto &c : cases) {
-        plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+        UserFileText file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
         appendTestRecord(file, result("1", "0"), QStringLiteral("d"), QStringLiteral("t"));
-        file.lines()[6] = QString::fromUtf8(c.testLine);
+        QStringList lines = file.lines();
+        lines[6] = QString::fromUtf8(c.testLine);
+        file = UserFileText(lines);
         file.append(QStringLiteral("-----"));
         EXPECT_EQ(nextRecordNumber(file), c.expected) << c.testLine;
     }
     // A file without records.
-    plat::LineList fresh = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+    UserFileText fresh = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
     fresh.append(QStringLiteral("-----"));
     EXPECT_EQ(nextRecordNumber(fresh), 1);
 }
@@ -74,8 +76,8 @@ TEST(UserFile, PercentageAndCountsOfARecord)
         {"2", "x", nullptr, nullptr},
     };
     for (const auto &c : cases) {
-        plat::LineList file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
-        const plat::LineList before = file;
+        UserFileText file = newUserFile(QStringLiteral("Marie"), QStringLiteral("Lac"));
+        const UserFileText before = file;
         if (!c.terms) {
             EXPECT_THROW(appendTestRecord(file, result(c.right, c.wrong), "d", "t"), plat::Failure)
                 << c.right << "/" << c.wrong;
@@ -92,7 +94,7 @@ TEST(UserFile, PercentageAndCountsOfARecord)
 TEST(UserFile, ShortFileAndUnsafeNames)
 {
     Sandbox box; // the French locale
-    plat::LineList file({kFileHeading});
+    UserFileText file({kFileHeading});
     appendTestRecord(file, result("1", "1"), "d", "t");
     ASSERT_EQ(file.count(), 21);
     EXPECT_EQ(file.memoLine(5), "-----");
