@@ -3,6 +3,7 @@
 #include <QStringDecoder>
 
 #include <array>
+#include <cstring>
 
 namespace plat {
 namespace {
@@ -26,16 +27,35 @@ int toWindows1252(char16_t c)
     return -1;
 }
 
+// Eight bytes at a time hold no byte of 0x80 or above.
+bool asciiWord(const unsigned char *s)
+{
+    quint64 word;
+    std::memcpy(&word, s, sizeof word);
+    return (word & 0x8080808080808080ULL) == 0;
+}
+
 } // namespace
 
 QString fromWindows1252(QByteArrayView bytes)
 {
-    QString out(bytes.size(), Qt::Uninitialized);
+    if (bytes.isEmpty())
+        return QString(0, Qt::Uninitialized);
+    // Outside 0x80..0x9F the code page is Latin-1, which Qt converts fastest;
+    // the few bytes within are mended after.
+    QString out = QString::fromLatin1(bytes);
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        if (i + 8 <= n && asciiWord(s + i)) {
+            i += 8;
+            continue;
+        }
         const unsigned char b = s[i];
-        d[i] = (b >= 0x80 && b < 0xA0) ? kHigh[b - 0x80] : char16_t(b);
+        if (b >= 0x80 && b < 0xA0)
+            d[i] = kHigh[b - 0x80];
+        ++i;
     }
     return out;
 }
@@ -67,6 +87,10 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
     bool nonAscii = false;
     qsizetype i = 0;
     while (i < n) {
+        if (i + 8 <= n && asciiWord(s + i)) {
+            i += 8;
+            continue;
+        }
         const unsigned char b = s[i];
         if (b < 0x80) {
             ++i;
@@ -225,12 +249,26 @@ QByteArray utf8(QStringView text)
 
 bool toWindows1252Bytes(QStringView text, char *out)
 {
+    const char16_t *s = text.utf16();
     const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const int b = toWindows1252(text[i].unicode());
+    qsizetype i = 0;
+    while (i < n) {
+        // Eight ASCII characters at a time, a loop the compiler widens.
+        if (i + 8 <= n) {
+            char16_t any = 0;
+            for (int k = 0; k < 8; ++k)
+                any |= s[i + k];
+            if (any < 0x80) {
+                for (int k = 0; k < 8; ++k)
+                    out[i + k] = char(s[i + k]);
+                i += 8;
+                continue;
+            }
+        }
+        const int b = toWindows1252(s[i]);
         if (b < 0)
             return false;
-        out[i] = char(b);
+        out[i++] = char(b);
     }
     return true;
 }

@@ -78,14 +78,9 @@ void TFor13::ListBox1Click()
         return;
     }
     try {
-        statistics::UserFileText userFile = For2->memo1();
         const QDateTime now = plat::system().now();
-        statistics::appendTestRecord(userFile, finishedTest(), plat::system().shortDate(now.date()),
-                                     plat::system().longTime(now.time()));
-        // Written before it is shown, so that the statistics window never
-        // shows a record the file does not hold.
-        userFile.saveToFile(For2->Label6);
-        For2->setMemo1(std::move(userFile));
+        For2->appendTestRecord(finishedTest(), plat::system().shortDate(now.date()),
+                               plat::system().longTime(now.time()));
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(kNotRecorded);
     }

@@ -140,12 +140,6 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     }
 }
 
-void TFor2::setMemo1(statistics::UserFileText text)
-{
-    m_memo1 = std::move(text);
-    Memo1->setText(m_memo1);
-}
-
 void TFor2::setMemo1Height(int height)
 {
     m_memoHeight = height;
@@ -199,10 +193,26 @@ void TFor2::openUser(int i)
     setMemo1(std::move(userFile));
 }
 
+void TFor2::appendTestRecord(const statistics::TestResult &result, const QString &date, const QString &time)
+{
+    statistics::UserFileText &text = Memo1->changeableText();
+    const qsizetype before = text.count();
+    try {
+        statistics::appendTestRecord(text, result, date, time);
+        text.saveToFile(Label6);
+    } catch (const plat::Failure &) {
+        // The window never shows a record the file does not hold.
+        text.truncate(before);
+        Memo1->textChanged();
+        throw;
+    }
+    Memo1->textChanged();
+}
+
 void TFor2::drawGraph()
 {
     const QChar separator = plat::system().decimalSeparator();
-    const QList<double> values = statistics::graphPercentages(m_memo1, separator);
+    const QList<double> values = statistics::graphPercentages(memo1(), separator);
     Image5->setPixmap(QPixmap::fromImage(statistics::drawSuccessGraph(values)));
     Image5HintEnabled = false;
     if (const std::optional<double> average = statistics::runningAverage(values)) {

@@ -4,6 +4,7 @@
 #include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
 #include "statistics/linesview.h"
+#include "statistics/userfile.h"
 
 #include <QFont>
 
@@ -43,8 +44,8 @@ public:
     static constexpr int kMemoHeightWithGraph = 289;
 
     // Memo1's text: the file buffer the windows read and append to.
-    const statistics::UserFileText &memo1() const { return m_memo1; }
-    void setMemo1(statistics::UserFileText text);
+    const statistics::UserFileText &memo1() const { return Memo1->text(); }
+    void setMemo1(statistics::UserFileText text) { Memo1->setText(std::move(text)); }
     void clearMemo1() { setMemo1({}); }
     int memo1Height() const { return m_memoHeight; }
     // The graph shows below the text while the text is short enough to leave
@@ -66,6 +67,9 @@ public:
     // there is no such user or the file cannot be read; what was set before
     // the failure stays.
     void openUser(int i);
+    // Appends a test record to Memo1 and writes it to the chosen user's file
+    // (Label6). Throws plat::Failure; Memo1 is then as before, as the file is.
+    void appendTestRecord(const statistics::TestResult &result, const QString &date, const QString &time);
     // Draws Image5 from Memo1 and sets its hint.
     void drawGraph();
 
@@ -85,7 +89,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
-    statistics::UserFileText m_memo1;
     int m_memoHeight = kMemoHeight;
 };
 

@@ -45,11 +45,14 @@ UserFileText UserFileText::fromBytes(QByteArrayView bytes)
             rebuilt.append(QStringView(s + start, i - start));
             rebuilt.append(kLineEnd);
         }
+        file.measureLine(file.m_starts.size() - 1, i - start);
         i += crlf ? 2 : 1;
         start = i;
         file.m_starts.append(rebuilding ? rebuilt.size() : start);
     }
     const bool lastLineOpen = i > start;
+    if (lastLineOpen)
+        file.measureLine(file.m_starts.size() - 1, i - start);
     if (rebuilding) {
         if (lastLineOpen) {
             rebuilt.append(QStringView(s + start, i - start));
@@ -108,18 +111,12 @@ QStringList UserFileText::lines() const
     return out;
 }
 
-qsizetype UserFileText::longestLine() const
+void UserFileText::measureLine(qsizetype line, qsizetype length)
 {
-    qsizetype longest = -1;
-    qsizetype length = -1;
-    for (qsizetype i = 0; i < count(); ++i) {
-        const qsizetype size = line(i).size();
-        if (size > length) {
-            length = size;
-            longest = i;
-        }
+    if (length > m_longestLength) {
+        m_longestLength = length;
+        m_longest = line;
     }
-    return longest;
 }
 
 void UserFileText::append(const QStringList &lines)
@@ -138,6 +135,20 @@ void UserFileText::append(const QStringList &lines)
     indexFrom(from);
 }
 
+void UserFileText::truncate(qsizetype lines)
+{
+    if (lines < 0 || lines >= count())
+        return;
+    m_text.truncate(m_starts.at(lines));
+    m_starts.resize(lines + 1);
+    if (m_longest >= lines) {
+        m_longest = -1;
+        m_longestLength = -1;
+        for (qsizetype i = 0; i < lines; ++i)
+            measureLine(i, line(i).size());
+    }
+}
+
 void UserFileText::indexFrom(qsizetype from)
 {
     const char16_t *s = reinterpret_cast<const char16_t *>(m_text.constData());
@@ -145,6 +156,7 @@ void UserFileText::indexFrom(qsizetype from)
     for (qsizetype i = from; i < n;) {
         const char16_t c = s[i];
         if (c == u'\r' || c == u'\n') {
+            measureLine(count(), i - m_starts.last());
             i += (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') ? 2 : 1;
             m_starts.append(i);
         } else {

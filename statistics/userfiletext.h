@@ -41,23 +41,29 @@ public:
     QString memoLine(qsizetype i) const;
     QStringList lines() const;
     // The first of the longest lines in characters, -1 for no line.
-    qsizetype longestLine() const;
+    qsizetype longestLine() const { return m_longest; }
 
     // Each line is written as given, followed by CR LF, so the file gets the
     // same bytes as ever; a line end inside a line counts as one, as it will
     // when the file is read again.
     void append(const QString &line) { append(QStringList{line}); }
     void append(const QStringList &lines);
+    // Keeps the first lines only.
+    void truncate(qsizetype lines);
 
     bool operator==(const UserFileText &o) const { return m_text == o.m_text; }
 
 private:
     // Indexes the lines of the text from a line start on.
     void indexFrom(qsizetype from);
+    // Takes a line as the longest if it is longer than the longest so far.
+    void measureLine(qsizetype line, qsizetype length);
 
     QString m_text;
     // Where each line starts, then the end of the text.
     QList<qsizetype> m_starts{0};
+    qsizetype m_longest = -1;
+    qsizetype m_longestLength = -1;
 };
 
 } // namespace statistics

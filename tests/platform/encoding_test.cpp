@@ -23,6 +23,29 @@ TEST(Encoding, EveryWindows1252ByteRoundTrips)
     EXPECT_EQ(encodeText(decodeText(all)), all);
 }
 
+TEST(Encoding, LongTextsReadAndWrittenTheSameAtEveryOffset)
+{
+    // Runs of ASCII are taken eight bytes at a time: whatever stands before,
+    // between or after them reads the same wherever the runs fall.
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all += char(b);
+    for (int shift = 0; shift < 9; ++shift) {
+        SCOPED_TRACE(shift);
+        const QByteArray pad(shift, 'x');
+        const QByteArray w1252 = pad + all + pad + "\x9C" + pad;
+        const QString text = fromWindows1252(w1252);
+        for (qsizetype k = 0; k < w1252.size(); ++k)
+            ASSERT_EQ(text.at(k), fromWindows1252(w1252.mid(k, 1)).at(0)) << k;
+        EXPECT_EQ(encodeText(text), w1252);
+
+        const QByteArray utf8 = pad + "abcdefghij\xC3\xA9klmnopqrs\xE2\x82\xAC" + pad;
+        EXPECT_TRUE(isUtf8WithNonAscii(utf8));
+        EXPECT_EQ(decodeText(utf8), QString::fromLatin1(pad) + QStringLiteral("abcdefghijéklmnopqrs€") + QString::fromLatin1(pad));
+        EXPECT_FALSE(isUtf8WithNonAscii(pad + "abcdefghijklmnop\xC3" + pad + "abcdefgh"));
+    }
+}
+
 TEST(Encoding, ReadsUtf8OnlyWhenValidAndNotPlainAscii)
 {
     struct Case {

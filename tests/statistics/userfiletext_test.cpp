@@ -5,7 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using statistics::UserFileText;
+
+namespace {
+
+// The first of the longest lines, -1 for none.
+qsizetype longest(const QStringList &lines)
+{
+    const auto it = std::max_element(lines.begin(), lines.end(),
+                                     [](const QString &a, const QString &b) { return a.size() < b.size(); });
+    return it == lines.end() ? -1 : it - lines.begin();
+}
+
+} // namespace
 
 // Read as any text file of the program is read, a record appended is written
 // with the very bytes a line list holding the same lines would write.
@@ -38,12 +52,14 @@ TEST(UserFileText, ReadsAndWritesAsALineList)
         ASSERT_EQ(file.lines(), list.lines());
         EXPECT_EQ(file.count(), list.count());
         EXPECT_EQ(file.toBytes(), list.toBytes());
+        EXPECT_EQ(file.longestLine(), longest(list.lines()));
 
         statistics::appendTestRecord(file, {"2", "1", "30", titles[k++ % 2]}, "08/12/2026", "10:00:00");
         for (qsizetype i = list.count(); i < file.count(); ++i)
             list.append(file.memoLine(i));
         EXPECT_EQ(file.lines(), list.lines());
         EXPECT_EQ(file.toBytes(), list.toBytes());
+        EXPECT_EQ(file.longestLine(), longest(list.lines()));
         EXPECT_EQ(UserFileText::fromBytes(file.toBytes()), file);
     }
 }
