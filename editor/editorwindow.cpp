@@ -14,6 +14,7 @@
 #include "testing/testwindow.h"
 
 #include "platform/application.h"
+#include "platform/busycursor.h"
 #include "platform/desktop.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
@@ -138,6 +139,8 @@ void TForm2::ListBox1Click()
     // the columns are filled, and is back before any message.
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     auto restoreCursor = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    // The window stays painted meanwhile; clicks and keys wait.
+    plat::Progress progress = plat::repaintingProgress();
     if (i >= 0) {
         const QString title = ListBox1->item(i)->text();
         ListBox1->setToolTip(title);
@@ -168,7 +171,7 @@ void TForm2::ListBox1Click()
             notice = m_sheet.choiceNotice();
         ListBox5 = Memo1;
     }
-    columns->build(Memo1, reversed());
+    columns->build(Memo1, reversed(), progress);
     copyTitleLists();
     if (notice.isEmpty())
         return;

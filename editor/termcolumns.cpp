@@ -148,7 +148,7 @@ QCollator TermColumns::collator()
 
 TermColumns::TermColumns(QObject *parent) : QAbstractTableModel(parent), m_collator(collator()) {}
 
-void TermColumns::build(const plat::LineList &lines, bool reversed)
+void TermColumns::build(const plat::LineList &lines, bool reversed, plat::Progress &progress)
 {
     const qsizetype n = sheets::pairCount(lines.count());
     const QStringList &l = lines.lines();
@@ -156,7 +156,7 @@ void TermColumns::build(const plat::LineList &lines, bool reversed)
     terms.reserve(size_t(n));
     for (qsizetype k = 1; k <= n; ++k)
         terms.push_back(&l.at(reversed ? 2 * k : 2 * k - 1));
-    const std::vector<quint32> order = sortedOrder(terms);
+    const std::vector<quint32> order = sortedOrder(terms, progress);
     terms = {};
     // The rows shown before go first: a big sheet chosen again is not held
     // twice.
@@ -172,11 +172,13 @@ void TermColumns::build(const plat::LineList &lines, bool reversed)
     endResetModel();
 }
 
-std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *> &terms) const
+std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *> &terms,
+                                              plat::Progress &progress) const
 {
     // A term's place in the list breaks ties: equal terms in pair order.
     const auto term = [&](quint32 i) -> const QString & { return *terms[i]; };
     const auto before = [&](quint32 a, quint32 b) {
+        progress.step();
         const int c = m_collator.compare(term(a), term(b));
         return c < 0 || (c == 0 && a < b);
     };
@@ -191,12 +193,14 @@ std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *>
     std::vector<quint32> slow;
     fast.reserve(terms.size());
     for (quint32 i = 0; i < quint32(terms.size()); ++i) {
+        progress.step();
         if (ranks.covers(term(i)))
             fast.push_back(Entry{ranks.prefixKey(term(i)), i});
         else
             slow.push_back(i);
     }
     std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
+        progress.step();
         if (a.prefix != b.prefix)
             return a.prefix < b.prefix;
         // Equal prefixes holding both texts whole: equal rank sequences.
@@ -225,11 +229,14 @@ std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *>
         // Keys are built once and compared many times.
         std::vector<QCollatorSortKey> keys;
         keys.reserve(slow.size());
-        for (quint32 i : slow)
+        for (quint32 i : slow) {
+            progress.step(16);
             keys.push_back(m_collator.sortKey(term(i)));
+        }
         std::vector<quint32> at(slow.size());
         std::iota(at.begin(), at.end(), quint32(0));
         std::sort(at.begin(), at.end(), [&](quint32 a, quint32 b) {
+            progress.step();
             const int c = keys[a].compare(keys[b]);
             return c < 0 || (c == 0 && a < b);
         });

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/linelist.h"
+#include "platform/progress.h"
 
 #include <QAbstractTableModel>
 #include <QCollator>
@@ -23,8 +24,8 @@ public:
     // Rebuilds the rows from sheet lines: the foreign terms first in the
     // normal direction, the French terms first in the reversed one. Rows are
     // sorted on the first term (case-insensitive, locale-aware), equal terms
-    // in pair order.
-    void build(const plat::LineList &lines, bool reversed);
+    // in pair order. A big sheet steps the progress as it sorts.
+    void build(const plat::LineList &lines, bool reversed, plat::Progress &progress = plat::Progress::none());
     void clear();
 
     int rows() const { return int(m_rows.size()); }
@@ -63,7 +64,7 @@ private:
         qsizetype pair;
     };
     // The order of the terms in collation order, equal terms in list order.
-    std::vector<quint32> sortedOrder(const std::vector<const QString *> &terms) const;
+    std::vector<quint32> sortedOrder(const std::vector<const QString *> &terms, plat::Progress &progress) const;
     // First row whose first term sorts after the text.
     size_t upperBound(const QString &first) const;
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/progress.h"
+
 #include <QApplication>
 #include <QCursor>
 
@@ -25,5 +27,13 @@ public:
 private:
     bool m_shown;
 };
+
+// The Progress of long work that holds the event loop: at each beat the
+// windows repaint (uncovered, resized) and timers run, while the user's
+// clicks and keys wait until the work is done.
+inline Progress repaintingProgress()
+{
+    return Progress([] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+}
 
 } // namespace plat
