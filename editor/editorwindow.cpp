@@ -90,7 +90,7 @@ bool TForm2::sheetWritable()
     return false;
 }
 
-bool TForm2::writeSheetFile(const QByteArray &text)
+bool TForm2::writeSheetFile(QStringView text)
 {
     switch (m_sheet.planWrite()) {
     case editor::HeldSheet::Plan::Refuse:
@@ -117,7 +117,7 @@ bool TForm2::saveSheet()
     if (ListBox1->itemIndex() < 0)
         return true;
     try {
-        if (!writeSheetFile(Memo1.toBytes())) {
+        if (!writeSheetFile(Memo1.toText())) {
             // Not written: show the sheet as it is on the disk.
             ListBox1Click();
             return false;
@@ -159,7 +159,7 @@ void TForm2::ListBox1Click()
         columns->clear();
         ListBox5.clear();
         Memo1.clear();
-        Memo1 = m_sheet.load(Label6, title);
+        Memo1 = m_sheet.load(Label6, title, progress);
         // The area is filled again whenever full-text mode starts; only an
         // area on screen must follow the sheet now.
         if (memomodi->isVisibleTo(this))
@@ -169,9 +169,11 @@ void TForm2::ListBox1Click()
         // Said once for a choice, not again at each reload of the same sheet.
         if (Label6 != pathBefore || m_sheet.state() != stateBefore)
             notice = m_sheet.choiceNotice();
-        ListBox5 = Memo1;
     }
-    columns->build(Memo1, reversed(), progress);
+    // The columns read the working lines, which start as the sheet lines.
+    columns->clear();
+    ListBox5 = Memo1;
+    columns->build(ListBox5, reversed(), progress);
     copyTitleLists();
     if (notice.isEmpty())
         return;
@@ -203,7 +205,7 @@ void TForm2::FormActivate()
     ListBox1->clear();
     for (int i = 0; i <= 500; ++i) {
         try {
-            Memo1.loadFromFile(editor::numberedSheetPath(i));
+            Memo1 = plat::PackedLines::parse(plat::readFileBytes(editor::numberedSheetPath(i)));
             ListBox1->addItem(Memo1.memoLine(0));
         } catch (const plat::Failure &) {
             Label3 = QString::number(i);
@@ -403,7 +405,7 @@ void TForm2::Stopmodi9Click()
     // toRawText keeps the characters as typed (a no-break space stays one).
     const QString text = editor::typedText(memomodi->document()->toRawText());
     try {
-        if (!writeSheetFile(plat::encodeText(text))) {
+        if (!writeSheetFile(text)) {
             // Not written: the typed text stays on screen.
             showFullText(true);
             return;

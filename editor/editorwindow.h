@@ -3,6 +3,7 @@
 #include "editor/termlistview.h"
 #include "platform/form.h"
 #include "platform/linelist.h"
+#include "platform/packedlines.h"
 #include "sheets/titlelistbox.h"
 
 #include <QFont>
@@ -76,8 +77,8 @@ public:
     QAction *APropos1, *Aide1;
 
     // Data.
-    plat::LineList Memo1;    // sheet lines, as last written
-    plat::LineList ListBox5; // working lines: pairs are added and deleted here
+    plat::PackedLines Memo1;    // sheet lines, as last written
+    plat::PackedLines ListBox5; // working lines: pairs are added and deleted here; the columns read them
     plat::LineList ListBox6; // export buffer
     QString Label6;          // sheet path of the sheet chosen last
     QString Label2Caption = QStringLiteral("Fiche traitée : pas de fiche sélectionnée");
@@ -102,11 +103,11 @@ public:
     int sheetRow() const { return m_sheetRow; }
     // Whether the held sheet may be written; when not, the user is told why.
     bool sheetWritable();
-    // Writes the held sheet: the encoded text followed by what its reading
+    // Writes the held sheet: the text encoded, followed by what its reading
     // left out. False when not written: the file cannot be read (the user is
     // told why), or it changed outside since it was read or written and the
     // user chose to keep it. Throws plat::Failure when the write fails.
-    bool writeSheetFile(const QByteArray &text);
+    bool writeSheetFile(QStringView text);
     bool reversed() const;
 
     // Sheet choice and columns.

@@ -143,6 +143,8 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     BitBtn11 = button(QStringLiteral("Police de caractères"), QString(), QStringLiteral("BitBtn11"), lists);
     BitBtn12 = button(QStringLiteral("Police de caractères"), QString(), QStringLiteral("BitBtn12"), lists);
     columns = new editor::TermColumns(this);
+    // Pairs typed before any sheet is chosen go to the working lines too.
+    columns->build(ListBox5, false);
     ListBox2 = new TermListView(lists);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setModel(columns);

@@ -1,8 +1,10 @@
 #include "editor/heldsheet.h"
 
 #include "platform/drivepath.h"
+#include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
+#include "platform/linelist.h"
 
 #include <QHashFunctions>
 
@@ -74,7 +76,7 @@ bool nothingAt(const QString &path)
 
 } // namespace
 
-plat::LineList HeldSheet::load(const QString &path, const QString &title)
+plat::PackedLines HeldSheet::load(const QString &path, const QString &title, plat::Progress &progress)
 {
     m_path = path;
     m_reason.clear();
@@ -86,15 +88,19 @@ plat::LineList HeldSheet::load(const QString &path, const QString &title)
         return {};
     }
     try {
-        const QByteArray bytes = plat::readFileBytes(path);
+        QByteArray bytes = plat::readFileBytes(path);
         m_tail = plat::unreadTail(bytes);
         m_stamp = stampOf(bytes);
         m_state = State::Loaded;
-        return plat::LineList(plat::LineList::parse(bytes));
+        QString text = plat::decodeFileText(bytes);
+        // The bytes go before the lines are found: a big sheet is held as
+        // bytes and as text only for as long as it is decoded.
+        bytes = QByteArray();
+        return plat::PackedLines::fromText(std::move(text), progress);
     } catch (const plat::Failure &failure) {
         if (nothingAt(path)) {
             m_state = State::Missing;
-            return plat::LineList({title});
+            return plat::PackedLines(QStringList{title});
         }
         m_state = State::Unreadable;
         m_reason = failure.message();
@@ -122,12 +128,20 @@ HeldSheet::Plan HeldSheet::planWrite()
     return now.result() == m_stamp ? Plan::Write : Plan::AskFirst;
 }
 
-void HeldSheet::write(const QByteArray &text)
+void HeldSheet::write(QStringView text)
 {
-    // A big sheet is not copied only to append nothing.
-    const QByteArray bytes = m_tail.isEmpty() ? text : text + m_tail;
-    plat::writeFile(m_path, bytes);
-    m_stamp = stampOf(bytes);
+    // Encoded, hashed and written piece by piece: a big sheet is never held
+    // a second time as bytes.
+    Stamp stamp;
+    plat::writeFilePieces(m_path, [&](const plat::TakePiece &take) {
+        const auto put = [&](QByteArrayView piece) {
+            stamp.add(piece);
+            take(piece);
+        };
+        plat::encodeTextPieces(text, put);
+        put(m_tail);
+    });
+    m_stamp = stamp.result();
     m_state = State::Loaded;
 }
 
@@ -165,15 +179,12 @@ QString HeldSheet::changedOutsideQuestion() const
         .arg(m_path);
 }
 
-QString fullText(const plat::LineList &lines)
+QString fullText(const plat::PackedLines &lines)
 {
     QString text;
-    qsizetype size = 0;
-    for (const QString &l : lines.lines())
-        size += l.size() + 1;
-    text.reserve(size);
-    for (const QString &l : lines.lines()) {
-        text += l;
+    text.reserve(lines.toText().size() - lines.count());
+    for (qsizetype i = 0; i < lines.count(); ++i) {
+        text += lines.view(i);
         text += u'\n';
     }
     return text;

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linelist.h"
+#include "platform/packedlines.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,7 +25,8 @@ public:
     // there gives the lines of an empty sheet under the given title (the
     // title list's), so that the next write starts with that title line
     // rather than with a term. A file that cannot be read gives no lines.
-    plat::LineList load(const QString &path, const QString &title);
+    // A big file steps the progress as it is split into lines.
+    plat::PackedLines load(const QString &path, const QString &title, plat::Progress &progress = plat::Progress::none());
 
     State state() const { return m_state; }
     const QString &path() const { return m_path; }
@@ -36,10 +37,10 @@ public:
     // editor last saw (changed, or created where there was nothing), Write
     // otherwise. A file that disappeared is written again: that loses nothing.
     Plan planWrite();
-    // Writes the text followed by what the reading left out (the bytes from
-    // a NUL on), and takes the result as the file last seen. Throws
-    // plat::Failure.
-    void write(const QByteArray &text);
+    // Writes the text, encoded as every text file is, followed by what the
+    // reading left out (the bytes from a NUL on), and takes the result as the
+    // file last seen. Throws plat::Failure.
+    void write(QStringView text);
 
     // What the user is told on choosing the sheet; empty for a sheet read.
     QString choiceNotice() const;
@@ -59,7 +60,7 @@ private:
 // The full-text area's text for sheet lines: every line followed by its line
 // end, as a text control holding those lines shows them, so that saving the
 // area unchanged writes the file's bytes again.
-QString fullText(const plat::LineList &lines);
+QString fullText(const plat::PackedLines &lines);
 
 // The text typed in the full-text area as it is written: the area's
 // paragraph ends and its in-paragraph line breaks (SHIFT+ENTER) become CR LF,

@@ -88,7 +88,7 @@ void TForm9::BitBtn1Click()
                 QStringLiteral("Tavilo ! va maintenant être arrêté.")});
         return;
     }
-    Form2->Memo1 = ListBox1;
+    Form2->Memo1 = plat::PackedLines(ListBox1.lines());
     for (QListWidget *list :
          std::initializer_list<QListWidget *>{Form2->ListBox1, Form3->ListBox1, Form4->ListBox1})
         list->addItem(title);

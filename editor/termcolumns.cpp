@@ -146,37 +146,30 @@ QCollator TermColumns::collator()
     return c;
 }
 
-TermColumns::TermColumns(QObject *parent) : QAbstractTableModel(parent), m_collator(collator()) {}
-
-void TermColumns::build(const plat::LineList &lines, bool reversed, plat::Progress &progress)
+TermColumns::TermColumns(QObject *parent) : QAbstractTableModel(parent), m_collator(collator())
 {
-    const qsizetype n = sheets::pairCount(lines.count());
-    const QStringList &l = lines.lines();
-    std::vector<const QString *> terms;
-    terms.reserve(size_t(n));
-    for (qsizetype k = 1; k <= n; ++k)
-        terms.push_back(&l.at(reversed ? 2 * k : 2 * k - 1));
-    const std::vector<quint32> order = sortedOrder(terms, progress);
-    terms = {};
-    // The rows shown before go first: a big sheet chosen again is not held
-    // twice.
+    static const plat::PackedLines none;
+    m_lines = &none;
+}
+
+void TermColumns::build(const plat::PackedLines &lines, bool reversed, plat::Progress &progress)
+{
+    // The rows go first, so that the views show nothing while the new ones
+    // are sorted and the window repaints meanwhile.
+    clear();
+    m_lines = &lines;
+    m_reversed = reversed;
+    std::vector<quint32> order = sortedOrder(progress);
     beginResetModel();
-    m_rows = {};
-    m_rows.reserve(size_t(n));
-    for (quint32 i : order) {
-        const qsizetype k = qsizetype(i) + 1;
-        m_rows.push_back(Row{l.at(2 * k - 1), l.at(2 * k), k});
-        if (reversed)
-            std::swap(m_rows.back().first, m_rows.back().second);
-    }
+    m_rows = std::move(order);
     endResetModel();
 }
 
-std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *> &terms,
-                                              plat::Progress &progress) const
+std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress) const
 {
-    // A term's place in the list breaks ties: equal terms in pair order.
-    const auto term = [&](quint32 i) -> const QString & { return *terms[i]; };
+    const quint32 n = quint32(sheets::pairCount(m_lines->count()));
+    const auto term = [&](quint32 k) { return termOf(k, m_reversed); };
+    // Pairs are numbered in list order: equal terms in pair order.
     const auto before = [&](quint32 a, quint32 b) {
         progress.step();
         const int c = m_collator.compare(term(a), term(b));
@@ -187,17 +180,17 @@ std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *>
     const CollationRanks ranks(m_collator);
     struct Entry {
         CollationRanks::Prefix prefix;
-        quint32 row;
+        quint32 pair;
     };
     std::vector<Entry> fast;
     std::vector<quint32> slow;
-    fast.reserve(terms.size());
-    for (quint32 i = 0; i < quint32(terms.size()); ++i) {
+    fast.reserve(n);
+    for (quint32 k = 1; k <= n; ++k) {
         progress.step();
-        if (ranks.covers(term(i)))
-            fast.push_back(Entry{ranks.prefixKey(term(i)), i});
+        if (ranks.covers(term(k)))
+            fast.push_back(Entry{ranks.prefixKey(term(k)), k});
         else
-            slow.push_back(i);
+            slow.push_back(k);
     }
     std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
         progress.step();
@@ -205,33 +198,33 @@ std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *>
             return a.prefix < b.prefix;
         // Equal prefixes holding both texts whole: equal rank sequences.
         if (!(a.prefix.whole && b.prefix.whole)) {
-            if (const int c = ranks.compare(term(a.row), term(b.row)))
+            if (const int c = ranks.compare(term(a.pair), term(b.pair)))
                 return c < 0;
         }
-        if (const int c = m_collator.compare(term(a.row), term(b.row)))
+        if (const int c = m_collator.compare(term(a.pair), term(b.pair)))
             return c < 0;
-        return a.row < b.row;
+        return a.pair < b.pair;
     });
     std::vector<quint32> order;
-    order.reserve(terms.size());
+    order.reserve(n);
     for (const Entry &e : fast)
-        order.push_back(e.row);
+        order.push_back(e.pair);
     fast = {};
     // Neighbours in the collator's order make the whole order the
     // collator's; otherwise the ranks misled (letters the language joins)
     // and every row goes by the keys.
     if (!std::is_sorted(order.begin(), order.end(), before)) {
-        slow.resize(terms.size());
-        std::iota(slow.begin(), slow.end(), quint32(0));
+        slow.resize(n);
+        std::iota(slow.begin(), slow.end(), quint32(1));
         order.clear();
     }
     if (!slow.empty()) {
         // Keys are built once and compared many times.
         std::vector<QCollatorSortKey> keys;
         keys.reserve(slow.size());
-        for (quint32 i : slow) {
+        for (quint32 k : slow) {
             progress.step(16);
-            keys.push_back(m_collator.sortKey(term(i)));
+            keys.push_back(m_collator.sortKey(term(k).toString()));
         }
         std::vector<quint32> at(slow.size());
         std::iota(at.begin(), at.end(), quint32(0));
@@ -244,7 +237,7 @@ std::vector<quint32> TermColumns::sortedOrder(const std::vector<const QString *>
         for (quint32 &a : at)
             a = slow[a];
         std::vector<quint32> merged;
-        merged.reserve(terms.size());
+        merged.reserve(n);
         std::merge(order.begin(), order.end(), at.begin(), at.end(), std::back_inserter(merged), before);
         order = std::move(merged);
     }
@@ -256,7 +249,7 @@ void TermColumns::clear()
     if (m_rows.empty())
         return;
     beginResetModel();
-    m_rows.clear();
+    m_rows = {};
     endResetModel();
 }
 
@@ -264,8 +257,8 @@ QStringList TermColumns::firstColumn() const
 {
     QStringList out;
     out.reserve(qsizetype(m_rows.size()));
-    for (const Row &r : m_rows)
-        out.append(r.first);
+    for (int row = 0; row < rows(); ++row)
+        out.append(first(row));
     return out;
 }
 
@@ -273,8 +266,8 @@ QStringList TermColumns::secondColumn() const
 {
     QStringList out;
     out.reserve(qsizetype(m_rows.size()));
-    for (const Row &r : m_rows)
-        out.append(r.second);
+    for (int row = 0; row < rows(); ++row)
+        out.append(second(row));
     return out;
 }
 
@@ -298,36 +291,40 @@ int TermColumns::searchPrefix(QStringView text) const
     // character comparisons per row.
     if (text.isEmpty())
         return -1;
-    for (size_t i = 0; i < m_rows.size(); ++i) {
-        if (startsWithAsciiCaseless(m_rows[i].first, text))
-            return int(i);
+    for (int row = 0; row < rows(); ++row) {
+        if (startsWithAsciiCaseless(firstTerm(row), text))
+            return row;
     }
     return -1;
 }
 
-size_t TermColumns::upperBound(const QString &first) const
+size_t TermColumns::upperBound(QStringView first) const
 {
-    const auto it = std::partition_point(m_rows.begin(), m_rows.end(), [&](const Row &r) {
-        return m_collator.compare(first, r.first) >= 0;
+    const auto it = std::partition_point(m_rows.begin(), m_rows.end(), [&](quint32 k) {
+        return m_collator.compare(first, termOf(k, m_reversed)) >= 0;
     });
     return size_t(it - m_rows.begin());
 }
 
-int TermColumns::insertPair(const QString &first, const QString &second, qsizetype pair)
+int TermColumns::insertPair(qsizetype pair)
 {
+    if (pair < 1 || pair > sheets::pairCount(m_lines->count()))
+        return -1;
+    const QStringView first = termOf(pair, m_reversed);
     size_t at = upperBound(first);
     // Rows that sort equal to the new term sit just before its sorted place;
     // the first of them that is exactly the new term takes the new pair.
-    const auto lower = std::partition_point(m_rows.begin(), m_rows.begin() + qptrdiff(at),
-                                            [&](const Row &r) { return m_collator.compare(r.first, first) < 0; });
+    const auto lower = std::partition_point(m_rows.begin(), m_rows.begin() + qptrdiff(at), [&](quint32 k) {
+        return m_collator.compare(termOf(k, m_reversed), first) < 0;
+    });
     for (size_t i = size_t(lower - m_rows.begin()); i < at; ++i) {
-        if (m_rows[i].first == first) {
+        if (termOf(m_rows[i], m_reversed) == first) {
             at = i;
             break;
         }
     }
     beginInsertRows(QModelIndex(), int(at), int(at));
-    m_rows.insert(m_rows.begin() + qptrdiff(at), Row{first, second, pair});
+    m_rows.insert(m_rows.begin() + qptrdiff(at), quint32(pair));
     endInsertRows();
     return int(at);
 }
@@ -343,9 +340,9 @@ void TermColumns::removeRowAt(int row)
 
 void TermColumns::pairRemoved(qsizetype pair)
 {
-    for (Row &r : m_rows) {
-        if (r.pair > pair)
-            --r.pair;
+    for (quint32 &k : m_rows) {
+        if (k > pair)
+            --k;
     }
 }
 
@@ -363,34 +360,29 @@ QVariant TermColumns::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rows() || role != Qt::DisplayRole)
         return {};
-    const Row &r = m_rows[size_t(index.row())];
-    return index.column() == 0 ? r.first : r.second;
+    return index.column() == 0 ? first(index.row()) : second(index.row());
 }
 
-qsizetype appendPair(plat::LineList &lines, const QString &foreign, const QString &french)
+qsizetype appendPair(plat::PackedLines &lines, const QString &foreign, const QString &french)
 {
     if (sheets::hasUnpairedLine(lines.count())) {
         // The title line, the pairs, then the lone line: keep it last.
-        lines.insert(lines.count() - 1, foreign);
-        lines.insert(lines.count() - 1, french);
+        lines.insert(lines.count() - 1, {foreign, french});
     } else {
         // A sheet without a title line gets an empty one first, so that the
         // pair lands on pair lines.
         if (lines.isEmpty())
             lines.append(QString());
-        lines.append(foreign);
-        lines.append(french);
+        lines.insert(lines.count(), {foreign, french});
     }
     return sheets::pairCount(lines.count());
 }
 
-qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QString &french,
-                   qsizetype preferred)
+qsizetype findPair(const plat::PackedLines &lines, const QString &foreign, const QString &french, qsizetype preferred)
 {
-    const QStringList &l = lines.lines();
-    const qsizetype n = sheets::pairCount(l.size());
+    const qsizetype n = sheets::pairCount(lines.count());
     const auto holds = [&](qsizetype k) {
-        return l.at(2 * k - 1) == foreign && l.at(2 * k) == french;
+        return lines.view(2 * k - 1) == foreign && lines.view(2 * k) == french;
     };
     if (preferred >= 1 && preferred <= n && holds(preferred))
         return preferred;
@@ -401,12 +393,11 @@ qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QS
     return 0;
 }
 
-void removePair(plat::LineList &lines, qsizetype pair)
+void removePair(plat::PackedLines &lines, qsizetype pair)
 {
     if (pair < 1 || pair > sheets::pairCount(lines.count()))
         return;
-    QStringList &l = lines.lines();
-    l.remove(2 * pair - 1, 2);
+    lines.remove(2 * pair - 1, 2);
 }
 
 QStringList exportLines(const QString &title, const TermColumns &columns)
@@ -433,25 +424,27 @@ QString termLabel(const QString &heading, const QString &term)
     return QStringLiteral("Terme ") + directionWord(heading) + u' ' + term;
 }
 
-int addTypedPair(plat::LineList &working, TermColumns &columns, const QString &first, const QString &second,
+int addTypedPair(plat::PackedLines &working, TermColumns &columns, const QString &first, const QString &second,
                  bool reversed)
 {
-    const qsizetype pair = appendPair(working, reversed ? second : first, reversed ? first : second);
-    return columns.insertPair(first, second, pair);
+    return columns.insertPair(appendPair(working, reversed ? second : first, reversed ? first : second));
 }
 
-void deleteRow(plat::LineList &working, TermColumns &columns, int row, bool reversed)
+void deleteRow(plat::PackedLines &working, TermColumns &columns, int row, bool reversed)
 {
     if (row < 0 || row >= columns.rows())
         return;
-    const QString &foreign = reversed ? columns.second(row) : columns.first(row);
-    const QString &french = reversed ? columns.first(row) : columns.second(row);
+    // Copies: the lines the terms are read from may be the working lines.
+    const QString foreign = reversed ? columns.second(row) : columns.first(row);
+    const QString french = reversed ? columns.first(row) : columns.second(row);
     const qsizetype pair = findPair(working, foreign, french, columns.pairOf(row));
+    // The row goes before its pair, so that no row is ever left reading a
+    // pair that is gone.
+    columns.removeRowAt(row);
     if (pair > 0) {
         removePair(working, pair);
         columns.pairRemoved(pair);
     }
-    columns.removeRowAt(row);
 }
 
 QString numberedSheetPath(int i)

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/linelist.h"
+#include "platform/packedlines.h"
 #include "platform/progress.h"
 
 #include <QAbstractTableModel>
@@ -14,8 +14,9 @@ namespace editor {
 
 // The editor's two term columns are two views of one list of rows: column 0
 // is the first column (sorted), column 1 the second column beside it. A row
-// keeps the number of the pair it shows, so that equal first terms list in
-// pair order and a deleted pair can be found again.
+// is the number of the pair it shows, its terms read from the sheet lines:
+// equal first terms list in pair order and a deleted pair can be found
+// again, and a big sheet's terms are held once, in its lines.
 class TermColumns : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -24,14 +25,17 @@ public:
     // Rebuilds the rows from sheet lines: the foreign terms first in the
     // normal direction, the French terms first in the reversed one. Rows are
     // sorted on the first term (case-insensitive, locale-aware), equal terms
-    // in pair order. A big sheet steps the progress as it sorts.
-    void build(const plat::LineList &lines, bool reversed, plat::Progress &progress = plat::Progress::none());
+    // in pair order. A big sheet steps the progress as it sorts. The rows
+    // read the lines until the next build or clear: the lines must live that
+    // long, and change only by addTypedPair and deleteRow meanwhile.
+    void build(const plat::PackedLines &lines, bool reversed, plat::Progress &progress = plat::Progress::none());
+    void build(plat::PackedLines &&, bool, plat::Progress & = plat::Progress::none()) = delete;
     void clear();
 
     int rows() const { return int(m_rows.size()); }
-    const QString &first(int row) const { return m_rows[size_t(row)].first; }
-    const QString &second(int row) const { return m_rows[size_t(row)].second; }
-    qsizetype pairOf(int row) const { return m_rows[size_t(row)].pair; }
+    QString first(int row) const { return firstTerm(row).toString(); }
+    QString second(int row) const { return secondTerm(row).toString(); }
+    qsizetype pairOf(int row) const { return m_rows[size_t(row)]; }
     QStringList firstColumn() const;
     QStringList secondColumn() const;
 
@@ -40,12 +44,13 @@ public:
     // when none does or when the text is empty.
     int searchPrefix(QStringView text) const;
 
-    // Adds a row for a new pair and returns its row. The first term goes to
-    // its sorted place after the terms that sort equal to it; the second term
-    // is shown beside the first row whose first term is exactly the same
-    // text, so that row becomes the new pair's, and the older pairs with that
-    // term follow it.
-    int insertPair(const QString &first, const QString &second, qsizetype pair);
+    // Adds a row for a pair new in the lines and returns its row (-1 for a
+    // pair the lines do not hold). The first
+    // term goes to its sorted place after the terms that sort equal to it;
+    // the second term is shown beside the first row whose first term is
+    // exactly the same text, so that row becomes the new pair's, and the
+    // older pairs with that term follow it.
+    int insertPair(qsizetype pair);
     void removeRowAt(int row);
     // A pair left the sheet: the pairs after it move up by one.
     void pairRemoved(qsizetype pair);
@@ -58,18 +63,22 @@ public:
     static QCollator collator();
 
 private:
-    struct Row {
-        QString first;
-        QString second;
-        qsizetype pair;
-    };
-    // The order of the terms in collation order, equal terms in list order.
-    std::vector<quint32> sortedOrder(const std::vector<const QString *> &terms, plat::Progress &progress) const;
+    QStringView firstTerm(int row) const { return termOf(m_rows[size_t(row)], m_reversed); }
+    QStringView secondTerm(int row) const { return termOf(m_rows[size_t(row)], !m_reversed); }
+    // The foreign term of pair k, or its French term when french is true.
+    QStringView termOf(qsizetype k, bool french) const { return m_lines->view(french ? 2 * k : 2 * k - 1); }
+    // The pair numbers in collation order of their first terms, equal terms
+    // in pair order.
+    std::vector<quint32> sortedOrder(plat::Progress &progress) const;
     // First row whose first term sorts after the text.
-    size_t upperBound(const QString &first) const;
+    size_t upperBound(QStringView first) const;
 
     QCollator m_collator;
-    std::vector<Row> m_rows;
+    const plat::PackedLines *m_lines; // no lines until the first build
+    bool m_reversed = false;
+    // Pair numbers: four bytes a row, and a sheet of four billion pairs
+    // would not fit in memory as text anyway.
+    std::vector<quint32> m_rows;
 };
 
 // The collator's first-level order on the characters most sheets are made
@@ -115,14 +124,14 @@ bool startsWithAsciiCaseless(QStringView text, QStringView prefix);
 // pair number. A last line without its partner stays last: the pair goes in
 // before it, so that it stays a pair instead of taking that line as its
 // foreign term.
-qsizetype appendPair(plat::LineList &lines, const QString &foreign, const QString &french);
+qsizetype appendPair(plat::PackedLines &lines, const QString &foreign, const QString &french);
 
 // The pair made of exactly these two terms: the preferred pair when it holds
 // them, otherwise the first such pair. Only whole pairs count, never a French
 // term followed by the next pair's foreign term. 0 when none.
-qsizetype findPair(const plat::LineList &lines, const QString &foreign, const QString &french,
+qsizetype findPair(const plat::PackedLines &lines, const QString &foreign, const QString &french,
                    qsizetype preferred = 0);
-void removePair(plat::LineList &lines, qsizetype pair);
+void removePair(plat::PackedLines &lines, qsizetype pair);
 
 // The export for a spreadsheet: the title followed by ";", then one line per
 // row, first column ";" second column, nothing quoted.
@@ -147,12 +156,13 @@ QString directionWord(const QString &heading);
 QString termLabel(const QString &heading, const QString &term);
 
 // Adds the pair typed in the two entries (first column's term first) to the
-// working lines, foreign term first, and to the columns; returns its row.
-int addTypedPair(plat::LineList &working, TermColumns &columns, const QString &first, const QString &second,
+// working lines, foreign term first, and to the columns built on them;
+// returns its row.
+int addTypedPair(plat::PackedLines &working, TermColumns &columns, const QString &first, const QString &second,
                  bool reversed);
 // Deletes a row from the columns and its pair from the working lines, when
 // the lines hold that pair whole (they may not after a failed read).
-void deleteRow(plat::LineList &working, TermColumns &columns, int row, bool reversed);
+void deleteRow(plat::PackedLines &working, TermColumns &columns, int row, bool reversed);
 
 // The numbered sheet i that the editor's background double-click lists.
 QString numberedSheetPath(int i);

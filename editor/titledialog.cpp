@@ -81,10 +81,10 @@ void TFor9::BitBtn1Click()
     // lists and the sheet as they were. A sheet whose file is not there is
     // written afresh with its new title.
     const bool recreating = Form2->heldSheet().state() != editor::HeldSheet::State::Loaded;
-    plat::LineList lines = Form2->ListBox5;
+    plat::PackedLines lines = Form2->ListBox5;
     lines.replaceLine(0, title);
     try {
-        if (!Form2->writeSheetFile(lines.toBytes())) {
+        if (!Form2->writeSheetFile(lines.toText())) {
             closeWith(plat::mrCancel);
             return;
         }

@@ -3,6 +3,10 @@
 #include "platform/desktop.h"
 #include "platform/failure.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace plat {
 
 Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
@@ -25,6 +29,13 @@ void runGuarded(const std::function<void()> &handler)
     } catch (...) {
         desktop().showError(QStringLiteral("Erreur inattendue."));
     }
+}
+
+void giveBackBigBlocks()
+{
+#if defined(__GLIBC__)
+    mallopt(M_MMAP_THRESHOLD, 2 << 20);
+#endif
 }
 
 } // namespace plat

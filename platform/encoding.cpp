@@ -2,6 +2,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -286,6 +287,46 @@ QByteArray encodeText(QStringView text)
     if (isUtf16WithBom(out))
         return utf8(text);
     return out;
+}
+
+void encodeTextPieces(QStringView text, const std::function<void(QByteArrayView)> &take, qsizetype piece)
+{
+    // Pieces of the text, never cutting a surrogate pair in two.
+    const auto forEachPiece = [&](qsizetype size, const auto &each) {
+        for (qsizetype at = 0; at < text.size();) {
+            qsizetype n = std::min(size, text.size() - at);
+            if (at + n < text.size() && text[at + n - 1].isHighSurrogate())
+                n += n > 1 ? -1 : 1;
+            each(text.sliced(at, n));
+            at += n;
+        }
+    };
+    QByteArray buffer;
+    if (fitsWindows1252(text)) {
+        buffer.resize(std::min(piece, text.size()));
+        const auto encode = [&](QStringView part) {
+            toWindows1252Bytes(part, buffer.data());
+            return QByteArrayView(buffer.constData(), part.size());
+        };
+        // The bytes are judged as encodeText judges them, piece by piece:
+        // bytes that would read back as UTF-8 or UTF-16 go as UTF-8.
+        Utf8Checker checker;
+        forEachPiece(piece, [&](QStringView part) { checker.feed(encode(part)); });
+        const bool utf16Look = text.size() % 2 == 0 && text.size() >= 2
+            && ((text[0] == u'\u00FF' && text[1] == u'\u00FE') || (text[0] == u'\u00FE' && text[1] == u'\u00FF'));
+        if (!checker.isUtf8WithNonAscii() && !utf16Look) {
+            forEachPiece(piece, [&](QStringView part) { take(encode(part)); });
+            return;
+        }
+    }
+    if (hasLoneSurrogate(text)) {
+        take("\xFF\xFE");
+        forEachPiece(piece / 2 + 1, [&](QStringView part) { take(utf16le(part).sliced(2)); });
+        return;
+    }
+    if (!text.isEmpty() && text.front() == QChar(0xFEFF))
+        take("\xEF\xBB\xBF");
+    forEachPiece(piece / 3 + 1, [&](QStringView part) { take(part.toUtf8()); });
 }
 
 } // namespace plat

@@ -2,6 +2,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace plat {
 
 // Files are Windows-1252. A file that is valid UTF-8 and holds at least one
@@ -22,6 +24,10 @@ QString decodeFileText(QByteArrayView bytes);
 // decodeFileText gives the same text back: Windows-1252 bytes that would read
 // as UTF-8 are written as UTF-8 instead.
 QByteArray encodeText(QStringView text);
+
+// The bytes of encodeText handed over in pieces of at most about `piece`
+// bytes, in order, so that a big text is never held a second time as bytes.
+void encodeTextPieces(QStringView text, const std::function<void(QByteArrayView)> &take, qsizetype piece = 1 << 20);
 
 // A byte-order mark of UTF-16, little or big endian, opens a file of whole
 // 16-bit units. Such a file is read as UTF-16 (a "Unicode" text of Windows

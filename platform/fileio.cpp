@@ -106,6 +106,11 @@ bool fileExists(const QString &path)
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
+    writeFilePieces(path, [&](const TakePiece &take) { take(bytes); });
+}
+
+void writeFilePieces(const QString &path, const std::function<void(const TakePiece &)> &produce)
+{
     if (path.isEmpty())
         fail(path, QStringLiteral("Nom de fichier vide."));
     if (isDrivePath(path))
@@ -130,16 +135,18 @@ void writeFile(const QString &path, const QByteArray &bytes)
         fail(path, file.errorString());
     // A short write must not reach commit(): some Qt versions would put the
     // truncated file in place and report success.
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            fail(path, reason);
+    produce([&](QByteArrayView bytes) {
+        qint64 done = 0;
+        while (done < bytes.size()) {
+            const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+            if (n <= 0) {
+                const QString reason = file.errorString();
+                file.cancelWriting();
+                fail(path, reason);
+            }
+            done += n;
         }
-        done += n;
-    }
+    });
     // The same holds for what is still buffered: a disk that fills up while
     // the buffer is flushed must not be reported as a saved file.
     if (!file.flush()) {

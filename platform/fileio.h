@@ -12,6 +12,11 @@ namespace plat {
 // also at the end of a link) is never replaced. Throws plat::Failure with a
 // French reason on any failure.
 void writeFile(const QString &path, const QByteArray &bytes);
+// The same write with the bytes made as they go, so that a big file is never
+// held whole: `produce` hands each piece, in order, to the function it gets.
+// Whatever `produce` throws leaves the old file in place too.
+using TakePiece = std::function<void(QByteArrayView)>;
+void writeFilePieces(const QString &path, const std::function<void(const TakePiece &)> &produce);
 
 // Gives a plain file its owner's write permission (the "normal" attribute),
 // and changes no other permission. False when there is no plain file there or

@@ -1,6 +1,7 @@
 #include "editor/heldsheet.h"
 
 #include "platform/drivepath.h"
+#include "platform/linelist.h"
 #include "tests/support.h"
 
 #include <QDateTime>
@@ -90,7 +91,7 @@ TEST(HeldSheet, FullTextRoundTrip)
         {{"T", "", "x"}, "T\n\nx\n"},
     };
     for (const auto &c : cases) {
-        const QString area = editor::fullText(plat::LineList(c.lines));
+        const QString area = editor::fullText(plat::PackedLines(c.lines));
         EXPECT_EQ(area, c.area);
         QString typed = area;
         typed.replace(u'\n', QChar::ParagraphSeparator);

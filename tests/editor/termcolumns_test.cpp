@@ -9,9 +9,9 @@ using editor::TermColumns;
 
 namespace {
 
-plat::LineList sheet(QStringList lines)
+plat::PackedLines sheet(const QStringList &lines)
 {
-    return plat::LineList(std::move(lines));
+    return plat::PackedLines(lines);
 }
 
 const QStringList kFruit{"Fruits", "pear", "poire", "apple", "pomme", "Banana", "banane"};
@@ -44,7 +44,8 @@ TEST(TermColumns, SortsOnTheFirstColumnInBothDirections)
     };
     for (const Case &c : cases) {
         TermColumns columns;
-        columns.build(sheet(c.lines), c.reversed);
+        const plat::PackedLines lines = sheet(c.lines);
+        columns.build(lines, c.reversed);
         EXPECT_EQ(columns.firstColumn(), c.first) << c.lines.join('|').toStdString();
         EXPECT_EQ(columns.secondColumn(), c.second) << c.lines.join('|').toStdString();
     }
@@ -53,8 +54,8 @@ TEST(TermColumns, SortsOnTheFirstColumnInBothDirections)
 TEST(TermColumns, PrefixSearchFoldsOnlyAsciiLetters)
 {
     TermColumns columns;
-    columns.build(sheet({"t", "maison", "house", "Mars", "march", "élan", "elk", "Zoo", "zoo"}),
-                  false);
+    const plat::PackedLines lines = sheet({"t", "maison", "house", "Mars", "march", "élan", "elk", "Zoo", "zoo"});
+    columns.build(lines, false);
     ASSERT_EQ(columns.firstColumn(), (QStringList{"élan", "maison", "Mars", "Zoo"}));
     struct Case {
         QString typed;
@@ -71,10 +72,14 @@ TEST(TermColumns, PrefixSearchFoldsOnlyAsciiLetters)
 TEST(TermColumns, InsertedPairsTakeTheirSortedPlace)
 {
     TermColumns columns;
-    columns.build(sheet(kFruit), false);
-    EXPECT_EQ(columns.insertPair("cherry", "cerise", 4), 2);
-    EXPECT_EQ(columns.insertPair("Zebra", "zèbre", 5), 4);
-    EXPECT_EQ(columns.insertPair("aa", "x", 6), 0);
+    plat::PackedLines lines = sheet(kFruit);
+    columns.build(lines, false);
+    EXPECT_EQ(editor::addTypedPair(lines, columns, "cherry", "cerise", false), 2);
+    EXPECT_EQ(editor::addTypedPair(lines, columns, "Zebra", "zèbre", false), 4);
+    EXPECT_EQ(editor::addTypedPair(lines, columns, "aa", "x", false), 0);
+    // A pair the lines do not hold gets no row.
+    EXPECT_EQ(columns.insertPair(7), -1);
+    EXPECT_EQ(columns.rows(), 6);
     EXPECT_EQ(columns.firstColumn(),
               (QStringList{"aa", "apple", "Banana", "cherry", "pear", "Zebra"}));
     EXPECT_EQ(columns.secondColumn(),
@@ -84,13 +89,14 @@ TEST(TermColumns, InsertedPairsTakeTheirSortedPlace)
 TEST(TermColumns, ANewPairOfAnExistingTermTakesItsFirstRow)
 {
     TermColumns columns;
-    columns.build(sheet({"t", "apple", "pomme", "Apple", "Pomme"}), false);
+    plat::PackedLines lines = sheet({"t", "apple", "pomme", "Apple", "Pomme"});
+    columns.build(lines, false);
     // An exact twin: the new pair shows in the first row of that term.
-    EXPECT_EQ(columns.insertPair("apple", "pomme verte", 3), 0);
+    EXPECT_EQ(editor::addTypedPair(lines, columns, "apple", "pomme verte", false), 0);
     EXPECT_EQ(columns.firstColumn(), (QStringList{"apple", "apple", "Apple"}));
     EXPECT_EQ(columns.secondColumn(), (QStringList{"pomme verte", "pomme", "Pomme"}));
     // Equal only without case: after the others, and no row loses its pair.
-    EXPECT_EQ(columns.insertPair("APPLE", "POMME", 4), 3);
+    EXPECT_EQ(editor::addTypedPair(lines, columns, "APPLE", "POMME", false), 3);
     EXPECT_EQ(columns.secondColumn(), (QStringList{"pomme verte", "pomme", "Pomme", "POMME"}));
     EXPECT_EQ(columns.pairOf(0), 3);
     EXPECT_EQ(columns.pairOf(3), 4);
@@ -111,7 +117,7 @@ TEST(SheetLines, AppendKeepsPairsOnPairLines)
         {{}, {"", "f", "F"}, 1},
     };
     for (const Case &c : cases) {
-        plat::LineList lines(c.before);
+        plat::PackedLines lines(c.before);
         EXPECT_EQ(editor::appendPair(lines, "f", "F"), c.pair);
         EXPECT_EQ(lines.lines(), c.after) << c.before.join('|').toStdString();
     }
@@ -120,16 +126,16 @@ TEST(SheetLines, AppendKeepsPairsOnPairLines)
 TEST(SheetLines, FindsOnlyWholePairs)
 {
     // "poire" then "apple" are consecutive lines of two pairs: never a match.
-    const plat::LineList lines({"t", "pear", "poire", "apple", "pomme", "poire", "apple",
-                                "pear", "poire"});
+    const plat::PackedLines lines(QStringList{"t", "pear", "poire", "apple", "pomme", "poire", "apple",
+                                              "pear", "poire"});
     EXPECT_EQ(editor::findPair(lines, "poire", "apple"), 3);
     EXPECT_EQ(editor::findPair(lines, "pear", "poire"), 1);
     EXPECT_EQ(editor::findPair(lines, "pear", "poire", 4), 4);
     EXPECT_EQ(editor::findPair(lines, "pear", "poire", 2), 1);
     EXPECT_EQ(editor::findPair(lines, "pomme", "poire"), 0);
-    EXPECT_EQ(editor::findPair(plat::LineList({"t", "a"}), "t", "a"), 0);
+    EXPECT_EQ(editor::findPair(sheet({"t", "a"}), "t", "a"), 0);
 
-    plat::LineList removed = lines;
+    plat::PackedLines removed = lines;
     editor::removePair(removed, 3);
     EXPECT_EQ(removed.lines(), (QStringList{"t", "pear", "poire", "apple", "pomme", "pear", "poire"}));
 }
@@ -137,7 +143,8 @@ TEST(SheetLines, FindsOnlyWholePairs)
 TEST(SheetLines, ExportAndDirectionWords)
 {
     TermColumns columns;
-    columns.build(sheet({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme"}), false);
+    const plat::PackedLines lines = sheet({"Fruits //moi\\\\", "pear", "poire", "apple", "pomme"});
+    columns.build(lines, false);
     EXPECT_EQ(editor::exportLines("Fruits //moi\\\\", columns),
               (QStringList{"Fruits //moi\\\\;", "apple;pomme", "pear;poire"}));
     EXPECT_EQ(editor::directionWord("Vocabulaire étranger :"), "étranger :");
@@ -160,7 +167,7 @@ TEST(SheetLines, AddAndDeleteKeepLinesAndRowsTogether)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.reversed);
-        plat::LineList working = sheet(kFruit);
+        plat::PackedLines working = sheet(kFruit);
         TermColumns columns;
         columns.build(working, c.reversed);
         const QString first = c.reversed ? "chat" : "cat";
@@ -177,9 +184,10 @@ TEST(SheetLines, AddAndDeleteKeepLinesAndRowsTogether)
             editor::deleteRow(working, columns, r, c.reversed);
         EXPECT_EQ(working.lines(), QStringList{"Fruits"});
     }
-    plat::LineList other = sheet({"T", "x", "y"});
+    plat::PackedLines other = sheet({"T", "x", "y"});
     TermColumns columns;
-    columns.build(sheet(kFruit), false);
+    const plat::PackedLines fruit = sheet(kFruit);
+    columns.build(fruit, false);
     editor::deleteRow(other, columns, 0, false);
     EXPECT_EQ(other.lines(), (QStringList{"T", "x", "y"}));
     EXPECT_EQ(columns.rows(), 2);
@@ -213,11 +221,12 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
         std::stable_sort(expected.begin(), expected.end(),
                          [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
         TermColumns columns;
-        columns.build(sheet(lines), false);
+        plat::PackedLines working = sheet(lines);
+        columns.build(working, false);
         EXPECT_EQ(columns.firstColumn(), expected) << name;
         // A new term goes after every term sorting equal or before it.
         for (const QString &t : {QString("ch"), QString("Été"), QString("zz"), QString("мир")}) {
-            const int row = columns.insertPair(t, "n", 100);
+            const int row = editor::addTypedPair(working, columns, t, "n", false);
             EXPECT_EQ(columns.first(row), t);
             EXPECT_TRUE(row == 0 || collator.compare(columns.first(row - 1), t) <= 0) << name;
             EXPECT_TRUE(row + 1 == columns.rows() || collator.compare(t, columns.first(row + 1)) < 0

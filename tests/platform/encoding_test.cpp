@@ -103,3 +103,22 @@ TEST(Encoding, WritesWindows1252WhenItFitsElseUtf8)
     EXPECT_EQ(list.toBytes(), QByteArray("\xC3\xA9\r\n\xD0\xB6\r\n"));
     EXPECT_EQ(plat::LineList::parse(list.toBytes()), list.lines());
 }
+
+// A big text is written piece by piece: whatever the cuts, the pieces make
+// exactly the bytes of the whole text, which are judged on the whole text.
+TEST(Encoding, PiecesMakeTheBytesOfTheWholeText)
+{
+    const QString texts[] = {
+        QString(), QStringLiteral("abc\r\n"), QStringLiteral("été €‰Ÿ"), QStringLiteral("été Мир"),
+        QStringLiteral("xxxxxxxxÃ©"), QStringLiteral("ÿþab"), QStringLiteral("ÿþa"), QStringLiteral("þÿ"),
+        QString(QChar(0xFEFF)) + QStringLiteral("x"), QStringLiteral("a") + QChar(0xDF0D) + QStringLiteral("bc"),
+        QString::fromUtf8("a\xF0\x9F\x98\x80" "b\xF0\x9F\x98\x80"), QStringLiteral("caf\u00e9 Ã"),
+    };
+    for (const QString &text : texts) {
+        for (const qsizetype piece : {1, 2, 3, 5, 1 << 20}) {
+            QByteArray joined;
+            encodeTextPieces(text, [&](QByteArrayView part) { joined += part; }, piece);
+            EXPECT_EQ(joined, encodeText(text)) << text.toStdString() << " " << piece;
+        }
+    }
+}

@@ -1,0 +1,184 @@
+#include "platform/packedlines.h"
+
+#include "platform/failure.h"
+
+#include <cstring>
+
+namespace plat {
+
+namespace {
+
+// Whether one of the four UTF-16 units of w is below 14: a line end (CR 13,
+// LF 10) or a NUL may be among them. Most text goes by four units at a time.
+inline bool mayEndALine(quint64 w)
+{
+    constexpr quint64 ones = 0x0001000100010001ULL;
+    constexpr quint64 highs = 0x8000800080008000ULL;
+    return ((w - ones * 14) & ~w & highs) != 0;
+}
+
+constexpr QStringView kLineEnd = u"\r\n";
+
+} // namespace
+
+PackedLines::PackedLines(const QStringList &lines)
+{
+    qsizetype size = 0;
+    for (const QString &l : lines)
+        size += l.size() + 2;
+    m_text.reserve(size);
+    m_starts.reserve(lines.size());
+    for (const QString &l : lines) {
+        m_starts.append(m_text.size());
+        m_text += l;
+        m_text += kLineEnd;
+    }
+}
+
+PackedLines PackedLines::parse(QByteArrayView bytes, Progress &progress)
+{
+    return fromText(decodeFileText(bytes), progress);
+}
+
+PackedLines PackedLines::fromText(QString text, Progress &progress)
+{
+    PackedLines out;
+    QList<qsizetype> &starts = out.m_starts;
+    const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+    qsizetype n = text.size();
+    // The text is kept as the lines' text; what it lacks of that form are
+    // the CR LF a lone CR or LF stands for and the end of an open last line.
+    qsizetype missing = 0;
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        if (i + 4 <= n) {
+            quint64 w;
+            std::memcpy(&w, s + i, sizeof w);
+            if (!mayEndALine(w)) {
+                i += 4;
+                continue;
+            }
+        }
+        const char16_t c = s[i];
+        if (c == u'\r' || c == u'\n') {
+            starts.append(start + missing);
+            if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') {
+                i += 2;
+            } else {
+                ++missing;
+                ++i;
+            }
+            start = i;
+            progress.step();
+        } else if (c == 0) {
+            n = i; // a NUL ends the text
+        } else {
+            ++i;
+        }
+    }
+    const bool openLast = n > start;
+    if (openLast) {
+        starts.append(start + missing);
+        missing += 2;
+    }
+    text.truncate(n);
+    if (missing > 0) {
+        // Widened in place from the end, so that even a big file with
+        // other line ends is never held twice.
+        text.resize(n + missing);
+        char16_t *d = reinterpret_cast<char16_t *>(text.data());
+        qsizetype to = n + missing;
+        if (openLast) {
+            d[--to] = u'\n';
+            d[--to] = u'\r';
+        }
+        for (qsizetype from = n; from > 0;) {
+            const char16_t c = d[--from];
+            if (c == u'\r' || c == u'\n') {
+                if (c == u'\n' && from > 0 && d[from - 1] == u'\r')
+                    --from;
+                d[--to] = u'\n';
+                d[--to] = u'\r';
+            } else {
+                d[--to] = c;
+            }
+        }
+    }
+    out.m_text = std::move(text);
+    return out;
+}
+
+QStringList PackedLines::lines() const
+{
+    QStringList out;
+    out.reserve(count());
+    for (qsizetype i = 0; i < count(); ++i)
+        out.append(view(i).toString());
+    return out;
+}
+
+void PackedLines::checkRange(qsizetype i, qsizetype last) const
+{
+    if (i < 0 || i > last)
+        throw Failure(QStringLiteral("L'indice de liste dépasse les limites (%1)").arg(i));
+}
+
+void PackedLines::insert(qsizetype i, std::initializer_list<QStringView> lines)
+{
+    checkRange(i, count());
+    QString piece;
+    qsizetype size = 0;
+    for (QStringView l : lines)
+        size += l.size() + 2;
+    piece.reserve(size);
+    const qsizetype at = i < count() ? m_starts.at(i) : m_text.size();
+    m_starts.insert(i, qsizetype(lines.size()), 0);
+    qsizetype *starts = m_starts.data();
+    for (QStringView l : lines) {
+        starts[i++] = at + piece.size();
+        piece += l;
+        piece += kLineEnd;
+    }
+    for (; i < m_starts.size(); ++i)
+        starts[i] += size;
+    // Room is made first: an insertion that has to grow the text copies it
+    // whole into a new block, whereas growing it alone extends it where it
+    // stands.
+    if (m_text.capacity() - m_text.size() < size)
+        m_text.reserve(m_text.size() + size + m_text.size() / 64);
+    m_text.insert(at, piece);
+}
+
+void PackedLines::remove(qsizetype i, qsizetype n)
+{
+    checkRange(i, count() - 1);
+    checkRange(i + n, count());
+    if (n <= 0)
+        return;
+    const qsizetype from = m_starts.at(i);
+    const qsizetype to = i + n < count() ? m_starts.at(i + n) : m_text.size();
+    m_text.remove(from, to - from);
+    m_starts.remove(i, n);
+    qsizetype *starts = m_starts.data();
+    for (; i < m_starts.size(); ++i)
+        starts[i] -= to - from;
+}
+
+void PackedLines::replaceLine(qsizetype i, const QString &text)
+{
+    if (i < 0 || i > count())
+        return;
+    insert(i, {text});
+    if (i + 1 < count())
+        remove(i + 1, 1);
+}
+
+void PackedLines::clear()
+{
+    // Let a big text go now, not at the next assignment.
+    m_text = QString();
+    m_starts = QList<qsizetype>();
+}
+
+} // namespace plat
