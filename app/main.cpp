@@ -10,7 +10,6 @@
 
 int main(int argc, char **argv)
 {
-    plat::giveBackBigBlocks();
     plat::Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("Tavilo"));

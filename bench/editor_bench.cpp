@@ -8,7 +8,6 @@
 #include "editor/editorwindow.h"
 #include "editor/termcolumns.h"
 #include "editor/termlistview.h"
-#include "platform/application.h"
 #include "platform/desktop.h"
 #include "platform/drivepath.h"
 #include "platform/linelist.h"
@@ -173,7 +172,6 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    plat::giveBackBigBlocks(); // as the program does
     QApplication app(argc, argv);
     g_setting = new Setting;
     benchmark::Initialize(&argc, argv);

@@ -174,6 +174,7 @@ void TForm2::ListBox1Click()
     columns->clear();
     ListBox5 = Memo1;
     columns->build(ListBox5, reversed(), progress);
+    plat::releaseFreedMemory();
     copyTitleLists();
     if (notice.isEmpty())
         return;

@@ -89,10 +89,12 @@ plat::PackedLines HeldSheet::load(const QString &path, const QString &title, pla
     }
     try {
         QByteArray bytes = plat::readFileBytes(path);
+        progress.beatWhenDue();
         m_tail = plat::unreadTail(bytes);
         m_stamp = stampOf(bytes);
         m_state = State::Loaded;
         QString text = plat::decodeFileText(bytes);
+        progress.beatWhenDue();
         // The bytes go before the lines are found: a big sheet is held as
         // bytes and as text only for as long as it is decoded.
         bytes = QByteArray();

@@ -31,10 +31,10 @@ void runGuarded(const std::function<void()> &handler)
     }
 }
 
-void giveBackBigBlocks()
+void releaseFreedMemory()
 {
 #if defined(__GLIBC__)
-    mallopt(M_MMAP_THRESHOLD, 2 << 20);
+    malloc_trim(0);
 #endif
 }
 

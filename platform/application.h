@@ -16,10 +16,8 @@ public:
 // default error box instead of up the stack.
 void runGuarded(const std::function<void()> &handler);
 
-// Blocks of memory of a few megabytes and more (a big sheet's text, its line
-// index, its sorting) go back to the system as soon as they are freed. By
-// default the C library keeps blocks of up to 32 MB once it has seen one
-// freed, so a big sheet let go would stay in the program for good.
-void giveBackBigBlocks();
+// Hands the memory that big work freed (sorting a big sheet) back to the
+// system; the C library would otherwise keep much of it in the program.
+void releaseFreedMemory();
 
 } // namespace plat

@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace plat {
@@ -48,6 +49,9 @@ PackedLines PackedLines::fromText(QString text, Progress &progress)
     qsizetype n = text.size();
     // The text is kept as the lines' text; what it lacks of that form are
     // the CR LF a lone CR or LF stands for and the end of an open last line.
+    // One block for the line starts: growing it step by step would leave
+    // the memory of each step behind, unusable for a big sheet's text.
+    starts.reserve(std::count(s, s + n, u'\n') + 1);
     qsizetype missing = 0;
     qsizetype start = 0;
     qsizetype i = 0;

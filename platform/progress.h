@@ -32,9 +32,7 @@ public:
         if (m_pending >= kStride)
             beatWhenDue();
     }
-
-private:
-    static constexpr qsizetype kStride = 1 << 14;
+    // Between two long steps of unknown length (reading, decoding).
     void beatWhenDue()
     {
         m_pending = 0;
@@ -44,6 +42,8 @@ private:
         }
     }
 
+private:
+    static constexpr qsizetype kStride = 1 << 14;
     std::function<void()> m_beat;
     qint64 m_everyMs = 40;
     QElapsedTimer m_clock;
