@@ -201,9 +201,23 @@ QString decodeFileText(QByteArrayView bytes)
 
 bool fitsWindows1252(QStringView text)
 {
-    for (QChar c : text)
-        if (toWindows1252(c.unicode()) < 0)
+    const char16_t *s = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        // Eight ASCII characters at a time, as toWindows1252Bytes goes.
+        if (i + 8 <= n) {
+            char16_t any = 0;
+            for (int k = 0; k < 8; ++k)
+                any |= s[i + k];
+            if (any < 0x80) {
+                i += 8;
+                continue;
+            }
+        }
+        if (toWindows1252(s[i++]) < 0)
             return false;
+    }
     return true;
 }
 
@@ -292,11 +306,15 @@ QByteArray encodeText(QStringView text)
 void encodeTextPieces(QStringView text, const std::function<void(QByteArrayView)> &take, qsizetype piece)
 {
     // Pieces of the text, never cutting a surrogate pair in two.
+    const auto pieceLength = [&](qsizetype at, qsizetype size) {
+        qsizetype n = std::min(size, text.size() - at);
+        if (at + n < text.size() && text[at + n - 1].isHighSurrogate())
+            n += n > 1 ? -1 : 1;
+        return n;
+    };
     const auto forEachPiece = [&](qsizetype size, const auto &each) {
         for (qsizetype at = 0; at < text.size();) {
-            qsizetype n = std::min(size, text.size() - at);
-            if (at + n < text.size() && text[at + n - 1].isHighSurrogate())
-                n += n > 1 ? -1 : 1;
+            const qsizetype n = pieceLength(at, size);
             each(text.sliced(at, n));
             at += n;
         }
@@ -309,9 +327,15 @@ void encodeTextPieces(QStringView text, const std::function<void(QByteArrayView)
             return QByteArrayView(buffer.constData(), part.size());
         };
         // The bytes are judged as encodeText judges them, piece by piece:
-        // bytes that would read back as UTF-8 or UTF-16 go as UTF-8.
+        // bytes that would read back as UTF-8 or UTF-16 go as UTF-8. Text
+        // with an accent usually shows in its first piece that it is not.
         Utf8Checker checker;
-        forEachPiece(piece, [&](QStringView part) { checker.feed(encode(part)); });
+        for (qsizetype at = 0; at < text.size();) {
+            const qsizetype n = pieceLength(at, piece);
+            if (!checker.feed(encode(text.sliced(at, n))))
+                break;
+            at += n;
+        }
         const bool utf16Look = text.size() % 2 == 0 && text.size() >= 2
             && ((text[0] == u'\u00FF' && text[1] == u'\u00FE') || (text[0] == u'\u00FE' && text[1] == u'\u00FF'));
         if (!checker.isUtf8WithNonAscii() && !utf16Look) {
