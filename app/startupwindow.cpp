@@ -213,9 +213,12 @@ void TForm7::FormActivate()
     titles.reserve(catalogue.count());
     // A catalogue of thousands of sheets takes a moment to check.
     const plat::BusyCursor busy(catalogue.count() > 2000);
+    // The windows stay painted meanwhile; clicks and keys wait.
+    plat::Progress progress = plat::repaintingProgress();
     QStringList kept;
     kept.reserve(catalogue.count());
     for (qsizetype i = 0; i < catalogue.count(); ++i) {
+        progress.step(64);
         try {
             titles.append(sheets::readTitleLine(catalogue.at(i), sheets::TitleRead::MakeWritable));
             kept.append(catalogue.at(i));

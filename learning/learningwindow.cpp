@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "help/aboutwindow.h"
 #include "learning/fullscreenwindow.h"
+#include "platform/busycursor.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
@@ -342,6 +343,7 @@ void TForm3::ListBox1Click()
     bool loaded = false;
     try {
         Label6 = Form1->ListBox1.at(i);
+        const plat::BusyCursor busy(plat::bigFile(Label6));
         Memo1 = sheets::Sheet::load(Label6).lines();
         loaded = true;
     } catch (const plat::Failure &) {

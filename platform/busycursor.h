@@ -1,4 +1,5 @@
 #pragma once
+#include "platform/fileio.h"
 #include "platform/progress.h"
 
 #include <QApplication>
@@ -27,6 +28,13 @@ public:
 private:
     bool m_shown;
 };
+
+// Whether reading the file whole is long enough to show the waiting cursor:
+// about a tenth of a second from 8 MB on.
+inline bool bigFile(const QString &path)
+{
+    return fileSize(path) > (qint64(8) << 20);
+}
 
 // The Progress of long work that holds the event loop: at each beat the
 // windows repaint (uncovered, resized) and timers run, while the user's

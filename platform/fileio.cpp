@@ -104,6 +104,11 @@ bool fileExists(const QString &path)
     return !path.isEmpty() && QFileInfo::exists(hostPath(path));
 }
 
+qint64 fileSize(const QString &path)
+{
+    return path.isEmpty() ? 0 : QFileInfo(hostPath(path)).size();
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     writeFilePieces(path, [&](const TakePiece &take) { take(bytes); });

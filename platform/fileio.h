@@ -25,6 +25,8 @@ bool setAttributesNormal(const QString &path);
 
 bool deleteFile(const QString &path);
 bool fileExists(const QString &path);
+// The size in bytes of the file at the path; 0 when nothing is there.
+qint64 fileSize(const QString &path);
 
 // The French words for what the system or Qt said about a failed file access
 // (no space, no permission, read-only file system, missing folder, file too

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "editor/editorwindow.h"
+#include "platform/busycursor.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
@@ -247,10 +248,12 @@ void TForm16::BitBtn3Click()
     desktop.showMessage(
         QStringLiteral("Avertissement : cette opération peut prendre plusieurs minutes : veuillez être patient..."));
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The windows stay painted meanwhile; clicks and keys wait.
+    plat::Progress progress = plat::repaintingProgress();
     try {
         // Every sheet is read before anything is written: a sheet that has
         // gone since it was listed stops the mix with no file left behind.
-        Memo2 = processing::mixSheets(Edit1->text(), ListBox2.lines());
+        Memo2 = processing::mixSheets(Edit1->text(), ListBox2.lines(), progress);
         plat::writeFile(*path, Memo2);
     } catch (const plat::Failure &failure) {
         Memo2.clear();

@@ -102,7 +102,7 @@ QByteArray windows1252(QStringView text)
 
 } // namespace
 
-QByteArray mixSheets(const QString &title, const QStringList &paths)
+QByteArray mixSheets(const QString &title, const QStringList &paths, plat::Progress &progress)
 {
     // Room for the whole dictionary at once, from the sizes of the files:
     // growing a text of many megabytes step by step copies it again and again.
@@ -128,6 +128,7 @@ QByteArray mixSheets(const QString &title, const QStringList &paths)
     }
     for (const QString &path : paths) {
         QByteArray raw = plat::readFileBytes(path);
+        progress.step(qsizetype(1) << 10);
         QString decoded;
         bool is1252 = false;
         if (plat::isUtf16WithBom(raw)) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/linelist.h"
+#include "platform/progress.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,8 +25,9 @@ QStringList sheetFromCif(const plat::LineList &cif);
 // is saved. Only complete pairs are taken: an unpaired last line would swap
 // the terms of every pair after it. Sheets are read by the rules of line
 // lists (any line end, a NUL ends the text). Throws plat::Failure naming the
-// first file that cannot be read.
-QByteArray mixSheets(const QString &title, const QStringList &paths);
+// first file that cannot be read. The progress steps with every sheet.
+QByteArray mixSheets(const QString &title, const QStringList &paths,
+                     plat::Progress &progress = plat::Progress::none());
 
 // The store operator of the calculator, written with the byte 0xBB of
 // Windows-1252.

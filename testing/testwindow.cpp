@@ -7,6 +7,7 @@
 #include "help/aboutwindow.h"
 #include "testing/testsettingswindow.h"
 
+#include "platform/busycursor.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
@@ -461,6 +462,7 @@ void TForm4::ListBox1Click()
         const plat::System &sys = plat::system();
         ListBox6.append(quiz::errorReportHeader(titleDisplay->memo2Line(), sys.shortDate(sys.now().date())));
         Label6 = Form1->ListBox1.at(i);
+        const plat::BusyCursor busy(plat::bigFile(Label6));
         Memo1.loadFromFile(Label6);
     } catch (const plat::Failure &) {
         // Never the previous sheet's pairs under this title.
@@ -486,6 +488,7 @@ void TForm4::ParcourirClick()
         lists.clear();
         titleDisplay->clearMemo2();
         Label6 = *file;
+        const plat::BusyCursor busy(plat::bigFile(Label6));
         Memo1.loadFromFile(Label6);
         titleDisplay->setMemo2(Memo1.memoLine(0));
         ListBox6.clear();
