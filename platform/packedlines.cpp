@@ -150,7 +150,8 @@ void PackedLines::checkRange(qsizetype i, qsizetype last) const
         throw Failure(QStringLiteral("L'indice de liste dépasse les limites (%1)").arg(i));
 }
 
-void PackedLines::insert(qsizetype i, std::initializer_list<QStringView> lines)
+template<typename Lines>
+void PackedLines::insertLines(qsizetype i, const Lines &lines)
 {
     checkRange(i, count());
     QString piece;
@@ -174,6 +175,16 @@ void PackedLines::insert(qsizetype i, std::initializer_list<QStringView> lines)
     if (m_text.capacity() - m_text.size() < size)
         m_text.reserve(m_text.size() + size + m_text.size() / 64);
     m_text.insert(at, piece);
+}
+
+void PackedLines::insert(qsizetype i, std::initializer_list<QStringView> lines)
+{
+    insertLines(i, lines);
+}
+
+void PackedLines::insert(qsizetype i, const QList<QStringView> &lines)
+{
+    insertLines(i, lines);
 }
 
 void PackedLines::remove(qsizetype i, qsizetype n)

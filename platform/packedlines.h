@@ -41,6 +41,7 @@ public:
     // Inserts the lines before line i, 0 <= i <= count(); removes n lines
     // from line i. Throws plat::Failure for lines outside the list.
     void insert(qsizetype i, std::initializer_list<QStringView> lines);
+    void insert(qsizetype i, const QList<QStringView> &lines);
     void append(QStringView line) { insert(count(), {line}); }
     void remove(qsizetype i, qsizetype n);
     // As LineList::replaceLine.
@@ -55,6 +56,8 @@ public:
 
 private:
     void checkRange(qsizetype i, qsizetype last) const;
+    template<typename Lines>
+    void insertLines(qsizetype i, const Lines &lines);
     QString m_text;
     QList<qsizetype> m_starts;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/packedlines.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -7,16 +9,11 @@
 
 namespace statistics {
 
-// A user statistics file held as one text and the place where each of its
-// lines starts. A file of a hundred thousand tests holds over a million lines:
-// reading it is one decoding and one pass, and a record appended is written
-// without the lines before it being split or encoded one by one.
-//
-// Reading follows the rule of every text file of the program: CR LF, CR and
-// LF each end a line (LF CR is two ends), a final line end adds no empty line,
-// and the text ends where the reading of the file stops (its first NUL, or a
-// NUL character of a UTF-16 file). The text then holds every line followed by
-// CR LF, which is how the file is written back, so writing it is one encoding.
+// A user statistics file, read and written as every text file of the
+// program, held as packed lines: a file of a hundred thousand tests holds
+// over a million lines, and a record appended is written without the lines
+// before it being split or encoded one by one. The view of the file also
+// needs its longest line, which is kept as lines come and go.
 class UserFileText {
 public:
     UserFileText() = default;
@@ -28,42 +25,36 @@ public:
     // Throws plat::Failure; the file on disk is then the old one or absent,
     // never half-written.
     void saveToFile(const QString &path) const;
-    QByteArray toBytes() const;
+    QByteArray toBytes() const { return m_lines.toBytes(); }
 
-    // Every line followed by its line end.
-    const QString &text() const { return m_text; }
+    // Every line followed by CR LF.
+    const QString &text() const { return m_lines.toText(); }
 
-    qsizetype count() const { return m_starts.size() - 1; }
-    bool isEmpty() const { return count() == 0; }
+    qsizetype count() const { return m_lines.count(); }
+    bool isEmpty() const { return m_lines.isEmpty(); }
     // 0 <= i < count().
-    QStringView line(qsizetype i) const;
+    QStringView line(qsizetype i) const { return m_lines.view(i); }
     // Past either end, as a memo reads it: empty text.
-    QString memoLine(qsizetype i) const;
-    QStringList lines() const;
+    QString memoLine(qsizetype i) const { return m_lines.memoLine(i); }
+    QStringList lines() const { return m_lines.lines(); }
     // The first of the longest lines in characters, -1 for no line.
     qsizetype longestLine() const { return m_longest; }
 
-    // Each line is written as given, followed by CR LF, so the file gets the
-    // same bytes as ever; a line end inside a line counts as one, as it will
-    // when the file is read again.
+    // A line end inside a line given counts as one, as it will when the file
+    // is read again.
     void append(const QString &line) { append(QStringList{line}); }
     void append(const QStringList &lines);
     // Keeps the first lines only.
     void truncate(qsizetype lines);
 
-    bool operator==(const UserFileText &o) const { return m_text == o.m_text; }
+    bool operator==(const UserFileText &o) const { return m_lines == o.m_lines; }
 
 private:
-    // Indexes the lines of the text from a line start on.
-    void indexFrom(qsizetype from);
-    // Takes a line as the longest if it is longer than the longest so far.
-    void measureLine(qsizetype line, qsizetype length);
+    // Takes the longest of the lines from the given one on.
+    void measureFrom(qsizetype line);
 
-    QString m_text;
-    // Where each line starts, then the end of the text.
-    QList<qsizetype> m_starts{0};
+    plat::PackedLines m_lines;
     qsizetype m_longest = -1;
-    qsizetype m_longestLength = -1;
 };
 
 } // namespace statistics

@@ -63,3 +63,31 @@ TEST(UserFileText, ReadsAndWritesAsALineList)
         EXPECT_EQ(UserFileText::fromBytes(file.toBytes()), file);
     }
 }
+
+// A line end inside a line given makes the lines the file will read as when
+// opened again; cutting the file back leaves the lines before the cut and
+// their longest for the view.
+TEST(UserFileText, AppendedLineEndsAndCutsKeepTheLinesAsRead)
+{
+    const QStringList cases[] = {
+        {"a\nb"},
+        {"longer\r", "x"},
+        {"a\r\nb\n", "\n\r"},
+        {"", "the longest", "second one", "lo"},
+    };
+    for (const QStringList &appended : cases) {
+        SCOPED_TRACE(appended.join('|').toStdString());
+        UserFileText file({QStringLiteral("Titre")});
+        file.append(appended);
+        const QStringList read = UserFileText::fromBytes(file.toBytes()).lines();
+        ASSERT_EQ(file.lines(), read);
+        EXPECT_EQ(file.longestLine(), longest(read));
+        for (qsizetype n = 0; n <= read.size(); ++n) {
+            UserFileText cut = file;
+            cut.truncate(n);
+            EXPECT_EQ(cut.lines(), read.first(n));
+            EXPECT_EQ(cut.longestLine(), longest(cut.lines()));
+            EXPECT_EQ(cut.text(), plat::LineList(read.first(n)).toText());
+        }
+    }
+}
