@@ -40,8 +40,8 @@ public:
     // The first of the longest lines in characters, -1 for no line.
     qsizetype longestLine() const { return m_longest; }
 
-    // A line end inside a line given counts as one, as it will when the file
-    // is read again.
+    // A line end inside a line given ends a line there and is written as CR
+    // LF, so the lines held are those the file reads as when opened again.
     void append(const QString &line) { append(QStringList{line}); }
     void append(const QStringList &lines);
     // Keeps the first lines only.
@@ -50,7 +50,8 @@ public:
     bool operator==(const UserFileText &o) const { return m_lines == o.m_lines; }
 
 private:
-    // Takes the longest of the lines from the given one on.
+    // Takes a line from the given one on as the longest if it is longer than
+    // the longest so far: the first of equals stays.
     void measureFrom(qsizetype line);
 
     plat::PackedLines m_lines;
