@@ -1,8 +1,10 @@
 // Any bytes may be a sheet or a settings file. Reading must not crash, a read
 // list must save and read back to the same lines, and a Windows-1252 file must
-// save back byte for byte.
+// save back byte for byte. The editor's packed lines read and write exactly
+// as a line list does, also when the text is encoded in small pieces.
 #include "platform/encoding.h"
 #include "platform/linelist.h"
+#include "platform/packedlines.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             std::abort();
 
     const plat::LineList list(lines);
-    if (plat::LineList::parse(list.toBytes()) != lines)
+    const QByteArray saved = list.toBytes();
+    if (plat::LineList::parse(saved) != lines)
+        std::abort();
+
+    const plat::PackedLines packed = plat::PackedLines::parse(bytes);
+    if (packed.lines() != lines || packed.toBytes() != saved)
+        std::abort();
+    QByteArray pieces;
+    plat::encodeTextPieces(packed.toText(), [&](QByteArrayView piece) { pieces += piece; }, 7);
+    if (pieces != saved)
         std::abort();
 
     const qsizetype nul = bytes.indexOf('\0');
