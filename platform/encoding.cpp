@@ -28,12 +28,22 @@ int toWindows1252(char16_t c)
     return -1;
 }
 
-// Eight bytes at a time hold no byte of 0x80 or above.
+// Whether the eight bytes from s are all ASCII, read as one word.
 bool asciiWord(const unsigned char *s)
 {
     quint64 word;
     std::memcpy(&word, s, sizeof word);
     return (word & 0x8080808080808080ULL) == 0;
+}
+
+// Whether the eight characters from s are all ASCII, in a loop the compiler
+// widens.
+bool asciiEight(const char16_t *s)
+{
+    char16_t any = 0;
+    for (int k = 0; k < 8; ++k)
+        any |= s[k];
+    return any < 0x80;
 }
 
 } // namespace
@@ -205,15 +215,9 @@ bool fitsWindows1252(QStringView text)
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
-        // Eight ASCII characters at a time, as toWindows1252Bytes goes.
-        if (i + 8 <= n) {
-            char16_t any = 0;
-            for (int k = 0; k < 8; ++k)
-                any |= s[i + k];
-            if (any < 0x80) {
-                i += 8;
-                continue;
-            }
+        if (i + 8 <= n && asciiEight(s + i)) {
+            i += 8;
+            continue;
         }
         if (toWindows1252(s[i++]) < 0)
             return false;
@@ -268,17 +272,11 @@ bool toWindows1252Bytes(QStringView text, char *out)
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
-        // Eight ASCII characters at a time, a loop the compiler widens.
-        if (i + 8 <= n) {
-            char16_t any = 0;
+        if (i + 8 <= n && asciiEight(s + i)) {
             for (int k = 0; k < 8; ++k)
-                any |= s[i + k];
-            if (any < 0x80) {
-                for (int k = 0; k < 8; ++k)
-                    out[i + k] = char(s[i + k]);
-                i += 8;
-                continue;
-            }
+                out[i + k] = char(s[i + k]);
+            i += 8;
+            continue;
         }
         const int b = toWindows1252(s[i]);
         if (b < 0)
