@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace plat {
@@ -52,7 +53,13 @@ public:
     const QString &toText() const { return m_text; }
     QByteArray toBytes() const { return encodeText(m_text); }
 
-    bool operator==(const PackedLines &o) const { return m_starts == o.m_starts && m_text == o.m_text; }
+    // Element by element: QList's own comparison hands a null pointer to
+    // memcmp when one empty list has storage and the other none.
+    bool operator==(const PackedLines &o) const
+    {
+        return m_starts.size() == o.m_starts.size() && m_text == o.m_text
+            && std::equal(m_starts.cbegin(), m_starts.cend(), o.m_starts.cbegin());
+    }
 
 private:
     void checkRange(qsizetype i, qsizetype last) const;
