@@ -118,12 +118,7 @@ TForm1::TForm1(QWidget *parent) : plat::Form(QStringLiteral("Form1"), parent)
 
     // Title row: the maker's logo, then the welcome.
     auto *titleRow = new QHBoxLayout;
-    Image2 = new ClickLabel(this);
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setPixmap(pictures::makerLogo(65));
-    Image2->setFixedSize(65, 65);
-    Image2->setCursor(Qt::PointingHandCursor);
-    Image2->setToolTip(QStringLiteral("Orsiva"));
+    Image2 = pictures::makerLogoLabel(QStringLiteral("Image2"), QStringLiteral("Orsiva"), this);
     titleRow->addWidget(Image2);
     m_title = new QWidget(this);
     auto *titleBox = new QVBoxLayout(m_title);

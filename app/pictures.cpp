@@ -1,5 +1,7 @@
 #include "app/pictures.h"
 
+#include "app/clicklabel.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -40,6 +42,17 @@ void drawCard(QPainter &p, const QRectF &r, const QColor &face, const QString &w
 }
 
 } // namespace
+
+ClickLabel *makerLogoLabel(const QString &name, const QString &hint, QWidget *parent)
+{
+    auto *label = new ClickLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(makerLogo(65));
+    label->setFixedSize(65, 65);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setToolTip(hint);
+    return label;
+}
 
 QPixmap makerLogo(int side)
 {

@@ -12,7 +12,6 @@
 #include "sheets/titlelistbox.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,7 +19,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -70,15 +68,7 @@ void styleColumn(TermListView *column)
 
 TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
 {
-    setWindowTitle(QStringLiteral("Modification d'une fiche Tavilo"));
-    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(800, 572);
-    // Maximised; without a window manager to honour the state, the screen's
-    // free area gives the same size.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    setColours(Qt::black, Qt::white);
+    makeMaximisedWindow(QStringLiteral("Modification d'une fiche Tavilo"), 800, 572);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(8, 4, 8, 4);
@@ -89,13 +79,9 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
 
     // Top band: the logo and the title banner.
     auto *top = new QHBoxLayout;
-    Image1 = new ClickLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(pictures::makerLogo(65));
-    Image1->setFixedSize(65, 65);
+    Image1 = pictures::makerLogoLabel(QStringLiteral("Image1"), pictures::kLogoHint, this);
+    // The sheet picture that may take its place is fitted to it.
     Image1->setScaledContents(true);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     // 721 pixels wide where there is room; narrower on a small screen, the

@@ -17,13 +17,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
@@ -72,28 +70,16 @@ QLabel *headingLabel(const QString &text, const QString &name, QWidget *parent)
 
 TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 {
-    setWindowTitle(QStringLiteral("Apprentissage d'une fiche Tavilo"));
-    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(800, 560);
-    // Maximised; without a window manager to honour the state, the screen's
-    // free area gives the same size.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    setColours(Qt::black, Qt::white);
+    makeMaximisedWindow(QStringLiteral("Apprentissage d'une fiche Tavilo"), 800, 560);
 
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(10, 6, 10, 8);
 
     // Title band: the logo and the banner, under a black panel while idle.
     auto *top = new QGridLayout;
-    Image1 = new ClickLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(pictures::makerLogo(65));
-    Image1->setFixedSize(65, 65);
+    Image1 = pictures::makerLogoLabel(QStringLiteral("Image1"), pictures::kLogoHint, this);
+    // The sheet picture that may take its place is fitted to it.
     Image1->setScaledContents(true);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     // The banner narrows on a small screen; the title bitmap is stretched to it.

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QWindow>
 
 namespace plat {
@@ -22,6 +23,19 @@ void Form::closeWith(int result)
     else
         hide();
     setResult(result);
+}
+
+void Form::makeMaximisedWindow(const QString &caption, int width, int height)
+{
+    setWindowTitle(caption);
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    resize(width, height);
+    // Without a window manager to honour the state, the screen's free area
+    // gives the same size.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    setColours(Qt::black, Qt::white);
 }
 
 void Form::setColours(const QColor &window, const QColor &text)

@@ -23,6 +23,9 @@ public:
     // Paints the window's background and, when a valid colour is given, its
     // plain texts.
     void setColours(const QColor &window, const QColor &text = QColor());
+    // A big activity window: its caption, a close box, white texts on black,
+    // the given size until it is shown maximised over the screen.
+    void makeMaximisedWindow(const QString &caption, int width, int height);
 
 protected:
     bool event(QEvent *e) override;

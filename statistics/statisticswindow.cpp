@@ -14,13 +14,11 @@
 #include "statistics/userfile.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TFor2 *For2 = nullptr;
@@ -44,15 +42,7 @@ QPushButton *button(const QString &text, const QString &name, QWidget *parent,
 
 TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
 {
-    setWindowTitle(QStringLiteral("Statistiques des utilisateurs Tavilo"));
-    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    resize(800, 600);
-    // Maximised; without a window manager to honour the state, the screen's
-    // free area gives the same size.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        setGeometry(screen->availableGeometry());
-    setWindowState(windowState() | Qt::WindowMaximized);
-    setColours(Qt::black, Qt::white);
+    makeMaximisedWindow(QStringLiteral("Statistiques des utilisateurs Tavilo"), 800, 600);
 
     auto *outer = new QVBoxLayout(this);
     // Narrow margins: the logo and the title banner just fit a screen 800
@@ -62,13 +52,9 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
 
     auto *top = new QHBoxLayout;
     top->setSpacing(4);
-    Image1 = new ClickLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(pictures::makerLogo(65));
-    Image1->setFixedSize(65, 65);
+    Image1 = pictures::makerLogoLabel(QStringLiteral("Image1"), pictures::kLogoHint, this);
+    // The sheet picture that may take its place is fitted to it.
     Image1->setScaledContents(true);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setFixedSize(721, 73);

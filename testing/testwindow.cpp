@@ -157,12 +157,7 @@ void TForm4::buildLayout()
     outer->setSpacing(8);
 
     auto *top = new QHBoxLayout;
-    Image1 = new ClickLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(pictures::makerLogo(65));
-    Image1->setFixedSize(65, 65);
-    Image1->setCursor(Qt::PointingHandCursor);
-    Image1->setToolTip(QStringLiteral("Orsiva : des outils simples pour apprendre les langues."));
+    Image1 = pictures::makerLogoLabel(QStringLiteral("Image1"), pictures::kLogoHint, this);
     Image3 = new QLabel(this);
     Image3->setObjectName(QStringLiteral("Image3"));
     Image3->setFixedSize(657, 89);
