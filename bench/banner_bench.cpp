@@ -83,12 +83,10 @@ BENCHMARK(BM_Tick)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenWindows();
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     std::printf("\nBanner file of %d lines, %.1f MB (processor time; reference: reading the file's bytes)\n",
                 kLines, messageFile().size / 1e6);
     reporter.printRatios("BM_PlainRead", "the plain read",

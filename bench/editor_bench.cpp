@@ -170,13 +170,11 @@ BENCHMARK(BM_DeletePair)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenWindows();
     QApplication app(argc, argv);
     g_setting = new Setting;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     const double read = reporter.seconds["BM_ReadSheet"];
     if (read > 0) {
         std::printf("\nEditor on a sheet of %d pairs; reading the sheet takes %.2f ms.\n", kPairs,

@@ -152,9 +152,8 @@ BENCHMARK(BM_ConvertCif)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     const double plain = reporter.seconds["BM_PlainRead"];
     const double mix = reporter.seconds["BM_MixAndWrite/iterations:3"];
     if (plain > 0 && mix > 0) {

@@ -1,6 +1,9 @@
 #pragma once
 #include <benchmark/benchmark.h>
 
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <cstdio>
 
 #include <map>
@@ -34,8 +37,36 @@ inline double peakMemoryMB()
 // Reports as the console does, and keeps each benchmark's real time and
 // processor time per iteration (in seconds) so that main can print the ratios
 // to a reference. On a busy machine only the processor times compare.
+// Windows are drawn offscreen unless a platform is asked for, so that a
+// benchmark runs without a display.
+inline void useOffscreenWindows()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The name of a benchmark run with one argument: "BM_Name/arg".
+inline std::string withArg(const char *name, int arg)
+{
+    return std::string(name) + '/' + std::to_string(arg);
+}
+
+// A row's text with the bound a click, a keystroke or a tick must keep: 20 ms
+// for the smaller input, 100 ms for the larger.
+inline std::string withLimit(const char *what, bool smaller)
+{
+    return std::string(what) + (smaller ? " (limit 20 ms)" : " (limit 100 ms)");
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Runs the benchmarks the command line asks for, reporting here.
+    void run(int &argc, char **argv)
+    {
+        benchmark::Initialize(&argc, argv);
+        benchmark::RunSpecifiedBenchmarks(this);
+    }
+
     std::map<std::string, double> seconds;
     std::map<std::string, double> cpuSeconds;
     void ReportRuns(const std::vector<Run> &runs) override

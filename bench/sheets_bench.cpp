@@ -139,9 +139,8 @@ BENCHMARK(BM_DecodeOnly)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     const double plain = reporter.seconds["BM_PlainRead"];
     const double sheet = reporter.seconds["BM_ReadSheetAndSplitTitle"];
     if (plain > 0 && sheet > 0) {

@@ -115,8 +115,7 @@ BENCHMARK(BM_StartupPass100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenWindows();
     QApplication app(argc, argv);
     plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
     plat::setSystem(std::make_unique<plat::FixedSystem>());
@@ -125,9 +124,8 @@ int main(int argc, char **argv)
     createWindowSet();
     Form7->Timer1->stop();
     Form7->Timer2->stop();
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     const std::pair<const char *, const char *> rows[][2] = {
         {{"BM_StartupPass1000", "start-up pass, 1 000 sheets of 1 000 pairs (limit 300 ms)"},
          {"BM_FirstBlocks1000", ""}},

@@ -112,25 +112,14 @@ BENCHMARK(BM_Graph)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMillisecon
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenWindows();
     QApplication app(argc, argv);
     g_setting = new Setting;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     for (const int records : kSizes) {
-        const auto at = [&](const char *benchmarkName) {
-            std::string name(benchmarkName);
-            name += '/';
-            name += std::to_string(records);
-            return name;
-        };
-        const auto limited = [&](const char *what) {
-            std::string text(what);
-            text += records == kSizes[0] ? " (limit 20 ms)" : " (limit 100 ms)";
-            return text;
-        };
+        const auto at = [&](const char *name) { return withArg(name, records); };
+        const auto limited = [&](const char *what) { return withLimit(what, records == kSizes[0]); };
         std::printf("\nUser file of %d records (processor time; reference: reading the file's bytes)\n", records);
         reporter.printRatios(at("BM_ReadBytes"), "the read",
                              {{at("BM_AppendRecord"), limited("a record appended, file written")},

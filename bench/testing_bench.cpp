@@ -134,25 +134,14 @@ BENCHMARK(BM_WrongKeystroke)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kM
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenWindows();
     QApplication app(argc, argv);
     g_setting = new Setting;
-    benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.run(argc, argv);
     for (const int pairs : kSizes) {
-        const auto at = [&](const char *benchmarkName) {
-            std::string name(benchmarkName);
-            name += '/';
-            name += std::to_string(pairs);
-            return name;
-        };
-        const auto limited = [&](const char *what) {
-            std::string text(what);
-            text += pairs == kSizes[0] ? " (limit 20 ms)" : " (limit 100 ms)";
-            return text;
-        };
+        const auto at = [&](const char *name) { return withArg(name, pairs); };
+        const auto limited = [&](const char *what) { return withLimit(what, pairs == kSizes[0]); };
         std::printf("\nTest window, %d pairs (processor time; reference: reading the sheet's bytes)\n", pairs);
         reporter.printRatios(at("BM_ReadBytes"), "the read",
                              {{at("BM_BuildLists"), "building the question lists"},
