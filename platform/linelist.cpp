@@ -17,25 +17,11 @@ QStringList LineList::parseText(QStringView text)
 {
     QStringList out;
     const qsizetype n = text.size();
-    const QChar *s = text.data();
     // One allocation for the list, not one growth step after another.
     out.reserve(text.count(u'\n') + 1);
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < n) {
-        const char16_t c = s[i].unicode();
-        if (c == u'\r' || c == u'\n') {
-            out.append(text.mid(start, i - start).toString());
-            i += (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') ? 2 : 1;
-            start = i;
-        } else if (c == 0) {
-            break;
-        } else {
-            ++i;
-        }
-    }
-    if (i > start)
-        out.append(text.mid(start, i - start).toString());
+    forEachLine(text.utf16(), n, [&](qsizetype start, qsizetype length, qsizetype) {
+        out.append(text.mid(start, length).toString());
+    });
     return out;
 }
 
@@ -65,21 +51,9 @@ QStringList LineList::parse(QByteArrayView bytes)
     };
     QStringList out;
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
-    const char *s = bytes.data();
-    const qsizetype n = bytes.size();
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < n;) {
-        const char c = s[i];
-        if (c == '\r' || c == '\n') {
-            out.append(decode(start, i));
-            i += (c == '\r' && i + 1 < n && s[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (n > start)
-        out.append(decode(start, n));
+    forEachLine(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length, qsizetype) {
+        out.append(decode(start, start + length));
+    });
     return out;
 }
 

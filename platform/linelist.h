@@ -2,9 +2,69 @@
 #include <QString>
 #include <QStringList>
 
+#include <QtEndian>
+
+#include <cstring>
 #include <functional>
 
 namespace plat {
+
+// The units of the eight bytes at s below 14 (a line end, a NUL, or another
+// control character) marked by their top bit. The lowest mark is always a
+// true one; marks above it may be false.
+template <typename Char>
+inline quint64 lowUnits(const Char *s)
+{
+    constexpr quint64 ones = sizeof(Char) == 1 ? 0x0101010101010101ULL : 0x0001000100010001ULL;
+    constexpr quint64 highs = ones << (8 * sizeof(Char) - 1);
+    quint64 w;
+    std::memcpy(&w, s, sizeof w);
+    return (w - ones * 14) & ~w & highs;
+}
+
+// The reading rule of every text file, on bytes of a single-byte text or on
+// UTF-16 units (line ends are ASCII in both): CR LF, CR and LF each end a
+// line, a final line end adds no empty line, and a NUL ends the text. Calls
+// take(start, length, endLength) for each line in order, endLength being 2
+// for CR LF, 1 for a lone CR or LF and 0 for a last line left open; returns
+// where the text ends (its NUL, or n).
+template <typename Char, typename Take>
+qsizetype forEachLine(const Char *s, qsizetype n, Take take)
+{
+    qsizetype start = 0;
+    qsizetype i = 0;
+    constexpr qsizetype perWord = 8 / sizeof(Char);
+    while (i < n) {
+        // Most text goes by sixteen bytes at a time, straight to the first
+        // unit that may end a line or the text.
+        if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN) {
+            if (i + 2 * perWord <= n) {
+                const quint64 low = lowUnits(s + i);
+                const quint64 high = lowUnits(s + i + perWord);
+                if (!(low | high)) {
+                    i += 2 * perWord;
+                    continue;
+                }
+                constexpr int bits = 8 * sizeof(Char);
+                i += low ? qCountTrailingZeroBits(low) / bits : perWord + qCountTrailingZeroBits(high) / bits;
+            }
+        }
+        const Char c = s[i];
+        if (c == Char('\r') || c == Char('\n')) {
+            const qsizetype end = (c == Char('\r') && i + 1 < n && s[i + 1] == Char('\n')) ? 2 : 1;
+            take(start, i - start, end);
+            i += end;
+            start = i;
+        } else if (c == Char(0)) {
+            break;
+        } else {
+            ++i;
+        }
+    }
+    if (i > start)
+        take(start, i - start, qsizetype(0));
+    return i;
+}
 
 // An ordered list of whole lines, loaded from and saved to a file whole.
 // Reading: CR LF, CR and LF each end a line (LF CR is two ends), a final line

@@ -1,25 +1,13 @@
 #include "platform/packedlines.h"
 
 #include "platform/failure.h"
+#include "platform/linelist.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace plat {
 
 namespace {
-
-// The four UTF-16 units at s, marked where one is below 14: a line end (CR
-// 13, LF 10) or a NUL may be there. The lowest mark is always a true one.
-// Most text goes by eight units at a time.
-inline quint64 lowUnits(const char16_t *s)
-{
-    constexpr quint64 ones = 0x0001000100010001ULL;
-    constexpr quint64 highs = 0x8000800080008000ULL;
-    quint64 w;
-    std::memcpy(&w, s, sizeof w);
-    return (w - ones * 14) & ~w & highs;
-}
 
 constexpr QStringView kLineEnd = u"\r\n";
 
@@ -72,42 +60,13 @@ PackedLines PackedLines::fromText(QString text, Progress &progress)
     // the memory of each step behind, unusable for a big sheet's text.
     starts.reserve(countLineFeeds(s, n) + 1);
     qsizetype missing = 0;
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < n) {
-        if (i + 8 <= n) {
-            const quint64 low = lowUnits(s + i);
-            const quint64 high = lowUnits(s + i + 4);
-            if (!(low | high)) {
-                i += 8;
-                continue;
-            }
-            // Straight to the first marked unit.
-            if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
-                i += low ? qCountTrailingZeroBits(low) / 16 : 4 + qCountTrailingZeroBits(high) / 16;
-        }
-        const char16_t c = s[i];
-        if (c == u'\r' || c == u'\n') {
-            starts.append(start + missing);
-            if (c == u'\r' && i + 1 < n && s[i + 1] == u'\n') {
-                i += 2;
-            } else {
-                ++missing;
-                ++i;
-            }
-            start = i;
-            progress.step();
-        } else if (c == 0) {
-            n = i; // a NUL ends the text
-        } else {
-            ++i;
-        }
-    }
-    const bool openLast = n > start;
-    if (openLast) {
+    bool openLast = false;
+    n = forEachLine(s, n, [&](qsizetype start, qsizetype, qsizetype end) {
         starts.append(start + missing);
-        missing += 2;
-    }
+        missing += 2 - end;
+        openLast = end == 0;
+        progress.step();
+    });
     text.truncate(n);
     if (missing > 0) {
         // Widened in place from the end, so that even a big file with

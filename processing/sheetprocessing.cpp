@@ -37,10 +37,7 @@ QStringList sheetFromCif(const plat::LineList &cif)
 
 namespace {
 
-// Where each line of a text starts and ends, by the rules of line lists: CR LF,
-// CR and LF each end a line, a final line end adds no line, NUL ends the text.
-// Bytes of Windows-1252 text and UTF-16 units share the rule, as line ends
-// are ASCII in both.
+// Where a line of a text starts and how long it is.
 struct Span {
     qsizetype start, size;
 };
@@ -49,22 +46,7 @@ template <typename Char>
 void lineSpans(const Char *s, qsizetype n, std::vector<Span> &spans)
 {
     spans.clear();
-    qsizetype start = 0;
-    qsizetype i = 0;
-    while (i < n) {
-        const Char c = s[i];
-        if (c == '\r' || c == '\n') {
-            spans.push_back({start, i - start});
-            i += (c == '\r' && i + 1 < n && s[i + 1] == '\n') ? 2 : 1;
-            start = i;
-        } else if (c == 0) {
-            break;
-        } else {
-            ++i;
-        }
-    }
-    if (i > start)
-        spans.push_back({start, i - start});
+    plat::forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) { spans.push_back({start, length}); });
 }
 
 void putLine(QByteArray &out, const char *s, qsizetype n)
