@@ -71,11 +71,26 @@ void Form::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
 }
 
+bool Form::escape()
+{
+    if (!m_escape)
+        return false;
+    // The action may close the window or replace itself: run a copy.
+    const std::function<void()> action = m_escape;
+    action();
+    return true;
+}
+
 void Form::keyPressEvent(QKeyEvent *e)
 {
-    // A window closes by its own buttons, not by Escape.
+    // A window closes by its own buttons: Escape does what the window's cancel
+    // or quit button does, when it has one, and nothing otherwise.
     // Enter belongs to the focused control (the editor adds a pair on it), so
     // QDialog's habit of pressing a default button is left out too.
+    if (e->key() == Qt::Key_Escape && escape()) {
+        e->accept();
+        return;
+    }
     switch (e->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

@@ -2,6 +2,8 @@
 #include <QColor>
 #include <QDialog>
 
+#include <functional>
+
 namespace plat {
 
 // Delphi-style modal results, returned by Desktop::showModal and message boxes.
@@ -26,11 +28,19 @@ public:
     // A big activity window: its caption, a close box, white texts on black,
     // the given size until it is shown maximised over the screen.
     void makeMaximisedWindow(const QString &caption, int width, int height);
+    // What Escape does in this window: the same as its cancel or quit button.
+    // A window without one ignores Escape.
+    void setEscapeAction(std::function<void()> action) { m_escape = std::move(action); }
+    // Runs the Escape action; false when the window has none.
+    bool escape();
 
 protected:
     bool event(QEvent *e) override;
     void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    std::function<void()> m_escape;
 };
 
 } // namespace plat
