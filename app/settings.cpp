@@ -149,6 +149,27 @@ TColor resolveColour(TColor colour)
     return colour & 0xFFFFFF;
 }
 
+QString defaultLine(int k)
+{
+    switch (k) {
+    case ScreenArea:
+        return QStringLiteral("800");
+    case InputMode:
+        return QStringLiteral("No Mouse");
+    case LearningReveal:
+        return QStringLiteral("1");
+    case LearningInterval:
+        return QStringLiteral("3");
+    case TestInterval:
+        return QStringLiteral("20");
+    case FullScreenColour:
+        return QStringLiteral("clBlack");
+    default:
+        // The date, the name and the company: nothing shows in their place.
+        return QString();
+    }
+}
+
 std::optional<int> integerFromText(const QString &text)
 {
     if (const auto value = parseDecimal(text))

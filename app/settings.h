@@ -13,9 +13,14 @@ inline const QString kSaveFailed = QStringLiteral("Vos paramètres utilisateur n
 enum Line { DateLine = 0, UserName = 1, Company = 2, ScreenArea = 3, InputMode = 4,
             LearningReveal = 5, LearningInterval = 6, TestInterval = 7, FullScreenColour = 8 };
 
-// Replaces line k (appends when the list holds exactly k lines, changes
-// nothing when it holds fewer), then saves the whole list, unless it is empty. A failed save shows
-// the message and keeps the list as changed. Returns whether the save worked.
+// What a window shows for line k while the file holds no such line: a list
+// too short for a line it is given gets these lines first.
+QString defaultLine(int k);
+
+// Replaces line k, first filling the lines missing before it with their
+// defaults, then saves the whole list, unless it is empty. A failed save
+// shows the message and keeps the list as changed. Returns whether the save
+// worked.
 bool writeLine(plat::LineList &list, int k, const QString &text);
 
 // A colour as the program stores it: 0x00BBGGRR, or a system colour

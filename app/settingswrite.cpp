@@ -9,6 +9,11 @@ namespace settings {
 // Kept with the windows: a failed save tells the user in a message box.
 bool writeLine(plat::LineList &list, int k, const QString &text)
 {
+    // A line written after lines the file never had would be lost: the list
+    // gets them first, with what the windows show for them.
+    if (!list.isEmpty())
+        for (qsizetype missing = list.count(); missing < k; ++missing)
+            list.append(defaultLine(int(missing)));
     list.replaceLine(k, text);
     // An empty list was never read from a settings file worth the name: saved,
     // it would replace the user's file, or leave an empty one that keeps the

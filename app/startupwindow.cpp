@@ -263,7 +263,7 @@ void TForm7::FormActivate()
     else
         Form1->RadioButton6Click();
 
-    // Block E: colour and sliders, up to the first line that does not convert.
+    // Block E: colour and sliders.
     try {
         restoreSliders();
     } catch (const plat::Failure &) {
@@ -294,26 +294,29 @@ void TForm7::report(const plat::Failure &f)
 
 void TForm7::restoreSliders()
 {
+    // Each line on its own: one that is missing or does not convert keeps its
+    // setting at the window's own value and takes no other setting with it.
     const plat::LineList &s = Form1->Memo6;
-    const auto colour = settings::colourFromText(s.memoLine(settings::FullScreenColour));
-    if (!colour)
-        return;
-    pleinec->setMemo1Color(*colour);
-    pleinec->setMemo2Color(pleinec->memo1Color());
-    pleinec->setFormColor(pleinec->memo1Color());
+    if (const auto colour = settings::colourFromText(s.memoLine(settings::FullScreenColour))) {
+        pleinec->setMemo1Color(*colour);
+        pleinec->setMemo2Color(pleinec->memo1Color());
+        pleinec->setFormColor(pleinec->memo1Color());
+    }
     const auto interval = settings::integerFromText(s.memoLine(settings::LearningInterval));
-    if (!interval)
-        return;
-    Form3->TrackBar1->setValue(*interval);
+    if (interval)
+        Form3->TrackBar1->setValue(*interval);
     const auto reveal = settings::integerFromText(s.memoLine(settings::LearningReveal));
-    if (!reveal)
-        return;
-    Form3->TrackBar2->setValue(*reveal);
+    if (reveal)
+        Form3->TrackBar2->setValue(*reveal);
     const auto testInterval = settings::integerFromText(s.memoLine(settings::TestInterval));
-    if (!testInterval)
-        return;
-    Form12->TrackBar1->setValue(*testInterval);
-    Form3->TrackBar2Change();
-    Form3->TrackBar1Change();
-    Form12->TrackBar1Change();
+    if (testInterval)
+        Form12->TrackBar1->setValue(*testInterval);
+    // A restored value goes back to its line as its slider holds it (a value
+    // out of range comes back within it); a line never read is not invented.
+    if (reveal)
+        Form3->TrackBar2Change();
+    if (interval)
+        Form3->TrackBar1Change();
+    if (testInterval)
+        Form12->TrackBar1Change();
 }

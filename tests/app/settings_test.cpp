@@ -23,7 +23,7 @@ plat::LineList loaded()
 
 } // namespace
 
-TEST(SettingsWriteLine, ReplacesAppendsOrKeepsThenSavesTheWholeList)
+TEST(SettingsWriteLine, ReplacesAppendsOrFillsThenSavesTheWholeList)
 {
     struct Case {
         QByteArray file;
@@ -40,8 +40,12 @@ TEST(SettingsWriteLine, ReplacesAppendsOrKeepsThenSavesTheWholeList)
         // Five lines: line 5 appended.
         {crlf({"d", "Anonyme", "S", "800", "No Mouse"}), 5,
          crlf({"d", "Anonyme", "S", "800", "No Mouse", "7"})},
-        // Five lines: line 6 changes nothing, but the file is still rewritten.
-        {QByteArray("d\nAnonyme\nS\n800\nNo Mouse"), 6, crlf({"d", "Anonyme", "S", "800", "No Mouse"})},
+        // Lines missing before the one written get what the windows show
+        // for them, so the written line is kept.
+        {QByteArray("d\nAnonyme\nS\n800\nNo Mouse"), 6, crlf({"d", "Anonyme", "S", "800", "No Mouse", "1", "7"})},
+        {crlf({"d", "Anonyme", "S", "800", "No Mouse"}), 8,
+         crlf({"d", "Anonyme", "S", "800", "No Mouse", "1", "3", "20", "7"})},
+        {crlf({"d", "Anonyme"}), 5, crlf({"d", "Anonyme", "", "800", "No Mouse", "7"})},
         // Lines after line 8 are left as they are.
         {crlf({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}), 8,
          crlf({"0", "1", "2", "3", "4", "5", "6", "7", "7", "9", "10"})},

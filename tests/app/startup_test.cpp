@@ -344,13 +344,13 @@ TEST_F(StartupPass, InputModeFromLineFour)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line4.constData());
-        box.put(kSettings, crlf({"date", "Marie", "Lac", "800", c.line4.constData(), "4"}));
+        box.put(kSettings, crlf({"date", "Marie", "Lac", "800", c.line4.constData(), "2"}));
         box.put(kCatalogue, QByteArray());
         box.put(kUsers, QByteArray());
         Form7->FormActivate();
         EXPECT_EQ(Form1->RadioButton5->isChecked(), c.mouse);
         EXPECT_EQ(Form1->RadioButton6->isChecked(), !c.mouse);
-        EXPECT_EQ(box.get(kSettings), crlf({"date", "Marie", "Lac", "800", c.written.constData(), "4"}));
+        EXPECT_EQ(box.get(kSettings), crlf({"date", "Marie", "Lac", "800", c.written.constData(), "2"}));
     }
     // A first-run file has no line 4 yet: keyboard mode, appended.
     box.put(kSettings, crlf({"date", "Marie", "Lac", "800"}));
@@ -359,30 +359,44 @@ TEST_F(StartupPass, InputModeFromLineFour)
     EXPECT_EQ(box.get(kSettings), crlf({"date", "Marie", "Lac", "800", "No Mouse"}));
 }
 
-// Lines 8, 6, 5, 7 in that order, up to the first that does not convert.
+// Each of lines 5 to 8 is restored on its own: a missing or bad line keeps
+// its setting's design value (reveal 1, interval 3, test 20, black) and no
+// other. Values come back within their sliders' ranges and are written so.
 TEST(StartupPassTable, ColourAndSliders)
 {
     struct Case {
         const char *name;
-        const char *line5, *line6, *line7, *line8;
+        QList<const char *> lines; // from line 5 on
         settings::TColor colour;
         int interval, reveal, test;
-        const char *after5, *after6, *after7; // settings lines once the pass is over
+        QList<const char *> after; // from line 5 on, once the pass is over
     } cases[] = {
-        {"all good", "10", "25", "35", "clNavy", 0x800000, 20, 10, 35, "10", "20", "35"},
-        {"hexadecimal colour", "2", "5", "3", "$00FF8000", 0xFF8000, 5, 2, 3, "2", "5", "3"},
-        {"out of range", "0", "0", "500", "clRed", 0x0000FF, 1, 1, 100, "1", "1", "100"},
-        {"colour without cl", "10", "12", "35", "Navy", 0, 3, 1, 20, "10", "12", "35"},
-        {"interval junk", "10", "douze", "35", "clNavy", 0x800000, 3, 1, 20, "10", "douze", "35"},
-        {"reveal empty", "", "12", "35", "clNavy", 0x800000, 12, 1, 20, "", "12", "35"},
-        {"test junk", "5", "12", "1e3", "clNavy", 0x800000, 12, 5, 20, "5", "12", "1e3"},
+        {"all good", {"10", "25", "35", "clNavy", "ligne 9"}, 0x800000, 20, 10, 35,
+         {"10", "20", "35", "clNavy", "ligne 9"}},
+        {"hexadecimal colour", {"2", "5", "3", "$00FF8000"}, 0xFF8000, 5, 2, 3, {"2", "5", "3", "$00FF8000"}},
+        {"out of range", {"0", "0", "500", "clRed"}, 0x0000FF, 1, 1, 100, {"1", "1", "100", "clRed"}},
+        {"colour without cl", {"10", "12", "35", "Navy"}, 0, 12, 10, 35, {"10", "12", "35", "Navy"}},
+        // The waiting time of 10 pulls the interval up with it.
+        {"interval junk", {"10", "douze", "35", "clNavy"}, 0x800000, 10, 10, 35, {"10", "10", "35", "clNavy"}},
+        {"reveal empty", {"", "12", "35", "clNavy"}, 0x800000, 12, 1, 35, {"", "12", "35", "clNavy"}},
+        {"test junk", {"5", "12", "1e3", "clNavy"}, 0x800000, 12, 5, 20, {"5", "12", "1e3", "clNavy"}},
+        {"no line 8", {"3", "8", "20"}, 0, 8, 3, 20, {"3", "8", "20"}},
+        {"no line 7", {"3", "8"}, 0, 8, 3, 20, {"3", "8"}},
+        {"no line 6", {"3"}, 0, 3, 3, 20, {"3"}},
+        {"no line 6, interval pulled up", {"12"}, 0, 12, 12, 20, {"12", "12"}},
+        {"first-run file", {}, 0, 3, 1, 20, {}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         testing_support::Sandbox local;
         createWindowSet();
-        local.put(kSettings, crlf({"date", "Marie", "Lac", "800", "Mouse", c.line5, c.line6, c.line7,
-                                   c.line8, "ligne 9"}));
+        const auto file = [](const QList<const char *> &tail) {
+            QByteArray bytes = crlf({"date", "Marie", "Lac", "800", "Mouse"});
+            for (const char *line : tail)
+                bytes += crlf({line});
+            return bytes;
+        };
+        local.put(kSettings, file(c.lines));
         local.put(kCatalogue, QByteArray());
         local.put(kUsers, QByteArray());
 
@@ -395,11 +409,38 @@ TEST(StartupPassTable, ColourAndSliders)
         EXPECT_EQ(Form3->TrackBar2->value(), c.reveal);
         EXPECT_EQ(Form12->TrackBar1->value(), c.test);
         EXPECT_EQ(Form3->Label4->text(), QStringLiteral("Intervalle de temps : %1 sec").arg(c.interval));
-        EXPECT_EQ(local.get(kSettings), crlf({"date", "Marie", "Lac", "800", "Mouse", c.after5, c.after6,
-                                               c.after7, c.line8, "ligne 9"}));
+        EXPECT_EQ(Form3->Label18->text(), QStringLiteral("Temps d'attente : %1 sec").arg(c.reveal));
+        EXPECT_EQ(Form12->Label4->text(), QStringLiteral("Intervalle de temps : %1 sec").arg(c.test));
+        EXPECT_EQ(local.get(kSettings), file(c.after));
         EXPECT_TRUE(local.desktop().messages().isEmpty());
         destroyWindowSet();
     }
+}
+
+// A colour chosen while the file has five lines is kept, and so are the
+// sliders' values written before it, at the next start.
+TEST(StartupPassTable, SettingsChosenOnAFiveLineFileComeBack)
+{
+    testing_support::Sandbox local;
+    local.put(kSettings, crlf({"date", "Marie", "Lac", "800", "No Mouse"}));
+    local.put(kCatalogue, QByteArray());
+    local.put(kUsers, QByteArray());
+    createWindowSet();
+    Form7->FormActivate();
+    local.desktop().colourAnswers.push_back(QColor(0, 0, 128));
+    pleinec->BitBtn2Click();
+    EXPECT_EQ(local.get(kSettings), crlf({"date", "Marie", "Lac", "800", "No Mouse", "1", "3", "20", "clNavy"}));
+    Form12->TrackBar1->setValue(45);
+    destroyWindowSet();
+
+    createWindowSet();
+    Form7->FormActivate();
+    EXPECT_EQ(pleinec->formColor(), 0x800000u);
+    EXPECT_EQ(Form12->TrackBar1->value(), 45);
+    EXPECT_EQ(Form3->TrackBar2->value(), 1);
+    EXPECT_EQ(Form3->TrackBar1->value(), 3);
+    EXPECT_EQ(local.get(kSettings), crlf({"date", "Marie", "Lac", "800", "No Mouse", "1", "3", "45", "clNavy"}));
+    destroyWindowSet();
 }
 
 TEST_F(StartupPass, FailedCatalogueSaveIsReportedOnce)
