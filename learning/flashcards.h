@@ -39,6 +39,8 @@ public:
     // the direction text. An unpaired last line is left out.
     void fill(const plat::LineList &sheetLines, const QString &direction);
     void clear();
+    // The pairs left, their first term now chosen by this direction text.
+    void setDirection(const QString &direction) { m_frenchFirst = frenchFirst(direction); }
 
     qsizetype count() const { return qsizetype(m_pairs.size()); }
     bool isEmpty() const { return m_pairs.empty(); }

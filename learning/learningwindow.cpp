@@ -161,6 +161,9 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     Label16 = plat::colourLabel(QStringLiteral("Apprentissage en cours..."), QStringLiteral("Label16"), kBlue,
                                 arial(16, true), this);
     Label16->hide();
+    pausedStatus = plat::colourLabel(QStringLiteral("Apprentissage en pause..."), QStringLiteral("pausedStatus"),
+                                     kYellow, arial(16, true), this);
+    pausedStatus->hide();
     Label15 = plat::colourLabel(QStringLiteral("Cliquez sur une fiche pour l'apprendre."),
                                 QStringLiteral("Label15"), kRed, arial(13), this);
     // The card stays in its place when the prompt goes.
@@ -169,6 +172,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     Label15->setSizePolicy(keepPlace);
     status->addWidget(Label14, 0, 0);
     status->addWidget(Label16, 0, 0);
+    status->addWidget(pausedStatus, 0, 0);
     status->addWidget(Label15, 1, 0);
     cardBox->addLayout(status);
 
@@ -267,7 +271,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
 
 bool TForm3::running() const
 {
-    return !Label16->isHidden();
+    return !Label16->isHidden() || !pausedStatus->isHidden();
 }
 
 void TForm3::FormActivate()
@@ -345,6 +349,9 @@ void TForm3::ComboBox1Change()
 {
     Label7->setText(learning::firstHeading(ComboBox1->currentText()));
     Label8->setText(learning::secondHeading(Label7->text()));
+    // The headings name what the card shows: the pairs still to come follow
+    // the new direction.
+    remaining.setDirection(ComboBox1->currentText());
 }
 
 void TForm3::BitBtn1Click()
@@ -406,6 +413,8 @@ void TForm3::BitBtn6Click()
     BitBtn8->setEnabled(false);
     BitBtn5->show();
     BitBtn6->hide();
+    Label16->hide();
+    pausedStatus->show();
     Timer1->stop();
     Timer2->stop();
 }
@@ -415,6 +424,8 @@ void TForm3::BitBtn5Click()
     BitBtn8->setEnabled(true);
     BitBtn5->hide();
     BitBtn6->show();
+    pausedStatus->hide();
+    Label16->show();
     Timer1->start();
     Timer2->start();
 }
@@ -430,15 +441,19 @@ void TForm3::BitBtn7Click()
     Label14->show();
     Label15->show();
     Label16->hide();
+    pausedStatus->hide();
     ListBox1->setItemIndex(-1);
     Timer1->stop();
     Timer1->setInterval(1);
     Label2Caption = kNoSheet;
-    // Pause, resume and stop belong to a run: left on screen after it, they
-    // would restart the stopped pairs under the idle status.
+    // Pause, resume, stop and the full screen belong to a run: left on
+    // screen after it, they would restart the stopped pairs under the idle
+    // status or show an empty screen. The direction is free again.
     BitBtn5->hide();
     BitBtn6->hide();
     BitBtn7->hide();
+    BitBtn8->setEnabled(false);
+    ComboBox1->setEnabled(true);
 }
 
 void TForm3::TrackBar2Change()

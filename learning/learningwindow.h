@@ -44,6 +44,7 @@ public:
 
     // The card.
     QLabel *Label14, *Label15, *Label16; // idle status, idle prompt, running status
+    QLabel *pausedStatus;                // in the running status's place while paused
     QScrollArea *cardArea;               // lets a card wider than the window scroll
     QFrame *Shape1;
     QLabel *Label7, *Label12; // first heading and term
@@ -69,7 +70,7 @@ public:
     learning::RemainingPairs remaining; // ListBox2 and ListBox3
     sheets::TitleDisplay *titleDisplay;
 
-    // Learning runs (or is paused) while the running status is up.
+    // Learning runs, or is paused.
     bool running() const;
 
     void activated() override { FormActivate(); }

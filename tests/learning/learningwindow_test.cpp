@@ -235,3 +235,54 @@ TEST_F(LearningWindow, FullScreenColourIsKeptAsColourText)
     pleinec->BitBtn1Click();
     EXPECT_FALSE(pleinec->Timer1->isActive());
 }
+
+// The headings always name what the card shows: turning the direction once
+// a sheet is chosen turns the pairs still to come as well.
+TEST_F(LearningWindow, DirectionChangedAfterTheChoiceTurnsTheCards)
+{
+    const QSet<QString> foreign{"dog", "cat", "horse"};
+    catalogue(kSheet, kAnimals);
+    for (const bool frenchFirst : {true, false}) {
+        SCOPED_TRACE(frenchFirst ? "to foreign first" : "to French first");
+        Form3->ComboBox1->setCurrentText(frenchFirst ? learning::kFrenchFirst : learning::kForeignFirst);
+        choose(0);
+        Form3->ComboBox1->setCurrentText(frenchFirst ? learning::kForeignFirst : learning::kFrenchFirst);
+        EXPECT_EQ(Form3->Label7->text(), frenchFirst ? "Terme étranger :" : "Terme français :");
+        EXPECT_EQ(Form3->Label8->text(), frenchFirst ? "Terme français :" : "Terme étranger :");
+        EXPECT_EQ(Form3->Label13->text(), "Termes restants : 3");
+        Form3->BitBtn1Click();
+        for (int pair = 0; pair < 3; ++pair) {
+            Form3->Timer1Timer();
+            EXPECT_EQ(foreign.contains(Form3->Label12->text()), frenchFirst) << Form3->Label12->text().toStdString();
+            EXPECT_EQ(foreign.contains(Form3->Label10->text()), !frenchFirst);
+        }
+        Form3->BitBtn7Click();
+    }
+}
+
+// Paused, the status says so; once a session is over, however it ends, the
+// direction can be chosen again and the full screen has nothing to show.
+TEST_F(LearningWindow, PauseAndTheEndOfASessionShowWhereLearningStands)
+{
+    catalogue(kSheet, kAnimals);
+    const std::pair<bool, void (*)()> endings[] = {
+        {false, [] { Form3->BitBtn7Click(); }},
+        {true, [] { Form3->BitBtn7Click(); }}, // stopped while paused
+        {false, [] { for (int i = 0; i < 4; ++i) Form3->Timer1Timer(); }},
+    };
+    for (const auto &[stayPaused, end] : endings) {
+        choose(0);
+        Form3->BitBtn1Click();
+        Form3->BitBtn6Click();
+        EXPECT_TRUE(shown(Form3->pausedStatus) && !shown(Form3->Label16));
+        if (!stayPaused) {
+            Form3->BitBtn5Click();
+            EXPECT_TRUE(shown(Form3->Label16) && !shown(Form3->pausedStatus));
+        }
+        end();
+        EXPECT_FALSE(Form3->running());
+        EXPECT_FALSE(shown(Form3->Label16) || shown(Form3->pausedStatus));
+        EXPECT_TRUE(Form3->ComboBox1->isEnabled());
+        EXPECT_FALSE(Form3->BitBtn8->isEnabled());
+    }
+}
