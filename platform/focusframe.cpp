@@ -9,8 +9,7 @@
 namespace plat {
 namespace {
 
-// How far the frame reaches beyond the control.
-constexpr int kMargin = 4;
+constexpr int kMargin = kFocusFrameMargin;
 
 class FocusRing : public QWidget {
 public:

@@ -28,6 +28,10 @@ void setShown(QLabel *label, const QString &text)
     label->setText(plat::shownPart(text));
 }
 
+// How long after a right answer, accepted as it was typed, an Enter on the
+// emptied field is taken for the habit of confirming it.
+constexpr qint64 kEnterGraceMs = 1500;
+
 } // namespace
 
 int TForm4::questionIntervalMs() const
@@ -58,8 +62,14 @@ void TForm4::BitBtn1Click()
     label26->clear();
     Label29->clear();
     Label15->clear();
+    verdict->clear();
     Edit4 = QStringLiteral("0");
     Edit3 = QStringLiteral("-1");
+    // Each test is timed from 0; the completion window has read the last one.
+    Label9->setText(QStringLiteral("0"));
+    Label2->setText(QStringLiteral("Temps total écoulé : 0 s"));
+    m_acceptedAt = QDateTime();
+    allowSheetChoice(false);
     Timer3->start();
     Timer1->start(1);
     BitBtn1->hide();
@@ -92,19 +102,29 @@ void TForm4::Timer1Timer()
     else
         endTest();
     fitQuestionPanel();
-    restartQuestionClock();
+    // The question clock stops with the test.
+    if (m_phase == quiz::Phase::Running)
+        restartQuestionClock();
 }
 
 void TForm4::judge()
 {
+    // The priming tick judges no question of the user's.
+    const bool priming = Edit3 == QLatin1String("-1");
     if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked())) {
         Edit3 = quiz::incremented(Edit3);
         Label17->setText(QStringLiteral("Termes justes : ") + Edit3);
+        if (!priming) {
+            verdict->setStyleSheet(QStringLiteral("color: #00ff00; background: transparent;"));
+            verdict->setText(QStringLiteral("Juste !"));
+        }
     } else {
         Edit4 = quiz::incremented(Edit4);
         Label20->setText(QStringLiteral("Termes faux : ") + Edit4);
         ListBox6.append(Edit1);
         ListBox6.append(m_question);
+        verdict->setStyleSheet(QStringLiteral("color: #ff8c00; background: transparent;"));
+        verdict->setText(QStringLiteral("Faux ! Réponse attendue : ") + plat::shownPart(avec));
     }
     const int right = Edit3.toInt();
     const int wrong = Edit4.toInt();
@@ -141,8 +161,26 @@ void TForm4::Edit5Change()
     if (m_phase != quiz::Phase::Running || m_inTick)
         return;
     setEnterButton(BitBtn3);
-    if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked()))
+    if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked())) {
+        m_acceptedAt = plat::system().now();
         restartQuestionTimer();
+    }
+}
+
+bool TForm4::enterAfterAcceptedAnswer() const
+{
+    if (m_phase != quiz::Phase::Running || !Edit5->text().isEmpty() || !m_acceptedAt.isValid())
+        return false;
+    const qint64 since = m_acceptedAt.msecsTo(plat::system().now());
+    return since >= 0 && since < kEnterGraceMs;
+}
+
+void TForm4::allowSheetChoice(bool allowed)
+{
+    // Shown beside a test opened with "Parcourir...", the keyboard's list
+    // and its button wait for the test's end.
+    ListBox9->setEnabled(allowed);
+    BitBtn7->setEnabled(allowed);
 }
 
 void TForm4::BitBtn2Click()
@@ -219,6 +257,7 @@ void TForm4::endTest()
     m_question.clear();
     Label12->clear();
     m_phase = quiz::Phase::Ended;
+    allowSheetChoice(true);
 
     if (ListBox6.count() < quiz::kReportLinesWithAnError) {
         const QStringList &messages = quiz::congratulations();

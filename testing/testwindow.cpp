@@ -11,6 +11,7 @@
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/focusframe.h"
 #include "platform/system.h"
 
 #include <QCheckBox>
@@ -285,7 +286,12 @@ void TForm4::buildLayout()
         previous->addWidget(caption, r, 0);
         previous->addWidget(text, r++, 1);
     }
-    previous->setColumnStretch(1, 1);
+    // Beside the previous question, what became of it.
+    verdict = whiteLabel(QString(), QStringLiteral("verdict"), this, true);
+    verdict->setTextFormat(Qt::PlainText);
+    verdict->setIndent(40);
+    previous->addWidget(verdict, 0, 2, 3, 1, Qt::AlignLeft | Qt::AlignVCenter);
+    previous->setColumnStretch(3, 1);
     outer->addLayout(previous);
 
     // Hidden: the clock the completion window reads.
@@ -307,9 +313,10 @@ void TForm4::fitQuestionPanel()
     Label12->setGeometry(8, y, inner, questionHeight);
     y += questionHeight + 2;
     Label8->setGeometry(8, y, inner, Label8->sizeHint().height());
-    y += Label8->height();
+    // The focus frame drawn around the field must not cover its caption.
+    y += Label8->height() + plat::kFocusFrameMargin + 1;
     Edit5->setGeometry(8, y, inner, fieldHeight);
-    y += fieldHeight + 6;
+    y += fieldHeight + plat::kFocusFrameMargin + 1;
     Shape1->setGeometry(0, 0, inner + 16, y);
     // Only a new height changes what the window's layout must make room for.
     if (questionArea->height() != y || questionArea->minimumHeight() != y)
@@ -328,6 +335,10 @@ void TForm4::keyPressEvent(QKeyEvent *e)
     // of the moment: choosing in keyboard mode, starting, then giving up.
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         auto *target = qobject_cast<QPushButton *>(focusWidget());
+        if (!target && enterAfterAcceptedAnswer()) {
+            e->accept();
+            return;
+        }
         if (!target)
             target = m_enterButton;
         if (target && target->isVisible() && target->isEnabled()) {
@@ -368,6 +379,8 @@ void TForm4::FormActivate()
     Timer1->stop();
     titleDisplay->Memo2Change();
     sheets::setListLines(ListBox9, sheets::listLines(ListBox1));
+    verdict->clear();
+    allowSheetChoice(true);
     m_phase = quiz::Phase::Choosing;
 }
 
@@ -399,6 +412,7 @@ void TForm4::FormClose()
     Timer4->stop();
     Label2->setText(QStringLiteral("Temps total écoulé : 0 s"));
     Label4->setText(QStringLiteral("Temps écoulé : 0 s"));
+    allowSheetChoice(true);
     m_phase = quiz::Phase::Choosing;
 }
 
@@ -419,6 +433,8 @@ void TForm4::BitBtn6Click()
 
 void TForm4::BitBtn7Click()
 {
+    if (testUnderWay())
+        return;
     const int i = sheets::selectedRow(ListBox9);
     if (i < 0) {
         plat::desktop().showMessage(
@@ -442,6 +458,10 @@ void TForm4::showTestControls()
 
 void TForm4::ListBox1Click()
 {
+    // Another sheet would take over the counts, the clocks and the report of
+    // the test under way.
+    if (testUnderWay())
+        return;
     const int i = ListBox1->itemIndex();
     showTestControls();
     BitBtn7->hide();
@@ -471,6 +491,8 @@ void TForm4::ListBox1Click()
 
 void TForm4::ParcourirClick()
 {
+    if (testUnderWay())
+        return;
     plat::FileRequest request;
     request.title = QStringLiteral("Choisir la fiche à tester");
     request.filter = QStringLiteral("Fiche Tavilo !|*.fic|Fiche potentielle Tavilo !|*.txt");

@@ -5,6 +5,8 @@
 #include "sheets/titlelistbox.h"
 #include "testing/testcycle.h"
 
+#include <QDateTime>
+
 class ClickLabel;
 class QCheckBox;
 class QFrame;
@@ -52,6 +54,7 @@ public:
     QLabel *Label27, *label26; // previous question
     QLabel *Label28, *Label29; // previous expected entry
     QLabel *Label14, *Label15; // previous typed answer
+    QLabel *verdict;           // "Juste !", or the answer that was expected
 
     // Commands and options.
     QPushButton *BitBtn1;  // "Commencer le test"
@@ -86,6 +89,8 @@ public:
     QTimer *Timer4;        // question clock, every half second
 
     quiz::Phase phase() const { return m_phase; }
+    // Started and not yet ended: its figures belong to the sheet chosen.
+    bool testUnderWay() const { return m_phase == quiz::Phase::Running || m_phase == quiz::Phase::Paused; }
 
     // Opening, choosing, closing.
     void FormActivate();
@@ -136,12 +141,16 @@ private:
     void endTest();
     void saveErrorReport();
     void restartQuestionClock();
+    void allowSheetChoice(bool allowed);
+    // An Enter that only follows a right answer accepted as it was typed.
+    bool enterAfterAcceptedAnswer() const;
     int questionIntervalMs() const;
 
     quiz::Phase m_phase = quiz::Phase::Choosing;
     QPushButton *m_enterButton = nullptr; // the button Enter presses
     bool m_inTick = false;
     QString m_question; // the question in full; Label12 shows its beginning
+    QDateTime m_acceptedAt; // when a typed answer was last accepted
 };
 
 extern TForm4 *Form4;

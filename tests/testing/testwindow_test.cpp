@@ -9,6 +9,7 @@
 
 #include "platform/drivepath.h"
 #include "platform/fileio.h"
+#include "platform/focusframe.h"
 #include "sheets/sheet.h"
 
 #include <QApplication>
@@ -154,14 +155,14 @@ TEST_F(TestWindow, ATestCountsScoresAndHandsItsResultOver)
                                  "Anglais //par Luc\\\\", "Termes :", "3", "Pourcentage juste :", "66,666",
                                  "Temps (sec) :", "7", "", ""}));
     EXPECT_EQ(sandbox.desktop().messages(), QStringList());
-    // Reset for the next test; the question clock goes on.
+    // Reset for the next test; the question clock stops with it.
     EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
     EXPECT_EQ(Form4->Edit4, QStringLiteral("-1"));
     EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Pas de fiche sélectionnée"));
     EXPECT_TRUE(Form4->ListBox6.isEmpty());
     EXPECT_FALSE(Form4->Timer1->isActive());
     EXPECT_FALSE(Form4->Timer3->isActive());
-    EXPECT_TRUE(Form4->Timer4->isActive());
+    EXPECT_FALSE(Form4->Timer4->isActive());
     EXPECT_FALSE(Form4->BitBtn5->isVisibleTo(Form4));
 
     // The report is a sheet: its title names the test, its pair is the miss.
@@ -403,6 +404,8 @@ TEST_F(TestWindow, SettingsChangeTheIntervalTheDirectionAndTheFonts)
     EXPECT_EQ(Form4->label26->palette().color(QPalette::WindowText), QColor(0, 255, 0));
     EXPECT_EQ(Form12->BitBtn2->font().pointSize(), 7);
     EXPECT_GT(Form4->Shape1->height(), 0);
+    // The focus frame around the answer field leaves its caption whole.
+    EXPECT_GT(Form4->Edit5->y() - Form4->Label8->geometry().bottom(), plat::kFocusFrameMargin);
 }
 
 TEST_F(TestWindow, ASheetThatCannotBeReadGivesNoQuestions)
@@ -452,6 +455,109 @@ TEST_F(TestWindow, EnterChoosesStartsAndGivesUp)
     enter(Form4->Edit5);
     EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
     EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 1"));
+}
+
+// Each test of one opening of the window is timed from 0, and its question
+// clock stops when it ends.
+TEST_F(TestWindow, EachTestIsTimedFromZero)
+{
+    choose(0);
+    for (const int seconds : {5, 2}) {
+        SCOPED_TRACE(seconds);
+        // The second sheet is chosen without leaving the window.
+        Form4->ListBox1->setItemIndex(0);
+        Form4->ListBox1Click();
+        start();
+        EXPECT_EQ(Form4->Label2->text(), QStringLiteral("Temps total écoulé : 0 s"));
+        for (int s = 0; s < seconds; ++s)
+            Form4->Timer3Timer();
+        HandOff seen;
+        expectHandOff(&seen);
+        Form4->CheckBox1->setChecked(false);
+        for (int i = 0; i < 3; ++i)
+            Form4->BitBtn2Click();
+        EXPECT_EQ(seen.seconds, QString::number(seconds));
+        EXPECT_EQ(Form4->Label2->text(), QStringLiteral("Temps total écoulé : %1 s.").arg(seconds));
+        EXPECT_FALSE(Form4->Timer4->isActive());
+        EXPECT_FALSE(Form4->Timer3->isActive());
+    }
+}
+
+// A test's figures belong to one sheet: the keyboard's list, left beside a
+// sheet opened with "Parcourir...", takes no other sheet until the test ends.
+TEST_F(TestWindow, NoOtherSheetIsTakenWhileATestRuns)
+{
+    catalogue(QStringLiteral("C:\\fiches\\autre.fic"), crlf({"Autre", "a", "b"}));
+    Form1->RadioButton6Click();
+    Form1->RadioButton3Click();
+    browse(kSheet);
+    start();
+    const QString question = Form4->Label12->text();
+    Form4->ListBox9->setCurrentRow(1);
+    Form4->BitBtn7Click();
+    EXPECT_FALSE(Form4->ListBox9->isEnabled() || Form4->BitBtn7->isEnabled());
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Running);
+    EXPECT_TRUE(Form4->Timer1->isActive() && Form4->Timer3->isActive());
+    EXPECT_EQ(Form4->titleDisplay->memo2Line(), kTitle);
+    EXPECT_EQ(Form4->Label12->text(), question);
+    EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : 2"));
+
+    Form4->CheckBox1->setChecked(false);
+    Form4->CheckBox2->setChecked(false);
+    for (int i = 0; i < 3; ++i)
+        Form4->BitBtn2Click();
+    Form4->BitBtn7Click(); // the test is over: the list chooses again
+    EXPECT_EQ(Form4->phase(), quiz::Phase::Ready);
+    EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Autre"));
+}
+
+// A right answer is accepted as it is typed: an Enter pressed out of habit
+// just after it, on the emptied field, gives up on nothing. The user sees
+// the verdict of each question.
+TEST_F(TestWindow, EnterJustAfterAnAcceptedAnswerIsIgnored)
+{
+    const struct {
+        const char *name;
+        bool accepted;   // the previous question was answered right as typed
+        int laterMs;     // when Enter comes
+        const char *typed;
+        bool givesUp;
+    } cases[] = {
+        {"at once", true, 0, "", false},
+        {"a moment later", true, 1200, "", false},
+        {"later", true, 1600, "", true},
+        {"something typed", true, 300, "x", true},
+        {"after giving up", false, 300, "", true},
+    };
+    const auto enter = [] {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(Form4->Edit5, &press);
+    };
+    const QDateTime moment = sandbox.system().now();
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        sandbox.system().setNow(moment);
+        choose(0);
+        start();
+        EXPECT_EQ(Form4->verdict->text(), QString());
+        const QString expected = rightAnswer();
+        if (c.accepted) {
+            Form4->Edit5->setText(expected);
+            EXPECT_EQ(Form4->verdict->text(), QStringLiteral("Juste !"));
+        } else {
+            Form4->BitBtn2Click();
+            EXPECT_EQ(Form4->verdict->text(), QStringLiteral("Faux ! Réponse attendue : ") + Form4->Label29->text());
+        }
+        const QString question = Form4->Label12->text();
+        sandbox.system().setNow(moment.addMSecs(c.laterMs));
+        Form4->Edit5->setText(QString::fromLatin1(c.typed));
+        enter();
+        EXPECT_EQ(Form4->Edit4, QString::number(c.givesUp + !c.accepted));
+        EXPECT_EQ(Form4->Label13->text(), QStringLiteral("Termes restants : %1").arg(c.givesUp ? 0 : 1));
+        EXPECT_EQ(Form4->Label12->text() == question, !c.givesUp);
+        EXPECT_EQ(Form4->verdict->text().startsWith(QStringLiteral("Faux ! Réponse attendue : ")), c.givesUp);
+        Form4->close();
+    }
 }
 
 } // namespace
