@@ -121,6 +121,7 @@ Tpleinec::Tpleinec(QWidget *parent) : plat::Form(QStringLiteral("pleinec"), pare
     connect(BitBtn1, &QPushButton::clicked, this, &Tpleinec::BitBtn1Click);
     connect(BitBtn2, &QPushButton::clicked, this, &Tpleinec::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &Tpleinec::BitBtn3Click);
+    setEscapeAction([this] { BitBtn1Click(); });
 
     setMemo1Color(m_memo1Color);
     setMemo2Color(m_memo2Color);

@@ -267,6 +267,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     connect(Image1, &ClickLabel::clicked, this, &TForm3::Image1Click);
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm3::timer);
+    setEscapeAction([this] { BitBtn2Click(); });
 }
 
 bool TForm3::running() const

@@ -88,6 +88,7 @@ TForm12::TForm12(QWidget *parent) : plat::Form(QStringLiteral("Form12"), parent)
     connect(BitBtn6, &QPushButton::clicked, this, &TForm12::BitBtn6Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm12::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TForm12::BitBtn3Click);
+    setEscapeAction([this] { BitBtn6Click(); });
 }
 
 void TForm12::activated()

@@ -127,6 +127,8 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
     connect(Edit5, &QLineEdit::textChanged, this, &TForm4::Edit5Change);
+    // "Quitter cette fenêtre" and "Quitter le test" both close the window.
+    setEscapeAction([this] { QuitterClick(); });
 
     // FormCreate.
     for (QWidget *w : std::initializer_list<QWidget *>{Quitter, Parcourir, ListBox1, Label1, Label22})
