@@ -270,6 +270,15 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     setEscapeAction([this] { BitBtn2Click(); });
 }
 
+void TForm3::handFocus(QWidget *leaving, QWidget *taking)
+{
+    // A focused button that goes would hand the focus to the next one in the
+    // tab order, "Quitter l'apprentissage" or "Arrêter": the Enter or space
+    // that follows would end what the user just started.
+    if (leaving->hasFocus())
+        taking->setFocus(Qt::OtherFocusReason);
+}
+
 bool TForm3::running() const
 {
     return !Label16->isHidden() || !pausedStatus->isHidden();
@@ -364,10 +373,11 @@ void TForm3::BitBtn1Click()
         return;
     }
     BitBtn8->setEnabled(true);
-    BitBtn1->hide();
-    BitBtn5->hide();
     BitBtn6->show();
     BitBtn7->show();
+    handFocus(BitBtn1, BitBtn6);
+    BitBtn1->hide();
+    BitBtn5->hide();
     ComboBox1->setEnabled(false);
     Label14->hide();
     Label15->hide();
@@ -413,6 +423,7 @@ void TForm3::BitBtn6Click()
 {
     BitBtn8->setEnabled(false);
     BitBtn5->show();
+    handFocus(BitBtn6, BitBtn5);
     BitBtn6->hide();
     Label16->hide();
     pausedStatus->show();
@@ -423,8 +434,9 @@ void TForm3::BitBtn6Click()
 void TForm3::BitBtn5Click()
 {
     BitBtn8->setEnabled(true);
-    BitBtn5->hide();
     BitBtn6->show();
+    handFocus(BitBtn5, BitBtn6);
+    BitBtn5->hide();
     pausedStatus->hide();
     Label16->show();
     Timer1->start();

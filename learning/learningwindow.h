@@ -72,6 +72,8 @@ public:
 
     // Learning runs, or is paused.
     bool running() const;
+    // Gives the focus to the button taking the place of one that goes.
+    void handFocus(QWidget *leaving, QWidget *taking);
 
     void activated() override { FormActivate(); }
     void FormActivate();

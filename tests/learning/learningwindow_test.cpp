@@ -5,6 +5,7 @@
 #include "sheets/titledisplay.h"
 #include "tests/support.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -285,4 +286,27 @@ TEST_F(LearningWindow, PauseAndTheEndOfASessionShowWhereLearningStands)
         EXPECT_TRUE(Form3->ComboBox1->isEnabled());
         EXPECT_FALSE(Form3->BitBtn8->isEnabled());
     }
+}
+
+// Started, paused and resumed from the keyboard, the focus stays on the button
+// taking the pressed one's place: the Enter or space that follows never lands
+// on "Arrêter" or "Quitter l'apprentissage".
+TEST_F(LearningWindow, TheFocusStaysWithTheButtonThatTakesThePressedOnesPlace)
+{
+    catalogue(kSheet, kAnimals);
+    Form3->show();
+    QApplication::setActiveWindow(Form3);
+    choose(0);
+    Form3->BitBtn1->setFocus();
+    const std::pair<void (*)(), QPushButton *TForm3::*> steps[] = {
+        {[] { Form3->BitBtn1Click(); }, &TForm3::BitBtn6},
+        {[] { Form3->BitBtn6Click(); }, &TForm3::BitBtn5},
+        {[] { Form3->BitBtn5Click(); }, &TForm3::BitBtn6},
+    };
+    for (const auto &[press, taking] : steps) {
+        press();
+        EXPECT_EQ(QApplication::focusWidget(), Form3->*taking);
+    }
+    Form3->BitBtn7Click();
+    Form3->hide();
 }
