@@ -159,6 +159,7 @@ void BM_DeletePair(benchmark::State &state)
     resetPeakMemory();
     for (auto _ : state) {
         Form2->ListBox2->setItemIndex(Form2->columns->rows() / 2);
+        static_cast<plat::ScriptedDesktop &>(plat::desktop()).messageAnswers.push_back(plat::mrYes);
         Form2->BitBtn3Click();
         QCoreApplication::processEvents();
     }

@@ -190,6 +190,9 @@ void TForm2::ListBox1DblClick()
 
 void TForm2::BitBtn1Click()
 {
+    // The sheet is read again: typed full text would be replaced unasked.
+    if (!settleFullText())
+        return;
     const QString edit3 = Edit1->text();
     setEntry(Edit1, Edit2->text());
     setEntry(Edit2, edit3);
@@ -218,11 +221,16 @@ void TForm2::FormActivate()
 
 void TForm2::cl()
 {
-    FormClose();
+    if (settleFullText())
+        FormClose();
 }
 
 void TForm2::FormClose()
 {
+    // Reopened, the editor holds no chosen sheet: a full text left on screen
+    // would be saved into whatever sheet is chosen next.
+    if (inFullText())
+        StopmodiClick();
     ListBox1->setItemIndex(-1);
     closeWith(plat::mrCancel);
     if (Form1)
@@ -233,6 +241,10 @@ void TForm2::FormClose()
 
 void TForm2::closeEvent(QCloseEvent *e)
 {
+    if (!settleFullText()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     e->accept();
 }
@@ -320,7 +332,19 @@ void TForm2::ajout()
     const QString second = Edit2->text();
     if (first.isEmpty() || second.isEmpty())
         return;
+    // A full text saved later would not hold the pair.
+    if (!settleFullText())
+        return;
     if (ListBox1->itemIndex() >= 0 && !sheetWritable())
+        return;
+    // ENTER adds from anywhere, a pair picked in the columns included: a pair
+    // the sheet holds goes in twice only when the user says so.
+    const QString &foreign = reversed() ? second : first;
+    const QString &french = reversed() ? first : second;
+    if (editor::findPair(ListBox5, foreign, french)
+        && plat::desktop().messageDlg(editor::duplicateQuestion(foreign, french), plat::MsgType::Confirmation,
+                                      plat::mbYes | plat::mbNo, plat::mrNo)
+            != plat::mrYes)
         return;
     // The sheet lines follow the working lines; sharing them while the pair
     // goes in would copy the whole list.
@@ -329,14 +353,35 @@ void TForm2::ajout()
     Memo1 = ListBox5;
     ListBox2->setItemIndex(row);
     ListBox3->setItemIndex(row);
-    saveSheet();
+    if (saveSheet())
+        readyForNextPair(row);
+}
+
+void TForm2::readyForNextPair(int row)
+{
+    // Emptying the first entry clears the selection its search made.
+    setEntry(Edit1, QString());
+    setEntry(Edit2, QString());
+    ListBox2->setItemIndex(row);
+    ListBox3->setItemIndex(row);
+    Edit1->setFocus();
 }
 
 void TForm2::BitBtn3Click()
 {
+    if (!settleFullText())
+        return;
     if (ListBox1->itemIndex() >= 0 && !sheetWritable())
         return;
     const int s = ListBox2->itemIndex();
+    if (s >= 0 && s < columns->rows()) {
+        const QString foreign = reversed() ? columns->second(s) : columns->first(s);
+        const QString french = reversed() ? columns->first(s) : columns->second(s);
+        if (plat::desktop().messageDlg(editor::deleteQuestion(foreign, french), plat::MsgType::Confirmation,
+                                       plat::mbYes | plat::mbNo, plat::mrNo)
+            != plat::mrYes)
+            return;
+    }
     Memo1.clear(); // as in ajout: saveSheet sets it again
     editor::deleteRow(ListBox5, *columns, s, reversed());
     const int next = s > 0 ? s : 0;
@@ -369,66 +414,22 @@ void TForm2::BitBtn6Click()
 
 void TForm2::Crerunenouvellefiche1Click()
 {
+    // The new sheet becomes the chosen one, which ends full-text mode.
+    if (!settleFullText())
+        return;
     plat::FileRequest request;
     request.filter = QStringLiteral("Fiche Tavilo|*.fic");
     request.defaultExt = QStringLiteral("fic");
     if (const std::optional<QString> name = plat::desktop().saveFile(request)) {
         SaveDialog1FileName = *name;
-        plat::desktop().showModal(Form9);
+        if (plat::desktop().showModal(Form9) == plat::mrOk) {
+            // The next pairs typed go to the sheet just created.
+            ListBox1->setItemIndex(ListBox1->count() - 1);
+            ListBox1Click();
+            Edit1->setFocus();
+        }
     }
     copyTitleLists();
-}
-
-void TForm2::showFullText(bool on)
-{
-    m_body->setCurrentIndex(on ? 1 : 0);
-    for (QWidget *w : std::initializer_list<QWidget *>{memomodi, Stopmodi, stopmodi2, lblmodif})
-        w->setVisible(on);
-    for (QWidget *w : {Label7, Label8, Label4, Label5})
-        w->setVisible(!on);
-}
-
-void TForm2::BitBtn10Click()
-{
-    if (ListBox1->itemIndex() < 0) {
-        plat::desktop().showMessage(QStringLiteral("Veuillez sélectionner une fiche dans la liste."));
-        return;
-    }
-    if (!sheetWritable())
-        return;
-    memomodi->setPlainText(editor::fullText(ListBox5));
-    showFullText(true);
-}
-
-void TForm2::Stopmodi9Click()
-{
-    showFullText(false);
-    // toRawText keeps the characters as typed (a no-break space stays one).
-    const QString text = editor::typedText(memomodi->document()->toRawText());
-    try {
-        if (!writeSheetFile(text)) {
-            // Not written: the typed text stays on screen.
-            showFullText(true);
-            return;
-        }
-    } catch (const plat::Failure &failure) {
-        plat::desktop().showError(failure.message());
-        return;
-    }
-    // The new title goes to the row of the sheet written, and to no row when
-    // that sheet has left the catalogue since it was chosen.
-    const int i = ListBox1->itemIndex();
-    if (i >= 0 && i == m_sheetRow) {
-        const QString title = plat::LineList::parseText(text).value(0);
-        sheets::replaceTitle(catalogueLists(), i, title);
-        ListBox1->setItemIndex(i);
-    }
-    ListBox1Click();
-}
-
-void TForm2::StopmodiClick()
-{
-    showFullText(false);
 }
 
 void TForm2::BitBtn8Click()

@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/heldsheet.h"
+#include "editor/safeguards.h"
 #include "editor/termlistview.h"
 #include "platform/form.h"
 #include "platform/linelist.h"
@@ -141,6 +142,12 @@ public:
     void Image1Click();
     void Aide1Click();
 
+    bool inFullText() const;
+    // Before anything that leaves full-text mode or replaces its text: typed
+    // text is saved or dropped as the user says. False when the user chose to
+    // go on typing, or the save did not go through; the text then stays.
+    bool settleFullText();
+
 protected:
     void keyPressEvent(QKeyEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
@@ -152,12 +159,19 @@ private:
     // title is chosen; false when the write failed (the error box said why).
     bool saveSheet();
     void showFullText(bool on);
+    // The full-text save; false when the text was not written and stays on
+    // screen (the user went back to it, or the write failed).
+    bool saveFullText();
+    // After a pair is added: empty entries, the new row shown, the first
+    // entry ready for the next pair.
+    void readyForNextPair(int row);
     void refreshTermLabels();
     void chooseColumnFont(TermListView *column);
 
     QStackedWidget *m_body = nullptr;
     editor::HeldSheet m_sheet;
     int m_sheetRow = -1;
+    editor::PairLayout m_fullTextLayout; // of the text full-text mode started with
 };
 
 extern TForm2 *Form2;

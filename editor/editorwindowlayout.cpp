@@ -340,6 +340,7 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     on(Changerlesensdetraduction1, &QAction::triggered, &TForm2::BitBtn1Click);
     on(APropos1, &QAction::triggered, &TForm2::Image1Click);
     on(Aide1, &QAction::triggered, &TForm2::Aide1Click);
+    setEscapeAction([this] { plat::runGuarded([this] { cl(); }); });
 
     FontDialog1Font = QFont(QStringLiteral("MS Sans Serif"));
     FontDialog1Font.setPixelSize(11);

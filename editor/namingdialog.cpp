@@ -31,6 +31,9 @@ TForm9::TForm9(QWidget *parent)
     layOutRows()->addWidget(BitBtn1, 0, Qt::AlignHCenter);
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    // The dialog has no cancel button; Escape gives up the new sheet before
+    // anything is written, and the editor stays as it was.
+    setEscapeAction([this] { closeWith(plat::mrCancel); });
 }
 
 namespace {

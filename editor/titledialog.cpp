@@ -40,6 +40,7 @@ TFor9::TFor9(QWidget *parent)
 
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    setEscapeAction([this] { BitBtn2Click(); });
 }
 
 void TFor9::FormActivate()

@@ -259,6 +259,12 @@ int QtDesktop::doMessage(const QString &text, const QString &caption, MsgType ty
         if (result == defaultResult)
             preferred = button;
     box.setDefaultButton(static_cast<QPushButton *>(preferred));
+    // Escape answers as cancelling does: Cancel, otherwise No. (Left to
+    // itself the box gives Escape no meaning when it holds both.)
+    for (const int wanted : {mrNo, mrCancel})
+        for (const auto &[button, result] : map)
+            if (result == wanted)
+                box.setEscapeButton(button);
     box.exec();
     for (const auto &[button, result] : map)
         if (box.clickedButton() == button)

@@ -50,8 +50,6 @@ AT_MAIN_TEST=(396 289)           # "Se tester sur une fiche Tavilo"
 AT_MAIN_STATISTICS=(396 325)     # "Consulter les statistiques utilisateur"
 AT_MAIN_QUIT=(396 397)           # "Quitter Tavilo !"
 AT_EDITOR_NEW=(217 667)          # "Créer une nouvelle fiche"
-AT_EDITOR_FIRST_TITLE=(60 131)   # first line of "Liste des fiches"
-AT_EDITOR_FIRST_ENTRY=(640 642)  # the foreign term's field
 AT_EDITOR_STOP=(1063 711)        # "Arrêter la modification des fiches"
 AT_STATS_NEW=(259 668)           # "Créer un nouvel utilisateur"
 AT_STATS_STOP=(259 780)          # "Arrêter l'étude des statistiques utilisateur"
@@ -180,29 +178,15 @@ wait_file "$SHEET" "$OUT/attendu-couleurs.fic"
 expected_file "$OUT/attendu-BRNlist.ini" "${SAMPLES[@]}" "$SHEET"
 wait_file "$CATALOGUE" "$OUT/attendu-BRNlist.ini"
 
-# Choose the new sheet (last in the list), then type the pairs: TAB from one
-# term to the other, ENTER to add.
-if mouse; then
-  click "$EDITOR" "${AT_EDITOR_FIRST_TITLE[0]}" $((AT_EDITOR_FIRST_TITLE[1] + TITLE_ROW * ROW_HEIGHT))
-  click "$EDITOR" "${AT_EDITOR_FIRST_ENTRY[@]}"
-else
-  # Back from "Créer une nouvelle fiche" to the list, the last title, then
-  # through the buttons and both columns to the first field.
-  keys "$EDITOR" shift+Tab shift+Tab End
-  keys "$EDITOR" Tab Tab Tab Tab Tab Tab Tab Tab Tab
-fi
+# The new sheet is the chosen one, the focus in its first field: the pairs
+# are typed at once, TAB from one term to the other, ENTER to add, as the
+# window's hint says; after ENTER the fields are empty and ready again.
 typein "$EDITOR" "red"
 keys "$EDITOR" Tab
 typein "$EDITOR" "rouge"
 keys "$EDITOR" Return
 expected_file "$OUT/attendu-couleurs.fic" "$SHEET_TITLE" red rouge
 wait_file "$SHEET" "$OUT/attendu-couleurs.fic"
-if mouse; then
-  click "$EDITOR" "${AT_EDITOR_FIRST_ENTRY[@]}"
-  keys "$EDITOR" ctrl+a
-else
-  keys "$EDITOR" shift+Tab
-fi
 typein "$EDITOR" "green"
 keys "$EDITOR" Tab
 typein "$EDITOR" "vert"
@@ -210,12 +194,8 @@ keys "$EDITOR" Return
 expected_file "$OUT/attendu-couleurs.fic" "$SHEET_TITLE" red rouge green vert
 wait_file "$SHEET" "$OUT/attendu-couleurs.fic"
 shot "$EDITOR" editeur-deux-paires
-if mouse; then
-  click "$EDITOR" "${AT_EDITOR_STOP[@]}"
-else
-  # From the second field: "Ajouter", "Supprimer", "Changer le sens", "Arrêter".
-  keys "$EDITOR" Tab Tab Tab Tab Return
-fi
+# Escape does what "Arrêter la modification des fiches" does.
+if mouse; then click "$EDITOR" "${AT_EDITOR_STOP[@]}"; else keys "$EDITOR" Escape; fi
 wait_gone "$EDITOR" "Modification d'une fiche Tavilo"
 
 # ---- A new user --------------------------------------------------------------

@@ -58,9 +58,9 @@ TEST_F(EditorSafety, BytesAfterANulSurviveEveryWrite)
     } cases[] = {
         {"add", [this] { add("cat", "chat"); }, crlf({"T", "dog", "chien", "cat", "chat"})},
         {"delete",
-         [] {
+         [this] {
              Form2->ListBox2->setItemIndex(0);
-             Form2->BitBtn3Click();
+             deleteSelected();
          },
          crlf({"T"})},
         {"full text",

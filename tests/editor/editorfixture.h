@@ -40,6 +40,13 @@ protected:
         Form2->Edit2->setText(second);
         Form2->ajout();
     }
+    // Deletes the selected pair, saying yes when asked to confirm.
+    void deleteSelected()
+    {
+        if (Form2->ListBox2->itemIndex() >= 0)
+            box.desktop().messageAnswers.push_back(plat::mrYes);
+        Form2->BitBtn3Click();
+    }
 
     testing_support::Sandbox box;
 };

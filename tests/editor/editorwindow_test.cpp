@@ -170,7 +170,7 @@ TEST_F(Editor, DuplicateFirstTermsFollowTheClicks)
     EXPECT_EQ(selection(), std::make_pair(1, 1));
     EXPECT_EQ(Form2->Edit2->text(), "pomme");
 
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(col1(), (QStringList{"apple", "pear"}));
     EXPECT_EQ(col2(), (QStringList{"pomme verte", "poire"}));
     EXPECT_EQ(selection(), std::make_pair(1, 1));
@@ -182,14 +182,14 @@ TEST_F(Editor, DeletingFirstAndLastRows)
     catalogue({{kFruitPath, kFruit}});
     choose(0);
     clickFirst(0); // apple
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(col1(), (QStringList{"Banana", "pear"}));
     EXPECT_EQ(col2(), (QStringList{"banane", "poire"}));
     EXPECT_EQ(selection(), std::make_pair(0, 0));
     EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits //moi\\\\", "pear", "poire", "Banana", "banane"}));
 
     clickFirst(1); // pear, the last row
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(col1(), QStringList{"Banana"});
     EXPECT_EQ(selection(), std::make_pair(-1, -1));
     EXPECT_EQ(box.get(kFruitPath), crlf({"Fruits //moi\\\\", "Banana", "banane"}));
@@ -212,7 +212,7 @@ TEST_F(Editor, DeletingMatchesWholePairsOnly)
     choose(0);
     ASSERT_EQ(col1(), (QStringList{"apple", "pear", "poire"}));
     clickFirst(2);
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(box.get(kFruitPath), crlf({"t", "pear", "poire", "apple", "pomme"}));
     EXPECT_EQ(col1(), (QStringList{"apple", "pear"}));
     EXPECT_EQ(col2(), (QStringList{"pomme", "poire"}));
@@ -226,7 +226,7 @@ TEST_F(Editor, AnUnpairedLastLineStaysLast)
     add("apple", "pomme");
     EXPECT_EQ(box.get(kFruitPath), crlf({"t", "pear", "poire", "apple", "pomme", "seul"}));
     clickFirst(1);
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(box.get(kFruitPath), crlf({"t", "apple", "pomme", "seul"}));
 }
 
@@ -239,7 +239,7 @@ TEST_F(Editor, AwkwardTermsAreKeptExactly)
     EXPECT_EQ(col1(), (QStringList{" blanc ", "a;b", "caf\u00e9"}));
     add("a;b", "autre");
     clickFirst(0);
-    Form2->BitBtn3Click();
+    deleteSelected();
     EXPECT_EQ(box.get(kFruitPath),
               crlf({"", "a;b", "tab\there", "caf\xe9", "x", "a;b", "autre"}));
     // A term outside the code page turns the file to UTF-8, nothing lost.
