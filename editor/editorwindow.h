@@ -76,6 +76,7 @@ public:
         *Exporterlafiche1, *Imprimerlafiche1, *Quitterlamodificationdesfiches1;
     QAction *Ajouter1, *Supprimer1, *Changerlesensdetraduction1;
     QAction *APropos1, *Aide1;
+    QAction *Exporterkvtml1, *Exportertabule1; // exports for other programs
 
     // Data.
     plat::PackedLines Memo1;    // sheet lines, as last written
@@ -136,6 +137,8 @@ public:
     void Stopmodi9Click(); // full-text mode, save
     void StopmodiClick();  // full-text mode, leave
     void BitBtn8Click();   // export
+    void Exporterkvtml1Click();   // export as a kvtml document
+    void Exportertabule1Click();  // export as tab-separated text
     void BitBtn9Click();   // print
     void SpeedButton1Click();
     void SpeedButton2Click();

@@ -333,6 +333,8 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     on(Modifierenpleintexte1, &QAction::triggered, &TForm2::BitBtn10Click);
     on(Crerunefiche1, &QAction::triggered, &TForm2::BitBtn6Click);
     on(Exporterlafiche1, &QAction::triggered, &TForm2::BitBtn8Click);
+    on(Exporterkvtml1, &QAction::triggered, &TForm2::Exporterkvtml1Click);
+    on(Exportertabule1, &QAction::triggered, &TForm2::Exportertabule1Click);
     on(Imprimerlafiche1, &QAction::triggered, &TForm2::BitBtn9Click);
     on(Quitterlamodificationdesfiches1, &QAction::triggered, &TForm2::cl);
     on(Ajouter1, &QAction::triggered, &TForm2::ajout);
@@ -375,6 +377,8 @@ void TForm2::buildMenu()
     Crerunefiche1 = item(Fichier1, QStringLiteral("Crerunefiche1"), QStringLiteral("&Supprimer la fiche de la liste"));
     Exporterlafiche1 = item(Fichier1, QStringLiteral("Exporterlafiche1"),
                             QStringLiteral("&Exporter la fiche vers Excel..."));
+    Exporterkvtml1 = item(Fichier1, QStringLiteral("Exporterkvtml1"), QStringLiteral("Exporter au format &kvtml"));
+    Exportertabule1 = item(Fichier1, QStringLiteral("Exportertabule1"), QStringLiteral("Exporter en texte &tabulé"));
     Imprimerlafiche1 = item(Fichier1, QStringLiteral("Imprimerlafiche1"), QStringLiteral("Im&primer la fiche..."));
     Quitterlamodificationdesfiches1 = item(Fichier1, QStringLiteral("Quitterlamodificationdesfiches1"),
                                            QStringLiteral("&Quitter la modification des fiches"));

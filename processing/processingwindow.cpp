@@ -1,12 +1,15 @@
 #include "processing/processingwindow.h"
 
 #include "app/mainwindow.h"
+#include "editor/editorwindow.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "processing/importdialog.h"
 #include "processing/mixerwindow.h"
 #include "processing/sheetprocessing.h"
 #include "processing/transmissionwindow.h"
+#include "sheets/catalogue.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,6 +43,10 @@ TForm15::TForm15(QWidget *parent) : plat::Form(QStringLiteral("Form15"), parent)
                        "Tavilo en .fic"));
     BitBtn3 = plat::pushButton(QStringLiteral("Revenir à la fenêtre précédente"), QStringLiteral("BitBtn3"),
                                this);
+    BitBtn5 = plat::pushButton(
+        QStringLiteral("Importer une liste de vocabulaire (kvtml, csv, tsv)"), QStringLiteral("BitBtn5"), this,
+        QStringLiteral("Cliquez ici pour créer une fiche Tavilo à partir d'une liste de vocabulaire d'un autre "
+                       "logiciel : document kvtml, tableau csv ou texte tabulé"));
     Label2 = plat::colourLabel(
         QStringLiteral("Positionnez votre souris sur un bouton pour en savoir plus à son sujet."),
         QStringLiteral("Label2"), QStringLiteral("yellow"), font, this);
@@ -48,19 +55,22 @@ TForm15::TForm15(QWidget *parent) : plat::Form(QStringLiteral("Form15"), parent)
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
     connect(BitBtn4, &QPushButton::clicked, this, [this] { BitBtn4Click(); });
     connect(BitBtn3, &QPushButton::clicked, this, [this] { BitBtn3Click(); });
+    connect(BitBtn5, &QPushButton::clicked, this, [this] { BitBtn5Click(); });
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(24, 18, 24, 18);
     layout->setSpacing(10);
     layout->addWidget(Label1);
     layout->addSpacing(6);
-    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn3}) {
+    // The import sits with the other tools, but comes last in the tab order.
+    for (QPushButton *b : {BitBtn1, BitBtn2, BitBtn4, BitBtn5, BitBtn3}) {
         b->setFont(font);
         b->setMinimumHeight(34);
         layout->addWidget(b);
     }
     layout->addSpacing(6);
     layout->addWidget(Label2);
+    setTabOrder(BitBtn3, BitBtn5);
     setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
 }
 
@@ -128,4 +138,9 @@ void TForm15::BitBtn4Click()
         return;
     }
     desktop.showMessage(QStringLiteral("La fiche a bien été convertie."));
+}
+
+void TForm15::BitBtn5Click()
+{
+    processing::importVocabulary(Form2->catalogueLists(), this);
 }

@@ -5,8 +5,9 @@
 class QLabel;
 class QPushButton;
 
-// The menu of tools on sheet files: the calculator export, the mixer, and the
-// conversion of a cif file (two columns, made on Linux) into a sheet.
+// The menu of tools on sheet files: the calculator export, the mixer, the
+// conversion of a cif file (two columns, made on Linux) into a sheet, and the
+// import of word lists from other programs and spreadsheets.
 class TForm15 : public plat::Form {
     Q_OBJECT
 public:
@@ -17,6 +18,7 @@ public:
     QPushButton *BitBtn2; // the mixer
     QPushButton *BitBtn4; // cif conversion
     QPushButton *BitBtn3; // back
+    QPushButton *BitBtn5; // import of another program's word list
 
     plat::LineList Memo1; // lines of the cif file
     plat::LineList Memo2; // the sheet being built
@@ -26,6 +28,7 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
     void BitBtn4Click();
+    void BitBtn5Click();
 };
 
 extern TForm15 *Form15;

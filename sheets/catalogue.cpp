@@ -32,27 +32,35 @@ void addSheet(const CatalogueLists &lists)
     plat::FileRequest request;
     request.filter = sheetOpenFilter();
     if (const std::optional<QString> path = plat::desktop().openFile(request)) {
-        try {
-            lists.sheetBuffer->loadFromFile(*path);
-            lists.editorTitles->addItem(lists.sheetBuffer->memoLine(0));
-            lists.catalogue->append(*path);
-        } catch (const plat::Failure &) {
-            // An unreadable file adds nothing.
-            copyTitleLists(lists);
-            return;
-        }
-        try {
-            lists.catalogue->saveToFile(catalogueFile());
-        } catch (const plat::Failure &failure) {
-            // The entry stays for this session, aligned with its title; the
-            // user must know it will not be there at the next start.
-            plat::desktop().showError(
-                QStringLiteral("La fiche est ajoutée à la liste pour cette session, mais la liste des "
-                               "fiches n'a pas pu être enregistrée.\n%1")
-                    .arg(failure.message()));
-        }
+        addSheetFile(lists, *path);
+        return;
     }
     copyTitleLists(lists);
+}
+
+bool addSheetFile(const CatalogueLists &lists, const QString &path)
+{
+    try {
+        lists.sheetBuffer->loadFromFile(path);
+        lists.editorTitles->addItem(lists.sheetBuffer->memoLine(0));
+        lists.catalogue->append(path);
+    } catch (const plat::Failure &) {
+        // An unreadable file adds nothing.
+        copyTitleLists(lists);
+        return false;
+    }
+    try {
+        lists.catalogue->saveToFile(catalogueFile());
+    } catch (const plat::Failure &failure) {
+        // The entry stays for this session, aligned with its title; the
+        // user must know it will not be there at the next start.
+        plat::desktop().showError(
+            QStringLiteral("La fiche est ajoutée à la liste pour cette session, mais la liste des "
+                           "fiches n'a pas pu être enregistrée.\n%1")
+                .arg(failure.message()));
+    }
+    copyTitleLists(lists);
+    return true;
 }
 
 void removeSheet(const CatalogueLists &lists)

@@ -31,6 +31,9 @@ void copyTitleLists(const CatalogueLists &lists);
 // copies the title list. A file that cannot be read changes nothing; a failed
 // catalogue write is silent and the new entry stays listed.
 void addSheet(const CatalogueLists &lists);
+// The same for a file already chosen (a sheet just imported): false, and
+// nothing changed, when it cannot be read.
+bool addSheetFile(const CatalogueLists &lists, const QString &path);
 
 // "Supprimer la fiche de la liste" (the editor's BitBtn6Click): removes the
 // selected entry from the catalogue, its file and the title lists, selects the

@@ -1,0 +1,237 @@
+#include "processing/importdialog.h"
+
+#include "platform/busycursor.h"
+#include "platform/controls.h"
+#include "platform/desktop.h"
+#include "platform/drivepath.h"
+#include "platform/failure.h"
+#include "platform/linelist.h"
+#include "sheets/catalogue.h"
+#include "sheets/sheet.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+using processing::ColumnChoice;
+using processing::VocabularyTable;
+
+ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QString &fileName, QWidget *parent)
+    : plat::Form(QStringLiteral("ImportColumnsDialog"), parent), m_table(table)
+{
+    setWindowTitle(QStringLiteral("Importer une liste de vocabulaire"));
+    setColours(Qt::black, Qt::white);
+    const QFont font = plat::pixelFont(QStringLiteral("Arial"), 13);
+    const QFont bold = plat::pixelFont(QStringLiteral("Arial"), 13, true);
+    const bool kvtml = table.kind == VocabularyTable::Kind::Kvtml;
+
+    Heading = plat::colourLabel(
+        (kvtml ? QStringLiteral("« %1 » contient %2 langues. Choisissez celle des termes étrangers et celle de "
+                                "leur traduction française :")
+               : QStringLiteral("« %1 » contient %2 colonnes. Choisissez celle des termes étrangers et celle de "
+                                "leur traduction française :"))
+            .arg(fileName)
+            .arg(table.columnCount()),
+        QStringLiteral("Heading"), QStringLiteral("white"), bold, this);
+    Heading->setWordWrap(true);
+    ForeignLabel = plat::colourLabel(QStringLiteral("Terme étranger :"), QStringLiteral("ForeignLabel"),
+                                     QStringLiteral("white"), font, this);
+    FrenchLabel = plat::colourLabel(QStringLiteral("Terme français :"), QStringLiteral("FrenchLabel"),
+                                    QStringLiteral("white"), font, this);
+    ForeignColumn = new QComboBox(this);
+    ForeignColumn->setObjectName(QStringLiteral("ForeignColumn"));
+    FrenchColumn = new QComboBox(this);
+    FrenchColumn->setObjectName(QStringLiteral("FrenchColumn"));
+    HeaderRow = new QCheckBox(QStringLiteral("La première ligne donne les noms des colonnes (elle n'est pas "
+                                             "importée)"),
+                              this);
+    HeaderRow->setObjectName(QStringLiteral("HeaderRow"));
+    HeaderRow->setStyleSheet(QStringLiteral("QCheckBox { color: white; }"));
+    HeaderRow->setVisible(table.mayHaveHeader);
+    PreviewLabel = plat::colourLabel(QStringLiteral("Aperçu des premières paires :"), QStringLiteral("PreviewLabel"),
+                                     QStringLiteral("white"), bold, this);
+    Preview = new QTableWidget(kPreviewRows, 2, this);
+    Preview->setObjectName(QStringLiteral("Preview"));
+    Preview->setHorizontalHeaderLabels({QStringLiteral("Terme étranger"), QStringLiteral("Terme français")});
+    Preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Preview->verticalHeader()->setVisible(false);
+    Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Preview->setSelectionMode(QAbstractItemView::NoSelection);
+    Preview->setToolTip(QStringLiteral("Les entrées en gris n'ont pas leurs deux termes : elles ne seront pas "
+                                       "importées."));
+    Problem = plat::colourLabel(QString(), QStringLiteral("Problem"), QStringLiteral("yellow"), font, this);
+    ImportButton = plat::pushButton(QStringLiteral("Importer"), QStringLiteral("ImportButton"), this);
+    ImportButton->setDefault(true);
+    CancelButton = plat::pushButton(QStringLiteral("Annuler"), QStringLiteral("CancelButton"), this);
+    for (QWidget *w : std::initializer_list<QWidget *>{ForeignColumn, FrenchColumn, HeaderRow, Preview,
+                                                       ImportButton, CancelButton})
+        w->setFont(font);
+
+    const ColumnChoice initial = processing::defaultChoice(table);
+    for (qsizetype k = 0; k < table.columnCount(); ++k) {
+        ForeignColumn->addItem(QString());
+        FrenchColumn->addItem(QString());
+    }
+    HeaderRow->setChecked(initial.header);
+    ForeignColumn->setCurrentIndex(int(initial.foreign));
+    FrenchColumn->setCurrentIndex(int(initial.french));
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(ForeignLabel, 0, 0);
+    grid->addWidget(ForeignColumn, 0, 1);
+    grid->addWidget(FrenchLabel, 1, 0);
+    grid->addWidget(FrenchColumn, 1, 1);
+    grid->setColumnStretch(1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ImportButton);
+    buttons->addWidget(CancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addWidget(Heading);
+    layout->addLayout(grid);
+    layout->addWidget(HeaderRow);
+    layout->addWidget(PreviewLabel);
+    layout->addWidget(Preview, 1);
+    layout->addWidget(Problem);
+    layout->addLayout(buttons);
+    resize(560, 420);
+
+    connect(ForeignColumn, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(FrenchColumn, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
+    connect(HeaderRow, &QCheckBox::toggled, this, [this] { refresh(); });
+    connect(ImportButton, &QPushButton::clicked, this, [this] { closeWith(plat::mrOk); });
+    connect(CancelButton, &QPushButton::clicked, this, [this] { closeWith(plat::mrCancel); });
+    setEscapeAction([this] { closeWith(plat::mrCancel); });
+    refresh();
+}
+
+ColumnChoice ImportColumnsDialog::choice() const
+{
+    return {ForeignColumn->currentIndex(), FrenchColumn->currentIndex(), HeaderRow->isChecked()};
+}
+
+void ImportColumnsDialog::refresh()
+{
+    const ColumnChoice c = choice();
+    for (QComboBox *box : {ForeignColumn, FrenchColumn})
+        for (int k = 0; k < box->count(); ++k)
+            box->setItemText(k, processing::columnName(m_table, k, c.header));
+    const qsizetype first = c.header ? 1 : 0;
+    for (int r = 0; r < kPreviewRows; ++r) {
+        const qsizetype row = first + r;
+        if (row >= m_table.rowCount()) {
+            Preview->setItem(r, 0, new QTableWidgetItem);
+            Preview->setItem(r, 1, new QTableWidgetItem);
+            continue;
+        }
+        const QString texts[2] = {processing::termText(m_table.cell(row, c.foreign)),
+                                  processing::termText(m_table.cell(row, c.french))};
+        const bool whole = !texts[0].trimmed().isEmpty() && !texts[1].trimmed().isEmpty();
+        for (int col = 0; col < 2; ++col) {
+            auto *item = new QTableWidgetItem(plat::shownPart(texts[col]));
+            if (!whole)
+                item->setForeground(Qt::gray);
+            Preview->setItem(r, col, item);
+        }
+    }
+    const bool same = c.foreign == c.french;
+    Problem->setText(same ? QStringLiteral("Choisissez deux colonnes différentes.") : QString());
+    ImportButton->setEnabled(!same);
+}
+
+namespace processing {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Liste de vocabulaire|*.kvtml;*.csv;*.tsv;*.txt|Document kvtml|*.kvtml|"
+                                       "Tableau ou texte tabulé|*.csv;*.tsv;*.txt|Tous les fichiers|*");
+
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo fa(plat::hostPath(a)), fb(plat::hostPath(b));
+    return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+} // namespace
+
+void importVocabulary(const sheets::CatalogueLists &lists, QWidget *owner)
+{
+    plat::Desktop &desktop = plat::desktop();
+    plat::FileRequest open;
+    open.title = QStringLiteral("Importer une liste de vocabulaire");
+    open.filter = kFilter;
+    const std::optional<QString> source = desktop.openFile(open);
+    if (!source)
+        return;
+    const QFileInfo sourceInfo(plat::hostPath(*source));
+
+    // Big lists take a moment: the windows stay painted, the cursor waits.
+    VocabularyTable table;
+    try {
+        plat::BusyCursor busy(plat::bigFile(*source));
+        plat::Progress progress = plat::repaintingProgress();
+        table = readVocabularyFile(*source, progress);
+    } catch (const plat::Failure &failure) {
+        desktop.showMessage(QStringLiteral("Impossible d'importer « %1 ».\n%2")
+                                .arg(sourceInfo.fileName(), failure.message()));
+        return;
+    }
+
+    ColumnChoice choice = defaultChoice(table);
+    if (needsChoice(table)) {
+        ImportColumnsDialog dialog(table, sourceInfo.fileName(), owner);
+        if (desktop.showModal(&dialog) != plat::mrOk)
+            return;
+        choice = dialog.choice();
+    }
+    ImportedSheet sheet;
+    {
+        plat::BusyCursor busy(table.rowCount() > 100000);
+        plat::Progress progress = plat::repaintingProgress();
+        sheet = buildSheet(table, choice, sourceInfo.completeBaseName(), progress);
+    }
+    table = VocabularyTable();
+    if (sheet.pairs == 0) {
+        desktop.showMessage(importSummary(sheet));
+        return;
+    }
+
+    plat::FileRequest save;
+    save.title = QStringLiteral("Enregistrer la fiche importée");
+    save.filter = QStringLiteral("Fiche Tavilo|*.fic");
+    save.defaultExt = QStringLiteral("fic");
+    save.fileName = sourceInfo.completeBaseName() + QStringLiteral(".fic");
+    const std::optional<QString> target = desktop.saveFile(save);
+    if (!target)
+        return;
+    if (sameFile(*source, *target)) {
+        desktop.showMessage(QStringLiteral("La fiche ne peut pas remplacer la liste dont elle est tirée : "
+                                           "choisissez un autre nom. Rien n'a été enregistré."));
+        return;
+    }
+    try {
+        plat::BusyCursor busy(sheet.text.size() > (8 << 20));
+        plat::saveTextToFile(*target, sheet.text);
+    } catch (const plat::Failure &failure) {
+        desktop.showMessage(QStringLiteral("Erreur : Impossible de sauver la fiche à l'endroit désiré.\n")
+                            + failure.message());
+        return;
+    }
+    sheet.text = QString();
+    {
+        plat::BusyCursor busy(plat::bigFile(*target));
+        sheets::addSheetFile(lists, *target);
+    }
+    desktop.showMessage(QStringLiteral("La fiche « %1 » a été créée et ajoutée à la liste des fiches.\n%2")
+                            .arg(sheets::sheetName(sheet.titleLine), importSummary(sheet)));
+}
+
+} // namespace processing

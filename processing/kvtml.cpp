@@ -1,0 +1,351 @@
+#include "processing/kvtml.h"
+
+#include "platform/failure.h"
+#include "sheets/sheet.h"
+
+#include <QHash>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+namespace processing {
+namespace {
+
+class KvtmlReader {
+public:
+    KvtmlReader(QByteArrayView bytes, plat::Progress &progress)
+        : m_data(QByteArray::fromRawData(bytes.data(), bytes.size())), m_xml(m_data), m_progress(progress)
+    {
+        m_table.kind = VocabularyTable::Kind::Kvtml;
+    }
+
+    VocabularyTable read()
+    {
+        // The prolog first: a document that declares entities could make a
+        // few bytes expand into gigabytes, or point outside the file. Real
+        // vocabularies never declare any; such a document is refused whole.
+        while (!m_xml.atEnd() && m_xml.readNext() != QXmlStreamReader::StartElement) {
+            if (m_xml.tokenType() == QXmlStreamReader::DTD && !m_xml.entityDeclarations().isEmpty())
+                throw plat::Failure(QStringLiteral("Le document déclare des entités XML : Tavilo ne les développe "
+                                                   "pas, par sécurité, et ne l'importe pas."));
+        }
+        if (m_xml.tokenType() == QXmlStreamReader::StartElement) {
+            if (m_xml.name().compare(u"kvtml", Qt::CaseInsensitive) != 0)
+                throw plat::Failure(QStringLiteral("Ce document XML n'est pas une liste de vocabulaire kvtml : son "
+                                                   "élément principal est <%1>.")
+                                        .arg(m_xml.name().left(40)));
+            readRoot();
+        }
+        if (m_xml.hasError())
+            failFromReader();
+        return std::move(m_table);
+    }
+
+private:
+    [[noreturn]] void failFromReader()
+    {
+        if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+            throw plat::Failure(QStringLiteral("Le document est incomplet : il s'arrête avant sa fin (ligne %1).")
+                                    .arg(m_xml.lineNumber()));
+        throw plat::Failure(QStringLiteral("Ce fichier n'est pas un document XML lisible : il est mal formé à la "
+                                           "ligne %1, colonne %2.")
+                                .arg(m_xml.lineNumber())
+                                .arg(m_xml.columnNumber()));
+    }
+
+    // The text of the current element, its children's included.
+    QString text()
+    {
+        QString s = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (s.size() > kMaxFieldChars)
+            throw plat::Failure(QStringLiteral("Un texte du document, à la ligne %1, dépasse %2 caractères : ce "
+                                               "n'est pas un terme de vocabulaire.")
+                                    .arg(m_xml.lineNumber())
+                                    .arg(kMaxFieldChars));
+        return s;
+    }
+
+    void readRoot()
+    {
+        const QXmlStreamAttributes attributes = m_xml.attributes();
+        m_table.title = attributes.value(QLatin1String("title")).toString();
+        addInformation(attributes.value(QLatin1String("author")).toString());
+        addInformation(attributes.value(QLatin1String("remark")).toString());
+        addInformation(attributes.value(QLatin1String("comment")).toString());
+        while (m_xml.readNextStartElement()) {
+            const QStringView name = m_xml.name();
+            if (name == u"information")
+                readInformation();
+            else if (name == u"identifiers")
+                readIdentifiers();
+            else if (name == u"entries")
+                readEntries();
+            else if (name == u"e")
+                readEntry1();
+            else if (name == u"lesson")
+                readLesson1();
+            else
+                m_xml.skipCurrentElement();
+        }
+    }
+
+    void addInformation(const QString &text)
+    {
+        const QString s = text.trimmed();
+        if (s.isEmpty())
+            return;
+        m_table.information += m_table.information.isEmpty() ? s : QStringLiteral(" - ") + s;
+    }
+
+    void readInformation()
+    {
+        while (m_xml.readNextStartElement()) {
+            const QStringView name = m_xml.name();
+            if (name == u"title")
+                m_table.title = text();
+            else if (name == u"author" || name == u"comment")
+                addInformation(text());
+            else
+                m_xml.skipCurrentElement();
+        }
+    }
+
+    qsizetype column(const QString &id)
+    {
+        const auto found = m_ids.constFind(id);
+        if (found != m_ids.cend())
+            return *found;
+        const qsizetype k = m_table.names.size();
+        m_ids.insert(id, k);
+        m_table.names.append(QString());
+        m_table.locales.append(QString());
+        return k;
+    }
+
+    void readIdentifiers()
+    {
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != u"identifier") {
+                m_xml.skipCurrentElement();
+                continue;
+            }
+            const qsizetype k = column(m_xml.attributes().value(QLatin1String("id")).toString());
+            QString name, locale;
+            while (m_xml.readNextStartElement()) {
+                if (m_xml.name() == u"name")
+                    name = text().trimmed();
+                else if (m_xml.name() == u"locale")
+                    locale = text().trimmed();
+                else
+                    m_xml.skipCurrentElement();
+            }
+            m_table.names[k] = name.isEmpty() || locale.isEmpty() ? name + locale
+                                                                  : name + QStringLiteral(" (") + locale + u')';
+            m_table.locales[k] = locale;
+        }
+    }
+
+    void setCell(qsizetype k, const QString &s)
+    {
+        while (m_cells.size() <= k)
+            m_cells.append(QString());
+        m_cells[k] = s;
+    }
+
+    void addEntry()
+    {
+        m_table.addRow(m_cells);
+        m_cells.clear();
+        m_progress.step(64);
+    }
+
+    void readEntries()
+    {
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != u"entry") {
+                m_xml.skipCurrentElement();
+                continue;
+            }
+            while (m_xml.readNextStartElement()) {
+                if (m_xml.name() != u"translation") {
+                    m_xml.skipCurrentElement();
+                    continue;
+                }
+                const qsizetype k = column(m_xml.attributes().value(QLatin1String("id")).toString());
+                // Only the translation's own text: conjugations, comparisons
+                // and examples hold <text> elements of their own.
+                while (m_xml.readNextStartElement()) {
+                    if (m_xml.name() == u"text")
+                        setCell(k, text());
+                    else
+                        m_xml.skipCurrentElement();
+                }
+            }
+            addEntry();
+        }
+    }
+
+    // Version 1: <o> the original, each <t> a translation; the language
+    // codes stand in their "l" attributes, usually on the first entry only.
+    void readEntry1()
+    {
+        qsizetype k = 0;
+        while (m_xml.readNextStartElement()) {
+            const QStringView name = m_xml.name();
+            if (name != u"o" && name != u"t") {
+                m_xml.skipCurrentElement();
+                continue;
+            }
+            if (name == u"t" && k == 0)
+                k = 1;
+            const QString locale = m_xml.attributes().value(QLatin1String("l")).toString().trimmed();
+            while (m_table.names.size() <= k) {
+                m_table.names.append(QString());
+                m_table.locales.append(QString());
+            }
+            if (!locale.isEmpty() && m_table.locales[k].isEmpty()) {
+                m_table.locales[k] = locale;
+                m_table.names[k] = locale;
+            }
+            setCell(k++, text());
+        }
+        addEntry();
+    }
+
+    // Lessons of version 1 hold their descriptions; entries are found in
+    // them too, for documents that nest them.
+    void readLesson1()
+    {
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() == u"e")
+                readEntry1();
+            else
+                m_xml.skipCurrentElement();
+        }
+    }
+
+    QByteArray m_data;
+    QXmlStreamReader m_xml;
+    plat::Progress &m_progress;
+    VocabularyTable m_table;
+    QHash<QString, qsizetype> m_ids;
+    QStringList m_cells;
+};
+
+// XML 1.0 carries no control character but tab and the line ends, no
+// U+FFFE or U+FFFF and no lone surrogate.
+QString xmlText(QStringView s)
+{
+    QString out = s.toString();
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const char16_t c = out[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < out.size() && out[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if ((c < 0x20 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xFFFE || c == 0xFFFF
+            || QChar::isSurrogate(c))
+            out[i] = QChar(QChar::ReplacementCharacter);
+    }
+    return out;
+}
+
+struct Language {
+    const char16_t *word; // as a sheet's title writes it
+    const char *name;
+    const char *locale;
+};
+
+// A sheet does not store its language; its title usually names it.
+constexpr Language kLanguages[] = {
+    {u"anglais", "Anglais", "en"},       {u"allemand", "Allemand", "de"},   {u"espagnol", "Espagnol", "es"},
+    {u"italien", "Italien", "it"},       {u"portugais", "Portugais", "pt"}, {u"néerlandais", "Néerlandais", "nl"},
+    {u"russe", "Russe", "ru"},           {u"latin", "Latin", "la"},         {u"grec", "Grec", "el"},
+    {u"japonais", "Japonais", "ja"},     {u"chinois", "Chinois", "zh"},     {u"arabe", "Arabe", "ar"},
+    {u"polonais", "Polonais", "pl"},     {u"suédois", "Suédois", "sv"},     {u"danois", "Danois", "da"},
+    {u"norvégien", "Norvégien", "nb"},   {u"turc", "Turc", "tr"},           {u"hébreu", "Hébreu", "he"},
+    {u"coréen", "Coréen", "ko"},         {u"roumain", "Roumain", "ro"},     {u"hongrois", "Hongrois", "hu"},
+    {u"tchèque", "Tchèque", "cs"},       {u"finnois", "Finnois", "fi"},     {u"catalan", "Catalan", "ca"},
+    {u"breton", "Breton", "br"},         {u"occitan", "Occitan", "oc"},     {u"basque", "Basque", "eu"},
+};
+
+} // namespace
+
+VocabularyTable readKvtml(QByteArrayView bytes, plat::Progress &progress)
+{
+    return KvtmlReader(bytes, progress).read();
+}
+
+QByteArray kvtmlDocument(const plat::PackedLines &sheet)
+{
+    const QString titleLine = sheet.memoLine(0);
+    const QString name = sheets::sheetName(titleLine);
+    const QString information = sheets::sheetInformation(titleLine).value_or(QString());
+    QString foreignName = QStringLiteral("Langue étrangère");
+    QString foreignLocale;
+    const QString lowered = name.toLower();
+    for (const Language &l : kLanguages)
+        if (lowered.contains(QStringView(l.word))) {
+            foreignName = QString::fromUtf8(l.name);
+            foreignLocale = QString::fromLatin1(l.locale);
+            break;
+        }
+
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    w.setAutoFormatting(true);
+    w.setAutoFormattingIndent(1);
+    w.writeStartDocument();
+    w.writeDTD(QStringLiteral("<!DOCTYPE kvtml PUBLIC \"kvtml2.dtd\" \"http://edu.kde.org/kvtml/kvtml2.dtd\">"));
+    w.writeStartElement(QStringLiteral("kvtml"));
+    w.writeAttribute(QStringLiteral("version"), QStringLiteral("2.0"));
+
+    w.writeStartElement(QStringLiteral("information"));
+    w.writeTextElement(QStringLiteral("generator"), QStringLiteral("Tavilo"));
+    w.writeTextElement(QStringLiteral("title"), xmlText(name));
+    if (!information.isEmpty())
+        w.writeTextElement(QStringLiteral("comment"), xmlText(information));
+    w.writeEndElement();
+
+    w.writeStartElement(QStringLiteral("identifiers"));
+    const QString languages[2][2] = {{foreignName, foreignLocale}, {QStringLiteral("Français"), QStringLiteral("fr")}};
+    for (int id = 0; id < 2; ++id) {
+        w.writeStartElement(QStringLiteral("identifier"));
+        w.writeAttribute(QStringLiteral("id"), QString::number(id));
+        w.writeTextElement(QStringLiteral("name"), languages[id][0]);
+        w.writeTextElement(QStringLiteral("locale"), languages[id][1]);
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+
+    const qsizetype pairs = sheets::pairCount(sheet.count());
+    w.writeStartElement(QStringLiteral("entries"));
+    for (qsizetype k = 1; k <= pairs; ++k) {
+        w.writeStartElement(QStringLiteral("entry"));
+        w.writeAttribute(QStringLiteral("id"), QString::number(k - 1));
+        for (int id = 0; id < 2; ++id) {
+            w.writeStartElement(QStringLiteral("translation"));
+            w.writeAttribute(QStringLiteral("id"), QString::number(id));
+            w.writeTextElement(QStringLiteral("text"), xmlText(sheet.view(2 * k - 1 + id)));
+            w.writeEndElement();
+        }
+        w.writeEndElement();
+    }
+    w.writeEndElement();
+
+    // The trainers practise lessons: every pair goes into one, named after
+    // the sheet.
+    w.writeStartElement(QStringLiteral("lessons"));
+    w.writeStartElement(QStringLiteral("container"));
+    w.writeTextElement(QStringLiteral("name"), xmlText(name.isEmpty() ? QStringLiteral("Fiche") : name));
+    w.writeTextElement(QStringLiteral("inpractice"), QStringLiteral("true"));
+    for (qsizetype k = 1; k <= pairs; ++k) {
+        w.writeEmptyElement(QStringLiteral("entry"));
+        w.writeAttribute(QStringLiteral("id"), QString::number(k - 1));
+    }
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndDocument();
+    return out;
+}
+
+} // namespace processing

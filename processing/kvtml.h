@@ -1,0 +1,25 @@
+#pragma once
+#include "platform/packedlines.h"
+#include "platform/progress.h"
+#include "processing/vocabularytable.h"
+
+#include <QByteArray>
+
+// The XML vocabulary documents of the KDE trainers: version 2
+// (<kvtml version="2.0">, languages in <identifiers>, <entry> with one
+// <translation> per language) and version 1 (<e> with <o> and <t>, the title
+// an attribute of the root). Qt Core only.
+namespace processing {
+
+// The entries of a kvtml document of either version, one column a language.
+// Throws plat::Failure with a French reason for a document that is not XML,
+// not a vocabulary, incomplete, or declares entities (never expanded).
+VocabularyTable readKvtml(QByteArrayView bytes, plat::Progress &progress = plat::Progress::none());
+
+// A kvtml 2 document of a sheet: its name as title, its information as
+// comment, two languages (the foreign one named after the sheet's title
+// when it names a language, and French), one entry a pair, all in one
+// lesson. Characters XML cannot carry become U+FFFD.
+QByteArray kvtmlDocument(const plat::PackedLines &sheet);
+
+} // namespace processing

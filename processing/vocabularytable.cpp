@@ -1,0 +1,255 @@
+#include "processing/vocabularytable.h"
+
+#include "platform/failure.h"
+#include "platform/fileio.h"
+#include "platform/linelist.h"
+#include "processing/delimitedtext.h"
+#include "processing/kvtml.h"
+#include "sheets/sheet.h"
+
+#include <algorithm>
+
+namespace processing {
+
+qsizetype VocabularyTable::cellCount(qsizetype row) const
+{
+    const qsizetype first = m_rowStarts[size_t(row)];
+    const qsizetype end = row + 1 < rowCount() ? m_rowStarts[size_t(row + 1)] : qsizetype(m_cellEnds.size());
+    return end - first;
+}
+
+QStringView VocabularyTable::cell(qsizetype row, qsizetype column) const
+{
+    if (row < 0 || row >= rowCount() || column < 0 || column >= cellCount(row))
+        return {};
+    const size_t i = size_t(m_rowStarts[size_t(row)] + column);
+    const qsizetype start = i == 0 ? 0 : m_cellEnds[i - 1];
+    return QStringView(m_text).sliced(start, m_cellEnds[i] - start);
+}
+
+qsizetype VocabularyTable::columnCount() const
+{
+    return std::max(m_widest, names.size());
+}
+
+void VocabularyTable::addCell(QStringView text)
+{
+    if (m_rowStarts.empty())
+        startRow();
+    m_text.append(text);
+    m_cellEnds.push_back(m_text.size());
+    m_widest = std::max(m_widest, qsizetype(m_cellEnds.size()) - m_rowStarts.back());
+}
+
+void VocabularyTable::addRow(const QStringList &cells)
+{
+    startRow();
+    for (const QString &c : cells)
+        addCell(c);
+}
+
+void VocabularyTable::reserve(qsizetype rows, qsizetype chars)
+{
+    m_rowStarts.reserve(size_t(rows));
+    m_cellEnds.reserve(size_t(2 * rows));
+    m_text.reserve(chars);
+}
+
+QString columnName(const VocabularyTable &table, qsizetype column, bool header)
+{
+    if (header) {
+        const QString cell = termText(table.cell(0, column)).trimmed();
+        if (!cell.isEmpty())
+            return cell;
+    }
+    if (column < table.names.size() && !table.names[column].isEmpty())
+        return table.names[column];
+    return QStringLiteral("Colonne %1").arg(column + 1);
+}
+
+bool looksFrench(const QString &nameOrLocale)
+{
+    const QString s = nameOrLocale.trimmed().toLower();
+    return s == u"fr" || s.startsWith(u"fr_") || s.startsWith(u"fr-") || s.contains(u"fran")
+        || s.contains(u"french") || s.endsWith(u"(fr)");
+}
+
+namespace {
+
+bool isMeta(const VocabularyTable &table, qsizetype column)
+{
+    return column < qsizetype(table.meta.size()) && table.meta[size_t(column)];
+}
+
+bool columnLooksFrench(const VocabularyTable &table, qsizetype column, bool header)
+{
+    if (column < table.locales.size() && looksFrench(table.locales[column]))
+        return true;
+    return looksFrench(columnName(table, column, header));
+}
+
+} // namespace
+
+ColumnChoice defaultChoice(const VocabularyTable &table)
+{
+    ColumnChoice choice;
+    choice.header = table.headerGuess;
+    const qsizetype columns = table.columnCount();
+    std::vector<qsizetype> terms;
+    for (qsizetype k = 0; k < columns; ++k)
+        if (!isMeta(table, k))
+            terms.push_back(k);
+    if (terms.size() < 2) {
+        terms.clear();
+        for (qsizetype k = 0; k < columns; ++k)
+            terms.push_back(k);
+    }
+    if (terms.size() < 2)
+        return choice;
+    const auto french = std::find_if(terms.begin(), terms.end(),
+                                     [&](qsizetype k) { return columnLooksFrench(table, k, choice.header); });
+    if (french == terms.end()) {
+        choice.foreign = terms[0];
+        choice.french = terms[1];
+    } else {
+        choice.french = *french;
+        choice.foreign = *french == terms[0] ? terms[1] : terms[0];
+    }
+    return choice;
+}
+
+bool needsChoice(const VocabularyTable &table)
+{
+    return table.columnCount() > 2 || table.headerGuess;
+}
+
+QString termText(QStringView cell)
+{
+    if (!cell.contains(u'\n') && !cell.contains(u'\r'))
+        return cell.toString();
+    return cell.toString().simplified();
+}
+
+QString titleFieldText(QStringView text)
+{
+    QString s = text.toString();
+    if (s.contains(u'\n') || s.contains(u'\r') || s.contains(u'\t'))
+        s = s.simplified();
+    // Each marker is broken apart until none is left, so that a run such as
+    // " ///" does not leave a new one behind.
+    static const struct {
+        QString marker, replacement;
+    } markers[] = {{sheets::kInfoStart, QStringLiteral(" /")},
+                   {sheets::kInfoEnd, QStringLiteral("\\")},
+                   {sheets::kPictureStart, QStringLiteral(" / [")},
+                   {sheets::kPictureEnd, QStringLiteral("] \\")}};
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const auto &m : markers)
+            while (s.contains(m.marker)) {
+                s.replace(m.marker, m.replacement);
+                changed = true;
+            }
+    }
+    return s;
+}
+
+ImportedSheet buildSheet(const VocabularyTable &table, const ColumnChoice &choice, const QString &fallbackName,
+                         plat::Progress &progress)
+{
+    ImportedSheet sheet;
+    QString name = titleFieldText(table.title).trimmed();
+    if (name.isEmpty())
+        name = titleFieldText(fallbackName).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("Vocabulaire importé");
+    QString information = titleFieldText(table.information).trimmed();
+    // A backslash at its end would make the end marker start one early.
+    if (information.endsWith(u'\\'))
+        information += u' ';
+    sheet.titleLine = information.isEmpty() ? name : name + sheets::kInfoStart + information + sheets::kInfoEnd;
+
+    const qsizetype first = choice.header ? 1 : 0;
+    qsizetype chars = sheet.titleLine.size() + 2;
+    for (qsizetype row = first; row < table.rowCount(); ++row)
+        chars += table.cell(row, choice.foreign).size() + table.cell(row, choice.french).size() + 4;
+    sheet.text.reserve(chars);
+    sheet.text += sheet.titleLine;
+    sheet.text += QLatin1String("\r\n");
+    for (qsizetype row = first; row < table.rowCount(); ++row) {
+        progress.step();
+        const QString foreign = termText(table.cell(row, choice.foreign));
+        const QString french = termText(table.cell(row, choice.french));
+        const bool noForeign = foreign.trimmed().isEmpty();
+        const bool noFrench = french.trimmed().isEmpty();
+        if (noForeign && noFrench) {
+            ++sheet.empty;
+        } else if (noForeign || noFrench) {
+            ++sheet.untranslated;
+        } else {
+            sheet.text += foreign;
+            sheet.text += QLatin1String("\r\n");
+            sheet.text += french;
+            sheet.text += QLatin1String("\r\n");
+            ++sheet.pairs;
+        }
+    }
+    return sheet;
+}
+
+namespace {
+
+QString counted(qsizetype n, const char *one, const char *many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n > 1 ? many : one));
+}
+
+} // namespace
+
+QString importSummary(const ImportedSheet &sheet)
+{
+    QString text = sheet.pairs == 0 ? QStringLiteral("Aucune paire à importer : rien n'a été enregistré.")
+                                    : counted(sheet.pairs, "paire importée.", "paires importées.");
+    const qsizetype skipped = sheet.empty + sheet.untranslated;
+    if (skipped == 0)
+        return text;
+    QStringList why;
+    if (sheet.empty)
+        why << counted(sheet.empty, "vide", "vides");
+    if (sheet.untranslated)
+        why << QStringLiteral("%1 sans traduction").arg(sheet.untranslated);
+    return text + u'\n' + counted(skipped, "entrée ignorée", "entrées ignorées") + QStringLiteral(" : ")
+        + why.join(QStringLiteral(", ")) + u'.';
+}
+
+VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress)
+{
+    // A document is told by its content, whatever its name: the first
+    // character that is not a blank (after a byte-order mark) opens XML.
+    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
+        ++i;
+    const bool xml = i < bytes.size() && bytes[i] == '<';
+    VocabularyTable table = xml ? readKvtml(bytes, progress) : readDelimited(bytes, progress);
+    if (table.rowCount() == 0)
+        throw plat::Failure(QStringLiteral("Le fichier ne contient aucune entrée de vocabulaire."));
+    if (table.columnCount() < 2)
+        throw plat::Failure(xml ? QStringLiteral("Le document ne contient qu'une langue : il en faut deux, celle des "
+                                                 "termes étrangers et le français.")
+                                : QStringLiteral("Le fichier n'a qu'une colonne : il en faut deux, les termes "
+                                                 "étrangers et leur traduction, séparés par une tabulation, un "
+                                                 "point-virgule ou une virgule."));
+    return table;
+}
+
+VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress)
+{
+    if (plat::fileSize(path) > kMaxImportBytes)
+        throw plat::Failure(QStringLiteral("Le fichier est trop gros pour une liste de vocabulaire (plus de %1 Mo).")
+                                .arg(kMaxImportBytes >> 20));
+    const QByteArray bytes = plat::readFileBytes(path);
+    progress.beatWhenDue();
+    return readVocabulary(bytes, progress);
+}
+
+} // namespace processing
