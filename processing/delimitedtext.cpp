@@ -19,7 +19,9 @@ namespace {
 
 // UTF-16 with its mark, UTF-8, or else Windows-1252, as every text file of
 // the program is read; but a NUL byte here means binary data, not an end.
-QString decode(QByteArrayView bytes)
+} // namespace
+
+QString decodeDelimited(QByteArrayView bytes)
 {
     QString text;
     if (plat::isUtf16WithBom(bytes)) {
@@ -43,6 +45,8 @@ QString decode(QByteArrayView bytes)
         failBinary();
     return text;
 }
+
+namespace {
 
 bool isLineEnd(QChar c)
 {
@@ -345,7 +349,11 @@ QString plainFromHtml(QStringView s)
 
 VocabularyTable readDelimited(QByteArrayView bytes, plat::Progress &progress)
 {
-    const QString text = decode(bytes);
+    return readDelimitedText(decodeDelimited(bytes), progress);
+}
+
+VocabularyTable readDelimitedText(const QString &text, plat::Progress &progress)
+{
     progress.beatWhenDue();
     const QStringView s(text);
     VocabularyTable table;

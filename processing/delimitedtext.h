@@ -17,6 +17,10 @@ namespace processing {
 // its first lines most evenly. Throws plat::Failure with a French reason for
 // binary data, a quote never closed, or a field too long.
 VocabularyTable readDelimited(QByteArrayView bytes, plat::Progress &progress = plat::Progress::none());
+// The two steps of readDelimited, so that a caller can let the file's bytes
+// go once they are decoded.
+QString decodeDelimited(QByteArrayView bytes);
+VocabularyTable readDelimitedText(const QString &text, plat::Progress &progress = plat::Progress::none());
 
 // The tab-separated text of a sheet, in UTF-8: a few '#' lines saying so
 // and naming the sheet, then one pair a line, foreign term first. A term

@@ -53,7 +53,6 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
                                              "importée)"),
                               this);
     HeaderRow->setObjectName(QStringLiteral("HeaderRow"));
-    HeaderRow->setStyleSheet(QStringLiteral("QCheckBox { color: white; }"));
     HeaderRow->setVisible(table.mayHaveHeader);
     PreviewLabel = plat::colourLabel(QStringLiteral("Aperçu des premières paires :"), QStringLiteral("PreviewLabel"),
                                      QStringLiteral("white"), bold, this);
@@ -62,6 +61,7 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
     Preview->setHorizontalHeaderLabels({QStringLiteral("Terme étranger"), QStringLiteral("Terme français")});
     Preview->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Preview->verticalHeader()->setVisible(false);
+    Preview->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 8);
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Preview->setSelectionMode(QAbstractItemView::NoSelection);
     Preview->setToolTip(QStringLiteral("Les entrées en gris n'ont pas leurs deux termes : elles ne seront pas "
@@ -102,7 +102,7 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
     layout->addWidget(Preview, 1);
     layout->addWidget(Problem);
     layout->addLayout(buttons);
-    resize(560, 420);
+    resize(580, 440);
 
     connect(ForeignColumn, &QComboBox::currentIndexChanged, this, [this] { refresh(); });
     connect(FrenchColumn, &QComboBox::currentIndexChanged, this, [this] { refresh(); });

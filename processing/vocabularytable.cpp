@@ -222,15 +222,21 @@ QString importSummary(const ImportedSheet &sheet)
         + why.join(QStringLiteral(", ")) + u'.';
 }
 
-VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress)
+namespace {
+
+// A document is told by its content, whatever its name: the first
+// character that is not a blank (after a byte-order mark) opens XML.
+bool isXml(QByteArrayView bytes)
 {
-    // A document is told by its content, whatever its name: the first
-    // character that is not a blank (after a byte-order mark) opens XML.
     qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
         ++i;
-    const bool xml = i < bytes.size() && bytes[i] == '<';
-    VocabularyTable table = xml ? readKvtml(bytes, progress) : readDelimited(bytes, progress);
+    return i < bytes.size() && bytes[i] == '<';
+}
+
+VocabularyTable checked(VocabularyTable table)
+{
+    const bool xml = table.kind == VocabularyTable::Kind::Kvtml;
     if (table.rowCount() == 0)
         throw plat::Failure(QStringLiteral("Le fichier ne contient aucune entrée de vocabulaire."));
     if (table.columnCount() < 2)
@@ -242,14 +248,26 @@ VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress)
     return table;
 }
 
+} // namespace
+
+VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress)
+{
+    return checked(isXml(bytes) ? readKvtml(bytes, progress) : readDelimited(bytes, progress));
+}
+
 VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress)
 {
     if (plat::fileSize(path) > kMaxImportBytes)
         throw plat::Failure(QStringLiteral("Le fichier est trop gros pour une liste de vocabulaire (plus de %1 Mo).")
                                 .arg(kMaxImportBytes >> 20));
-    const QByteArray bytes = plat::readFileBytes(path);
+    QByteArray bytes = plat::readFileBytes(path);
     progress.beatWhenDue();
-    return readVocabulary(bytes, progress);
+    if (isXml(bytes))
+        return checked(readKvtml(bytes, progress));
+    // A big spreadsheet is held once as text, not also as its bytes.
+    const QString text = decodeDelimited(bytes);
+    bytes = QByteArray();
+    return checked(readDelimitedText(text, progress));
 }
 
 } // namespace processing
