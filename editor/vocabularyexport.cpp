@@ -51,8 +51,9 @@ void exportSheet(TForm2 &editor, const ExportFormat &format)
         return;
     }
     const qsizetype pairs = sheets::pairCount(lines.count());
-    desktop.showMessage(pairs == 1 ? QStringLiteral("La fiche a été exportée : 1 paire.")
-                                   : QStringLiteral("La fiche a été exportée : %1 paires.").arg(pairs));
+    desktop.showMessage(QStringLiteral("La fiche a été exportée : %1 %2.")
+                            .arg(pairs)
+                            .arg(pairs <= 1 ? QStringLiteral("paire") : QStringLiteral("paires")));
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "processing/kvtml.h"
 #include "sheets/sheet.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 
 namespace processing {
@@ -264,6 +266,11 @@ VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress
     progress.beatWhenDue();
     if (isXml(bytes))
         return checked(readKvtml(bytes, progress));
+    // Named as XML, it must be XML: its text is not read as a spreadsheet's.
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"kvtml" || suffix == u"xml")
+        throw plat::Failure(QStringLiteral("Ce fichier n'est pas un document XML : un document kvtml commence par "
+                                           "« < »."));
     // A big spreadsheet is held once as text, not also as its bytes.
     const QString text = decodeDelimited(bytes);
     bytes = QByteArray();

@@ -111,6 +111,7 @@ TEST_F(ImportWindow, RefusalsWriteNothing)
         const char *message;
     } cases[] = {
         {"abimee.kvtml", "<kvtml><e><o>a</o><t>b", "Impossible d'importer « abimee.kvtml ».\nLe document est incomplet"},
+        {"faux.kvtml", "house;maison\n", "Impossible d'importer « faux.kvtml ».\nCe fichier n'est pas un document XML"},
         {"image.csv", QByteArray("\x89PNG\0\0", 6), "Impossible d'importer « image.csv ».\nCe fichier n'est pas un texte"},
         {"vide.csv", "a;\r\n;b\r\n", "Aucune paire à importer : rien n'a été enregistré.\n2 entrées ignorées : 2 sans traduction."},
     };
