@@ -33,7 +33,7 @@ QFont arial(int pixelSize, bool bold = false)
 }
 
 // Keeps the panel over the two text blocks above the strip, wherever the
-// layout puts them.
+// layout puts them: the blocks need not start at the same left edge.
 class Cover : public QObject {
 public:
     Cover(QWidget *panel, QWidget *first, QWidget *last)
@@ -45,15 +45,18 @@ public:
 
     void place()
     {
-        QWidget *window = m_panel->parentWidget();
-        const QPoint topLeft = m_first->mapTo(window, QPoint(0, 0));
-        const QPoint bottomRight = m_last->mapTo(window, QPoint(m_last->width(), m_last->height()));
-        const int width = std::max(bottomRight.x() - topLeft.x(), m_panel->sizeHint().width());
-        const int height = std::max(bottomRight.y() - topLeft.y(), m_panel->sizeHint().height());
-        m_panel->setGeometry(topLeft.x(), topLeft.y(), width, height);
+        const QRect blocks = area(m_first).united(area(m_last));
+        const int width = std::max(blocks.width(), m_panel->sizeHint().width());
+        const int height = std::max(blocks.height(), m_panel->sizeHint().height());
+        m_panel->setGeometry(blocks.x(), blocks.y(), width, height);
     }
 
 protected:
+    QRect area(QWidget *block) const
+    {
+        return QRect(block->mapTo(m_panel->parentWidget(), QPoint(0, 0)), block->size());
+    }
+
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show)
@@ -187,6 +190,7 @@ QBoxLayout *TForm1::buildBanner()
     Parcourir = plat::pushButton(QStringLiteral("Parcourir"), QStringLiteral("Parcourir"), Panel2);
     grid->addWidget(Parcourir, 3, 2);
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
     BitBtn8 = plat::pushButton(QStringLiteral("Modifier le bandeau"), QStringLiteral("BitBtn8"), Panel2);
     BitBtn9 = plat::pushButton(QStringLiteral("Paramètres par défaut"), QStringLiteral("BitBtn9"), Panel2);
     for (QPushButton *b : {Parcourir, BitBtn8, BitBtn9}) {

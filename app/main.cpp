@@ -10,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    plat::frenchSystemLocale();
     plat::Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("Tavilo"));

@@ -142,6 +142,7 @@ TForm11::TForm11(QWidget *parent) : plat::Form(QStringLiteral("Form11"), parent)
     BitBtn1->setStyleSheet(QStringLiteral("background: #e8e8e8; color: black; padding: 4px;"));
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm11::BitBtn1Click);
+    setEscapeAction([this] { BitBtn1Click(); });
 
     auto *right = new QVBoxLayout;
     right->addWidget(Memo1, 1);

@@ -82,6 +82,11 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     Image4 = new QLabel(this);
     Image4->setObjectName(QStringLiteral("Image4"));
     Image4->setPixmap(artwork::makerSignature(QSize(190, 44)));
+    // The maker's web address, under the logos; it can be selected and copied.
+    webAddress = new QLabel(mainwindow::kProductPage, this);
+    webAddress->setObjectName(QStringLiteral("webAddress"));
+    webAddress->setStyleSheet(QStringLiteral("color: #1f4fa8;"));
+    webAddress->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     Memo2 = new QLabel(QStringLiteral("Using the Past to Anticipate the Future...\n"
                                       "(Utiliser le Passé pour Prévoir le Futur...)"),
@@ -99,6 +104,7 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     Quitter = plat::pushButton(QStringLiteral("Quitter"), QStringLiteral("Quitter"), this);
     Quitter->setDefault(true);
     connect(Quitter, &QPushButton::clicked, this, [this] { QuitterClick(); });
+    setEscapeAction([this] { QuitterClick(); });
 
     auto *fields = new QGridLayout;
     fields->addWidget(Label3, 0, 0, Qt::AlignRight);
@@ -115,6 +121,7 @@ TForm5::TForm5(QWidget *parent) : plat::Form(QStringLiteral("Form5"), parent)
     auto *maker = new QVBoxLayout;
     maker->addLayout(logos);
     maker->addWidget(Image4, 0, Qt::AlignHCenter);
+    maker->addWidget(webAddress, 0, Qt::AlignHCenter);
 
     auto *middle = new QHBoxLayout;
     middle->setContentsMargins(48, 0, 24, 0);

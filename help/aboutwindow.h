@@ -24,6 +24,7 @@ public:
     QLabel *Image1;
     QLabel *Image2;
     QLabel *Image4;
+    QLabel *webAddress; // the maker's web address, under the logos
     QLabel *Memo2;
     QPushButton *BitBtn1;
     QPushButton *Quitter;

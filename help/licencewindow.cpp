@@ -39,6 +39,7 @@ TForm10::TForm10(QWidget *parent) : plat::Form(QStringLiteral("Form10"), parent)
     BitBtn1->setDefault(true);
     BitBtn1->setMinimumWidth(120);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    setEscapeAction([this] { BitBtn1Click(); });
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();

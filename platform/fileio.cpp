@@ -21,6 +21,12 @@ WriteFailureHook &hookStorage()
     return hook;
 }
 
+WriteWatcher &watcherStorage()
+{
+    static WriteWatcher watcher;
+    return watcher;
+}
+
 [[noreturn]] void fail(const QString &path, const QString &reason)
 {
     const QString cause = frenchReason(reason);
@@ -80,6 +86,11 @@ void setWriteFailureHook(WriteFailureHook hook)
     hookStorage() = std::move(hook);
 }
 
+void setWriteWatcher(WriteWatcher watcher)
+{
+    watcherStorage() = std::move(watcher);
+}
+
 bool setAttributesNormal(const QString &path)
 {
     // Through POSIX rather than QFile::setPermissions: Qt adds what the
@@ -118,6 +129,8 @@ void writeFilePieces(const QString &path, const std::function<void(const TakePie
 {
     if (path.isEmpty())
         fail(path, QStringLiteral("Nom de fichier vide."));
+    if (const auto &watcher = watcherStorage())
+        watcher(hostPath(path));
     if (isDrivePath(path))
         makeParentFolders(path);
     const QString host = hostPath(path);

@@ -39,5 +39,9 @@ QString frenchReason(int errnum);
 // reason to fail, or an empty text to let the write go on.
 using WriteFailureHook = std::function<QString(const QString &hostPath)>;
 void setWriteFailureHook(WriteFailureHook hook);
+// Tests see where the program writes: the watcher gets the host path of
+// every file about to be written, whatever the failure hook does.
+using WriteWatcher = std::function<void(const QString &hostPath)>;
+void setWriteWatcher(WriteWatcher watcher);
 
 } // namespace plat

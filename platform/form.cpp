@@ -71,6 +71,17 @@ void Form::showEvent(QShowEvent *e)
     QDialog::showEvent(e);
 }
 
+void centreOnScreen(QWidget *window)
+{
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // Before the first showing the frame is not known yet and counts as
+    // none; move() places the frame's corner.
+    const QSize whole = window->frameGeometry().size();
+    window->move(screen->availableGeometry().center() - QPoint(whole.width() / 2, whole.height() / 2));
+}
+
 bool Form::escape()
 {
     if (!m_escape)

@@ -43,4 +43,9 @@ private:
     std::function<void()> m_escape;
 };
 
+// Places a window so that the whole of it, title bar included once the
+// window manager has framed it, stands at the centre of its screen's free
+// area. Called from a showEvent, before the window is mapped.
+void centreOnScreen(QWidget *window);
+
 } // namespace plat

@@ -53,6 +53,29 @@ bool loadFrenchTranslation()
     return true;
 }
 
+void frenchSystemLocale()
+{
+    // The variables Qt reads, in the order in which they win.
+    static const char *const kNames[] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArray chosen;
+    for (const char *name : kNames) {
+        chosen = qgetenv(name);
+        if (!chosen.isEmpty())
+            break;
+    }
+    const QByteArray language = chosen.left(chosen.indexOf('.'));
+    if (!language.isEmpty() && language != "C" && language != "POSIX")
+        return;
+    const bool hadAll = qEnvironmentVariableIsSet("LC_ALL");
+    const QByteArray all = qgetenv("LC_ALL");
+    qputenv("LC_ALL", "fr_FR.UTF-8");
+    (void)QLocale::system();
+    if (hadAll)
+        qputenv("LC_ALL", all);
+    else
+        qunsetenv("LC_ALL");
+}
+
 void useFrenchInterface()
 {
     QLocale::setDefault(regionalLocale());

@@ -12,4 +12,12 @@ bool loadFrenchTranslation();
 // Qt's own widgets use (French on a machine left in the C locale).
 void useFrenchInterface();
 
+// Qt's widgets that format by themselves (the sizes and dates of the file
+// dialog) follow QLocale::system(), which Qt reads once from the environment.
+// On a machine left in the C or POSIX locale it is made French, as the
+// program's own formats are; the environment itself is left as it was, for
+// the programs started from here. To be called first thing in main, before
+// anything asks Qt for the system locale.
+void frenchSystemLocale();
+
 } // namespace plat

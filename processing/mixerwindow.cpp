@@ -127,6 +127,7 @@ TForm16::TForm16(QWidget *parent) : plat::Form(QStringLiteral("Form16"), parent)
     layout->addLayout(bottom);
     layout->addWidget(Memo4);
     setFixedSize(760, 500);
+    setEscapeAction([this] { BitBtn4Click(); });
 }
 
 void TForm16::showMixer()
@@ -137,6 +138,7 @@ void TForm16::showMixer()
 
 void TForm16::showEvent(QShowEvent *e)
 {
+    plat::centreOnScreen(this);
     m_fillOnActivation = true;
     plat::Form::showEvent(e);
 }
@@ -264,6 +266,8 @@ void TForm16::BitBtn3Click()
     // A dictionary can be large, and nothing reads it back from here.
     Memo2.clear();
     QApplication::restoreOverrideCursor();
+    // It is not catalogued: the user is told where to find it.
+    desktop.showMessage(QStringLiteral("Le dictionnaire a bien été créé dans le fichier :\n") + *path);
     closeWith(plat::mrNone);
 }
 

@@ -72,6 +72,13 @@ TForm15::TForm15(QWidget *parent) : plat::Form(QStringLiteral("Form15"), parent)
     layout->addWidget(Label2);
     setTabOrder(BitBtn3, BitBtn5);
     setFixedSize(sizeHint().expandedTo(QSize(480, 0)));
+    setEscapeAction([this] { BitBtn3Click(); });
+}
+
+void TForm15::showEvent(QShowEvent *e)
+{
+    plat::centreOnScreen(this);
+    plat::Form::showEvent(e);
 }
 
 void TForm15::BitBtn1Click()
@@ -120,6 +127,14 @@ void TForm15::BitBtn4Click()
         return;
     }
     Memo2.clear();
+    // Too short to hold even a title and one term: the sheet would come out
+    // empty, the title line lost.
+    if (Memo1.count() < processing::kCifMinLines) {
+        desktop.showMessage(QStringLiteral("Erreur : La fiche *.cif n'est pas valide, ou a été endommagée.\n"
+                                           "Une fiche *.cif compte au moins trois lignes : le titre, puis les "
+                                           "termes. Aucune fiche n'a été créée."));
+        return;
+    }
     desktop.showMessage(QStringLiteral("Choisissez sous quel nom vous voulez enregistrer la fiche *.fic."));
     const std::optional<QString> sheetPath =
         desktop.saveFile({{}, QStringLiteral("Fiche Tavilo !|*.fic"), {}, {}, QStringLiteral("fic")});

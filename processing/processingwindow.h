@@ -29,6 +29,9 @@ public:
     void BitBtn3Click();
     void BitBtn4Click();
     void BitBtn5Click();
+
+protected:
+    void showEvent(QShowEvent *e) override;
 };
 
 extern TForm15 *Form15;

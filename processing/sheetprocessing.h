@@ -19,6 +19,9 @@ qsizetype cifColumnSplit(qsizetype lineCount);
 // then cif line n + 1 as a last, unpaired line. Lines past the end of the cif
 // file read as empty; a file of one or two lines gives an empty sheet.
 QStringList sheetFromCif(const plat::LineList &cif);
+// The fewest lines a cif file that gives a sheet has: a title, a term, and
+// a line between the columns.
+constexpr qsizetype kCifMinLines = 3;
 
 // The dictionary file's bytes: the title line, then lines 1 to 2 x pairs of
 // every sheet in order, each line followed by CR LF, encoded as any line list

@@ -64,6 +64,13 @@ TForm14::TForm14(QWidget *parent) : plat::Form(QStringLiteral("Form14"), parent)
     layout->addStretch();
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(490, 233)));
+    setEscapeAction([this] { BitBtn4Click(); });
+}
+
+void TForm14::showEvent(QShowEvent *e)
+{
+    plat::centreOnScreen(this);
+    plat::Form::showEvent(e);
 }
 
 void TForm14::FormActivate()

@@ -19,6 +19,9 @@ public:
     void FormActivate();
     void BitBtn4Click();
     void activated() override { FormActivate(); }
+
+protected:
+    void showEvent(QShowEvent *e) override;
 };
 
 extern TForm14 *Form14;

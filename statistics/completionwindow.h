@@ -9,9 +9,10 @@ namespace sheets {
 class TitleListBox;
 }
 
-// Shown at the end of a test: one click on a user entry appends the test
-// just finished to that user's statistics file, through the statistics
-// window's user list and text buffer.
+// Shown at the end of a test: one click on a user entry (or Enter on the
+// entry chosen with the arrow keys) appends the test just finished to that
+// user's statistics file, through the statistics window's user list and text
+// buffer. With no user yet, it offers to create one and records for them.
 class TFor13 : public plat::Form {
     Q_OBJECT
 public:
@@ -20,11 +21,13 @@ public:
     QLabel *Label1;
     sheets::TitleListBox *ListBox1; // copy of the statistics window's user entries
     QPushButton *Quitter;
+    QPushButton *BitBtn1; // "Créer un nouvel utilisateur", while the list is empty
 
     void activated() override { FormActivate(); }
     void FormActivate();
     void ListBox1Click();
     void QuitterClick();
+    void BitBtn1Click();
 
 protected:
     void showEvent(QShowEvent *e) override;

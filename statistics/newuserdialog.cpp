@@ -6,11 +6,10 @@
 #include "statistics/statisticswindow.h"
 #include "statistics/userfile.h"
 
-#include <QGuiApplication>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TFor9b *For9b = nullptr;
@@ -18,8 +17,8 @@ TFor9b *For9b = nullptr;
 TFor9b::TFor9b(QWidget *parent) : plat::Form(QStringLiteral("For9b"), parent)
 {
     setWindowTitle(QStringLiteral("Nouvel utilisateur"));
-    // No button on the title bar: the window ends through its own button.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    // The close box and Escape give up the new user; nothing is written then.
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setColours(Qt::black, Qt::white);
     const QFont font = plat::pixelFont(QStringLiteral("Arial"), 13, true);
 
@@ -50,6 +49,23 @@ TFor9b::TFor9b(QWidget *parent) : plat::Form(QStringLiteral("For9b"), parent)
     // Enter in a field presses the default button.
     connect(Edit1, &QLineEdit::returnPressed, this, &TFor9b::BitBtn1Click);
     connect(Edit2, &QLineEdit::returnPressed, this, &TFor9b::BitBtn1Click);
+    setEscapeAction([this] { cancel(); });
+}
+
+void TFor9b::cancel()
+{
+    closeWith(plat::mrCancel);
+}
+
+bool TFor9b::showNew()
+{
+    // A new user starts from blank fields, not from the previous one's name.
+    Edit1->clear();
+    Edit2->clear();
+    Edit1->setFocus();
+    m_added = false;
+    plat::desktop().showModal(this);
+    return m_added;
 }
 
 void TFor9b::BitBtn1Click()
@@ -68,6 +84,7 @@ void TFor9b::BitBtn1Click()
         userFile.saveToFile(*path);
         For2->setMemo1(std::move(userFile));
         For2->appendUser(*path);
+        m_added = true;
         For2->saveUserList();
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(QStringLiteral("Erreur : le nouvel utilisateur n'a pas pu être enregistré."));
@@ -78,7 +95,13 @@ void TFor9b::BitBtn1Click()
 
 void TFor9b::showEvent(QShowEvent *e)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    plat::centreOnScreen(this);
     plat::Form::showEvent(e);
+}
+
+void TFor9b::closeEvent(QCloseEvent *e)
+{
+    // The close box: the same as Escape.
+    cancel();
+    e->accept();
 }

@@ -111,12 +111,13 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     setMemo1Height(kMemoHeight);
 
     connect(ListBox1, &sheets::TitleListBox::userClick, this, &TFor2::ListBox1Click);
-    connect(BitBtn7, &QPushButton::clicked, this, &TFor2::Crerunenouvellefiche1Click);
+    connect(BitBtn7, &QPushButton::clicked, this, [this] { Crerunenouvellefiche1Click(); });
     connect(BitBtn5, &QPushButton::clicked, this, &TFor2::BitBtn5Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFor2::BitBtn6Click);
     connect(BitBtn9, &QPushButton::clicked, this, &TFor2::BitBtn9Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFor2::cl);
     connect(Image1, &ClickLabel::clicked, this, &TFor2::Image1Click);
+    setEscapeAction([this] { cl(); });
     QWidget *previous = ListBox1;
     for (QWidget *next : {static_cast<QWidget *>(BitBtn7), static_cast<QWidget *>(BitBtn5),
                           static_cast<QWidget *>(BitBtn6), static_cast<QWidget *>(BitBtn9),
@@ -139,6 +140,10 @@ void TFor2::loadUserList(const QString &path)
 {
     Memo3.loadFromFile(path);
     Memo3Change();
+    if (!m_unavailable.isEmpty())
+        plat::desktop().showMessage(
+            QStringLiteral("Les fiches utilisateur suivantes n'ont pas pu être lues (un disque débranché ?). "
+                           "Elles restent dans la liste des utilisateurs :\n") + m_unavailable.join(QLatin1Char('\n')));
 }
 
 void TFor2::Memo3Change()
@@ -151,8 +156,7 @@ void TFor2::Memo3Change()
     statistics::UserListScan scan = statistics::scanUserList(Memo3);
     code = QStringLiteral("Code");
     sheets::setListLines(ListBox1, scan.entries);
-    if (scan.lastRead)
-        setMemo1(std::move(*scan.lastRead));
+    m_unavailable = std::move(scan.unavailable);
 }
 
 void TFor2::appendUser(const QString &path)
@@ -223,9 +227,18 @@ void TFor2::ListBox1Click()
     try {
         openUser(i);
     } catch (const plat::Failure &) {
+        // The banner names the user chosen: the text and the graph of
+        // another user must not stand under it.
+        clearMemo1();
         setMemo1Height(kMemoHeight);
     }
     drawGraph();
+}
+
+void TFor2::showLastUser()
+{
+    ListBox1->setItemIndex(ListBox1->count() - 1);
+    ListBox1Click();
 }
 
 void TFor2::BitBtn5Click()
@@ -240,12 +253,11 @@ void TFor2::BitBtn5Click()
     try {
         statistics::UserFileText userFile;
         userFile.loadFromFile(*path);
-        ListBox1->addItem(statistics::userEntry(userFile));
-        setMemo1(std::move(userFile));
         appendUser(*path);
     } catch (const plat::Failure &) {
         return; // a file that cannot be read adds nothing
     }
+    showLastUser();
     try {
         saveUserList();
     } catch (const plat::Failure &failure) {
@@ -287,9 +299,13 @@ void TFor2::BitBtn6Click()
     ListBox1Click();
 }
 
-void TFor2::Crerunenouvellefiche1Click()
+bool TFor2::Crerunenouvellefiche1Click()
 {
-    plat::desktop().showModal(For9b);
+    if (!For9b->showNew())
+        return false;
+    // The new user is the one shown, as the banner and the text agree.
+    showLastUser();
+    return true;
 }
 
 void TFor2::BitBtn9Click()

@@ -52,11 +52,12 @@ public:
     // it room.
     void setMemo1Height(int height);
 
-    // Replaces the user list by the lines of a file, then rebuilds the entries.
-    // Throws plat::Failure when the file cannot be read; nothing changes then.
+    // Replaces the user list by the lines of a file, then rebuilds the entries
+    // and says, once, which users could not be read. Throws plat::Failure when
+    // the file cannot be read; nothing changes then.
     void loadUserList(const QString &path);
-    // Rebuilds the user entries from the user list, dropping the lines whose
-    // file cannot be read; Memo1 gets the first readable file.
+    // Rebuilds the user entries from the user list (statistics::scanUserList);
+    // nothing is selected afterwards.
     void Memo3Change();
     // Adds a path to the user list, which rebuilds the entries.
     void appendUser(const QString &path);
@@ -78,7 +79,8 @@ public:
     void ListBox1Click();
     void BitBtn5Click();
     void BitBtn6Click();
-    void Crerunenouvellefiche1Click();
+    // True when a user was created; it is then the one shown.
+    bool Crerunenouvellefiche1Click();
     void BitBtn9Click();
     void Image1Click();
     void cl();
@@ -89,7 +91,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:
+    // Selects the last user and shows it.
+    void showLastUser();
+
     int m_memoHeight = kMemoHeight;
+    QStringList m_unavailable; // users whose file the last rebuild could not read
 };
 
 extern TFor2 *For2;

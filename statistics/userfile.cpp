@@ -1,7 +1,10 @@
 #include "statistics/userfile.h"
 
+#include "platform/drivepath.h"
 #include "platform/failure.h"
 #include "platform/system.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <climits>
@@ -136,7 +139,7 @@ std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSepara
 QList<double> graphPercentages(const UserFileText &userFile, QChar decimalSeparator)
 {
     QList<double> values;
-    for (int j = 0; j < kGraphTests; ++j) {
+    for (qsizetype j = 0;; ++j) {
         const std::optional<double> v =
             parseLocaleNumber(userFile.memoLine(kRecordLines * (j + 1)), decimalSeparator);
         if (!v)
@@ -166,21 +169,36 @@ QString averageHint(double average, QChar decimalSeparator)
     return QStringLiteral("Moyenne de réussite : ") + plat::floatText(average, decimalSeparator);
 }
 
+QString unavailableEntry(const QString &path)
+{
+    return QStringLiteral("Fiche utilisateur non disponible : ") + path;
+}
+
 UserListScan scanUserList(plat::LineList &userList)
 {
     UserListScan scan;
-    for (qsizetype i = userList.count() - 1; i >= 0; --i) {
+    QStringList kept;
+    kept.reserve(userList.count());
+    for (const QString &path : std::as_const(userList).lines()) {
         UserFileText userFile;
         try {
-            userFile.loadFromFile(userList.memoLine(i));
+            userFile.loadFromFile(path);
         } catch (const plat::Failure &) {
-            userList.removeAt(i);
+            const QFileInfo there(plat::hostPath(path));
+            if (path.isEmpty() || (there.exists() && !there.isFile()))
+                continue;
+            kept.append(path);
+            scan.entries.append(unavailableEntry(path));
+            scan.unavailable.append(path);
             continue;
         }
+        kept.append(path);
         scan.entries.append(userEntry(userFile));
-        scan.lastRead = std::move(userFile);
     }
-    std::reverse(scan.entries.begin(), scan.entries.end());
+    // The list is replaced only when a line went, so that an unchanged list
+    // costs no copy.
+    if (kept.size() != userList.count())
+        userList.setLines(std::move(kept));
     return scan;
 }
 

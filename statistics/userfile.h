@@ -51,13 +51,12 @@ int nextRecordNumber(const UserFileText &fileWithSeparator);
 void appendTestRecord(UserFileText &userFile, const TestResult &result, const QString &date,
                       const QString &time);
 
-// The percentages of the first tests of a user file, in file order, as the
-// success graph draws them: at most kGraphTests values, ending at the first
-// record whose percentage line is not a number.
+// The percentages of the tests of a user file, in file order, ending at the
+// first record whose percentage line is not a number. The success graph has
+// room for the last kGraphTests of them; the average covers them all.
 constexpr int kGraphTests = 252;
 QList<double> graphPercentages(const UserFileText &userFile, QChar decimalSeparator);
-// The running average of the values, taken as the graph adds them one by one;
-// nullopt for no value.
+// The running average of the values, taken one by one; nullopt for no value.
 std::optional<double> runningAverage(const QList<double> &values);
 QString averageHint(double average, QChar decimalSeparator);
 
@@ -65,13 +64,18 @@ QString averageHint(double average, QChar decimalSeparator);
 // with the locale's separator, an exponent. Nothing else converts.
 std::optional<double> parseLocaleNumber(const QString &text, QChar decimalSeparator);
 
+// The entry of a user whose file cannot be read at the moment.
+QString unavailableEntry(const QString &path);
+
 // The user list rebuilt from the files it names.
 struct UserListScan {
-    QStringList entries;                   // one per readable file, in list order
-    std::optional<UserFileText> lastRead; // the first readable file of the list
+    QStringList entries;     // one per line kept, in list order
+    QStringList unavailable; // the paths kept whose file could not be read
 };
-// Reads every file the list names, last line first, and removes from the list
-// the lines whose file cannot be read.
+// Reads every file the list names. A file that cannot be read may only be
+// away for a while (a removable disk not mounted): its line stays, with an
+// entry that says so, and goes only when the user removes it. Empty lines and
+// paths that name a folder or anything else than a file are removed.
 UserListScan scanUserList(plat::LineList &userList);
 
 } // namespace statistics

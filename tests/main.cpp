@@ -1,4 +1,5 @@
 #include "platform/application.h"
+#include "platform/french.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // The program's own application class, so that a failure escaping an event
     // handler reaches the default error box in tests as it does in the program.
+    // As the program does, before Qt reads the system locale.
+    plat::frenchSystemLocale();
     plat::Application app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orsiva"));
     QApplication::setApplicationName(QStringLiteral("TaviloTests"));

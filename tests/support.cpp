@@ -16,9 +16,22 @@
 
 namespace testing_support {
 
-Sandbox::Sandbox()
+namespace {
+
+QStringList currentFolder()
+{
+    return QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+Sandbox::Sandbox() : m_currentFolder(currentFolder())
 {
     plat::setDriveRoot(m_dir.path() + QStringLiteral("/drive"));
+    plat::setWriteWatcher([this](const QString &host) {
+        if (!inside(host))
+            ADD_FAILURE() << "written outside the test's folder: " << host.toStdString();
+    });
     auto desktop = std::make_unique<plat::ScriptedDesktop>();
     m_desktop = desktop.get();
     plat::setDesktop(std::move(desktop));
@@ -30,14 +43,29 @@ Sandbox::Sandbox()
 
 Sandbox::~Sandbox()
 {
+    plat::setWriteWatcher({});
+    for (const QString &name : currentFolder()) {
+        if (!m_currentFolder.contains(name))
+            ADD_FAILURE() << "left in the current folder: " << name.toStdString();
+    }
     plat::setWriteFailureHook({});
     plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
     plat::setSystem(std::make_unique<plat::FixedSystem>());
 }
 
+bool Sandbox::inside(const QString &hostPath) const
+{
+    const QString root = QDir(m_dir.path()).absolutePath() + QLatin1Char('/');
+    return QFileInfo(hostPath).absoluteFilePath().startsWith(root);
+}
+
 void Sandbox::put(const QString &path, const QByteArray &bytes) const
 {
     const QString host = plat::hostPath(path);
+    if (!inside(host)) {
+        ADD_FAILURE() << "put outside the test's folder: " << host.toStdString();
+        return;
+    }
     QDir().mkpath(QFileInfo(host).absolutePath());
     QFile f(host);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))

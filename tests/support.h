@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -12,7 +13,9 @@
 namespace testing_support {
 
 // A fresh drive root, a scripted desktop, a French locale with a fixed clock
-// and a seeded generator, for the life of one test.
+// and a seeded generator, for the life of one test. The test fails if it, or
+// the program under it, writes a file outside the sandbox's folder (a path
+// meant for the drive that is not one lands in the current folder).
 class Sandbox {
 public:
     Sandbox();
@@ -30,8 +33,12 @@ public:
     QByteArray get(const QString &path) const;
     bool exists(const QString &path) const;
 
+    // Whether a host path lies inside the sandbox's folder.
+    bool inside(const QString &hostPath) const;
+
 private:
     QTemporaryDir m_dir;
+    QStringList m_currentFolder; // what the current folder held at the start
     plat::ScriptedDesktop *m_desktop;
     plat::FixedSystem *m_system;
 };

@@ -163,8 +163,8 @@ TEST_F(Banner, MessagesEnterInLineOrderAfterEachActivation)
     // An empty message travels the 753 pixels of the strip, 3 a tick, and
     // its blank.
     int ticks = 0;
-    sandbox.put(QStringLiteral("C:\vide.txt"), QByteArray());
-    Form1->Edit1->setText(QStringLiteral("C:\vide.txt"));
+    sandbox.put(QStringLiteral("C:\\vide.txt"), QByteArray());
+    Form1->Edit1->setText(QStringLiteral("C:\\vide.txt"));
     Form1->BitBtn8Click();
     nextEntering();
     nextEntering(&ticks);

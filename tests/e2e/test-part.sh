@@ -44,7 +44,8 @@ DAY_BEFORE=$(date +%d/%m/%Y)
 wait_window "Compléter les statistiques utilisateur"
 COMPLETION=$WIN
 shot "$COMPLETION" completer-statistiques
-if mouse; then click "$COMPLETION" "${AT_COMPLETION_FIRST_USER[@]}"; else keys "$COMPLETION" Down; fi
+# The keyboard chooses the user with the arrows and records with ENTER.
+if mouse; then click "$COMPLETION" "${AT_COMPLETION_FIRST_USER[@]}"; else keys "$COMPLETION" Down Return; fi
 wait_gone "$COMPLETION" "Compléter les statistiques utilisateur"
 
 # The record: its date, time and length in seconds are read back, checked

@@ -114,7 +114,8 @@ TEST_F(Mixer, DictionariesHoldTheCompletePairsOfTheListInOrder)
             Form16->Edit1->setText(c.title);
             messages = mix();
         });
-        EXPECT_EQ(messages, QStringList{kWarning});
+        // The user is told where the dictionary went, as nothing lists it.
+        EXPECT_EQ(messages, (QStringList{kWarning, "Le dictionnaire a bien été créé dans le fichier :\n" + out()}));
         EXPECT_EQ(sandbox.get(out()), c.dictionary);
     }
     // The dictionary is a file only: the catalogue does not grow.

@@ -1,11 +1,14 @@
 #include "app/mainwindow.h"
+#include "processing/mixerwindow.h"
 #include "processing/processingwindow.h"
 #include "processing/transmissionwindow.h"
 #include "platform/encoding.h"
 #include "platform/fileio.h"
 #include "tests/support.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 using testing_support::crlf;
@@ -42,16 +45,17 @@ TEST_F(ProcessingWindow, ConvertsCifFilesOfEveryLength)
         const char *what;
         QByteArray cif;
         QByteArray sheet;
-        const char *split;
+        const char *split; // nullptr: refused, nothing written
     } cases[] = {
         {"8 lines", crlf({"titre", "a", "b", "x", "y", "A", "B", "z"}), crlf({"titre", "a", "A", "b", "B", "x"}),
          "2"},
         {"9 lines", crlf({"titre", "a", "b", "x", "y", "A", "B", "z", "w"}),
          crlf({"titre", "a", "A", "b", "B", "x"}), "2"},
         {"3 lines", crlf({"titre", "a", "b"}), crlf({"titre", "a"}), "0"},
-        {"2 lines", crlf({"titre", "a"}), "", "-1"},
-        {"1 line", crlf({"titre"}), "", "-1"},
-        {"0 lines", "", "", "-2"},
+        // Too short to give a sheet: even the title line would be lost.
+        {"2 lines", crlf({"titre", "a"}), "ancien contenu", nullptr},
+        {"1 line", crlf({"titre"}), "ancien contenu", nullptr},
+        {"0 lines", "", "ancien contenu", nullptr},
         // Binary: read up to its first NUL, like every text file.
         {"binary", QByteArray("\x01\x02\r\xff\xfe\nab") + '\0' + "\r\ncd\r\nef\r\ngh",
          crlf({"\x01\x02", "\xff\xfe"}), "0"},
@@ -61,9 +65,17 @@ TEST_F(ProcessingWindow, ConvertsCifFilesOfEveryLength)
         sandbox.desktop().records.clear();
         const QString cif = put("fiche.cif", c.cif);
         const QString fic = put("fiche.fic", "ancien contenu");
-        EXPECT_EQ(convert(cif, fic), (QStringList{kChooseCif, kChooseName, kDone}));
+        Form15->Edit1 = QStringLiteral("avant");
+        const QStringList messages = convert(cif, fic);
+        if (c.split) {
+            EXPECT_EQ(messages, (QStringList{kChooseCif, kChooseName, kDone}));
+            EXPECT_EQ(Form15->Edit1, c.split);
+        } else {
+            ASSERT_EQ(messages.size(), 2);
+            EXPECT_TRUE(messages[1].startsWith("Erreur : La fiche *.cif n'est pas valide")) << messages[1].toStdString();
+            EXPECT_EQ(sandbox.desktop().count("save"), 0); // no name asked for
+        }
         EXPECT_EQ(sandbox.get(fic), c.sheet);
-        EXPECT_EQ(Form15->Edit1, c.split);
         EXPECT_EQ(sandbox.get(cif), c.cif);
     }
 }
@@ -139,4 +151,17 @@ TEST_F(ProcessingWindow, TransmissionWindowOnlyForAFileRead)
     Form14->FormActivate();
     EXPECT_EQ(Form14->Edit1->text().size(), 1 + 4000 * 18 - 1 + 12);
     EXPECT_EQ(Form14->Edit1->selectedText(), Form14->Edit1->text());
+}
+
+TEST_F(ProcessingWindow, WindowsOpenAtTheCentreOfTheScreen)
+{
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    for (plat::Form *form : {static_cast<plat::Form *>(Form15), static_cast<plat::Form *>(Form16),
+                             static_cast<plat::Form *>(Form14)}) {
+        SCOPED_TRACE(form->objectName().toStdString());
+        form->show();
+        const QPoint off = form->frameGeometry().center() - centre;
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << ", " << off.y();
+        form->hide();
+    }
 }

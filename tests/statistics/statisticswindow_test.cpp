@@ -5,16 +5,24 @@
 #include "statistics/newuserdialog.h"
 #include "statistics/statisticswindow.h"
 #include "statistics/successgraph.h"
+#include "statistics/userfile.h"
 #include "testing/testwindow.h"
 #include "tests/support.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
 
 using testing_support::crlf;
 
@@ -240,17 +248,57 @@ TEST_F(Statistics, GraphPixelsAndAverage)
     EXPECT_FALSE(For2->Image5HintEnabled);
     EXPECT_EQ(For2->memo1Height(), TFor2::kMemoHeightWithGraph);
 
-    // A file that can no longer be read: the text of the user chosen before
-    // stays, shown at full height, and the graph is drawn from it, up to the
-    // junk where a percentage belongs.
+    // The graph ends at the junk where a percentage belongs.
     choose(2);
+    EXPECT_EQ(greenHeight(For2->Image5->pixmap().toImage(), 2), 20);
+    EXPECT_EQ(pixel(4, 50), kBlack);
+    EXPECT_EQ(For2->Image5->toolTip(), "Moyenne de réussite : 50");
+
+    // A file that can no longer be read: the banner names the user chosen,
+    // so neither the text nor the graph of the user before may stay.
     QFile::remove(plat::hostPath(two));
     choose(0);
     EXPECT_EQ(For2->Label6, two);
-    EXPECT_EQ(For2->memo1().memoLine(1), "Luc");
-    EXPECT_EQ(greenHeight(For2->Image5->pixmap().toImage(), 2), 20);
-    EXPECT_EQ(pixel(4, 50), kBlack); // the junk ended the graph
-    EXPECT_EQ(For2->Image5->toolTip(), "Moyenne de réussite : 50");
+    EXPECT_EQ(For2->titleDisplay->memo2Line(), "Utilisateur : Lac, Marie");
+    EXPECT_TRUE(For2->Memo1->toPlainText().isEmpty());
+    EXPECT_EQ(For2->memo1Height(), TFor2::kMemoHeight);
+    EXPECT_EQ(pixel(0, 99), kBlack);
+    EXPECT_FALSE(For2->Image5HintEnabled);
+}
+
+TEST_F(Statistics, GraphShowsTheLatestTestsAndAveragesThemAll)
+{
+    // The first `right` tests score 100, the later ones 0.
+    const struct {
+        int tests, right;
+        int firstGreen; // green height of the graph's first column
+        int firstZero;  // the first column of a test that scored 0
+        const char *average;
+    } cases[] = {
+        {250, 200, 100, 400, "Moyenne de réussite : 80"},
+        {300, 252, 100, 408, "Moyenne de réussite : 84"}, // tests 48 to 299 shown
+        {253, 1, 0, 0, "Moyenne de réussite : 0,395256916996047"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.tests);
+        QStringList percentages;
+        for (int k = 0; k < c.tests; ++k)
+            percentages.append(k < c.right ? "100" : "0");
+        listUsers({user("beaucoup", header("Marie", "Lac") + records(percentages))});
+        choose(0);
+        const QImage graph = For2->Image5->pixmap().toImage();
+        EXPECT_EQ(greenHeight(graph, 0), c.firstGreen);
+        if (c.firstZero > 0) {
+            EXPECT_EQ(greenHeight(graph, c.firstZero - 1), 100);
+        }
+        EXPECT_EQ(greenHeight(graph, c.firstZero), 0);
+        const int columns = 2 * std::min(c.tests, 252);
+        EXPECT_EQ(greenHeight(graph, columns - 1), 0); // the latest test
+        if (columns < graph.width()) {
+            EXPECT_EQ(graph.pixelColor(columns, 50), kBlack);
+        }
+        EXPECT_EQ(For2->Image5->toolTip(), c.average);
+    }
 }
 
 TEST(SuccessGraph, ColumnHeights)
@@ -291,7 +339,8 @@ TEST_F(Statistics, HundredThousandRecordsOpenWithoutAWait)
     choose(0);
     const qint64 choosing = clock.restart();
     EXPECT_EQ(For2->memo1().count(), parsed.size());
-    EXPECT_EQ(greenHeight(For2->Image5->pixmap().toImage(), 503), 251 % 101);
+    // The latest test in the graph's last column.
+    EXPECT_EQ(greenHeight(For2->Image5->pixmap().toImage(), 503), 99999 % 101);
     EXPECT_LT(listing, 3 * oneReading + 300) << "one reading: " << oneReading << " ms";
     EXPECT_LT(choosing, 3 * oneReading + 300) << "one reading: " << oneReading << " ms";
 }
@@ -310,7 +359,11 @@ TEST_F(Statistics, AddAndRemoveUsers)
     add(QStringLiteral("C:\\users\\absent.user"));
     EXPECT_EQ(sheets::listLines(For2->ListBox1), QStringList({"Lac, Marie", ", ", "Lac, Marie"}));
     EXPECT_EQ(sandbox.get(kUsers), (marie + "\r\n" + paul + "\r\n" + marie + "\r\n").toUtf8());
-    EXPECT_EQ(For2->ListBox1->itemIndex(), -1);
+    // The user last added is the one chosen and shown, banner and text alike.
+    EXPECT_EQ(For2->ListBox1->itemIndex(), 2);
+    EXPECT_EQ(For2->Label6, marie);
+    EXPECT_EQ(For2->titleDisplay->memo2Line(), "Utilisateur : Lac, Marie");
+    EXPECT_EQ(For2->memo1().memoLine(1), "Marie");
     EXPECT_EQ(sandbox.desktop().records.front().detail, "Fiche utilisateur Tavilo|*.user");
 
     // Removing the first selects the new first and shows it.
@@ -376,6 +429,180 @@ TEST_F(Statistics, NewUserCancelledOrFailed)
     EXPECT_FALSE(sandbox.exists(path));
     EXPECT_EQ(For2->Memo3.count(), 0);
     EXPECT_TRUE(For2->Memo1->toPlainText().isEmpty()); // no user shown that was not saved
+}
+
+TEST_F(Statistics, CompletionRecordsForTheUserChosenFromTheKeyboard)
+{
+    const QString marie = user("marie", header("Marie", "Lac"));
+    const QString paul = user("paul", header("Paul", "Lac"));
+    listUsers({marie, paul});
+    const int kClick = -1; // a mouse click on entry 1
+    const struct {
+        std::vector<int> keys;
+        int recordedFor; // -1: nobody, the window still open
+    } cases[] = {
+        {{Qt::Key_Down}, -1},
+        {{Qt::Key_Down, Qt::Key_Down}, -1},
+        {{Qt::Key_Return}, -1}, // nothing chosen yet
+        {{Qt::Key_Down, Qt::Key_Return}, 0},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Enter}, 1},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Space}, 0},
+        {{Qt::Key_Down, Qt::Key_End, Qt::Key_Space}, 1},
+        {{Qt::Key_P}, -1}, // a typed letter only moves the choice
+        {{kClick}, 1},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.keys));
+        const QByteArray before[] = {sandbox.get(marie), sandbox.get(paul)};
+        endTest("1", "1", "20", QStringLiteral("Verbes"));
+        int result = -7;
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            For13->setResult(-7);
+            // Laid out as when shown, so that a click finds its entry.
+            For13->layout()->activate();
+            For13->ListBox1->doItemsLayout();
+            for (int key : c.keys) {
+                if (key == kClick) {
+                    const QRect entry = For13->ListBox1->visualItemRect(For13->ListBox1->item(1));
+                    const QPointF at = entry.center();
+                    QMouseEvent press(QEvent::MouseButtonPress, at, For13->ListBox1->viewport()->mapToGlobal(at),
+                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                    QApplication::sendEvent(For13->ListBox1->viewport(), &press);
+                    continue;
+                }
+                const QString text = key == Qt::Key_P ? QStringLiteral("p") : QString();
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+                QApplication::sendEvent(For13->ListBox1, &press);
+            }
+            result = For13->result();
+            return result;
+        });
+        plat::desktop().showModal(For13);
+        for (int u = 0; u < 2; ++u) {
+            const bool recorded = sandbox.get(u ? paul : marie) != before[u];
+            EXPECT_EQ(recorded, c.recordedFor == u) << "user " << u;
+        }
+        EXPECT_EQ(result, c.recordedFor < 0 ? -7 : int(plat::mrOk));
+    }
+    EXPECT_TRUE(sandbox.desktop().messages().isEmpty());
+}
+
+TEST_F(Statistics, CompletionWithNoUserOffersToCreateOne)
+{
+    const QString path = sandbox.root() + QStringLiteral("/camille.user");
+    const struct {
+        const char *what;
+        bool created;
+    } cases[] = {
+        {"the new-user window left with Escape", false},
+        {"a user created", true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        endTest("3", "1", "42", QStringLiteral("Couleurs"));
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            EXPECT_EQ(For13->ListBox1->count(), 0);
+            EXPECT_TRUE(For13->BitBtn1->isVisibleTo(For13));
+            EXPECT_EQ(For13->BitBtn1->text(), "Créer un nouvel utilisateur");
+            For13->setResult(-7);
+            For13->BitBtn1->click();
+            return For13->result();
+        });
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            if (!c.created) {
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(For9b, &escape);
+                return For9b->result();
+            }
+            For9b->Edit1->setText(QStringLiteral("Camille"));
+            For9b->Edit2->setText(QStringLiteral("Pasteur"));
+            sandbox.desktop().fileAnswers.push_back(path);
+            For9b->BitBtn1->click();
+            return For9b->result();
+        });
+        const int result = plat::desktop().showModal(For13);
+        if (!c.created) {
+            EXPECT_EQ(result, -7); // still open, for another try or Quitter
+            EXPECT_FALSE(sandbox.exists(path));
+            EXPECT_FALSE(sandbox.exists(kUsers));
+            continue;
+        }
+        EXPECT_EQ(result, plat::mrOk);
+        EXPECT_EQ(sandbox.get(kUsers), (path + "\r\n").toUtf8());
+        const QStringList lines = plat::LineList::parse(sandbox.get(path));
+        ASSERT_EQ(lines.size(), 21);
+        EXPECT_EQ(lines.mid(0, 3), QStringList({"Fiche de Statistiques Utilisateur :", "Camille", "Pasteur"}));
+        EXPECT_EQ(lines.at(6), "Test 1");
+        EXPECT_EQ(lines.at(12), "Couleurs");
+        EXPECT_EQ(lines.at(16), "75");
+    }
+}
+
+TEST_F(Statistics, NewUserWindowLeftWithoutWriting)
+{
+    const QString marie = user("marie", header("Marie", "Lac"));
+    listUsers({marie});
+    const struct {
+        const char *what;
+        std::function<void()> leave;
+    } cases[] = {
+        {"Escape in a field", [] {
+             QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(For9b->Edit2, &escape);
+         }},
+        {"the close box", [] { For9b->close(); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            // Blank fields, whatever the last user typed.
+            EXPECT_TRUE(For9b->Edit1->text().isEmpty());
+            EXPECT_TRUE(For9b->Edit2->text().isEmpty());
+            For9b->Edit1->setText(QStringLiteral("Paul"));
+            For9b->Edit2->setText(QStringLiteral("Lac"));
+            For9b->setResult(-7);
+            c.leave();
+            return For9b->result();
+        });
+        EXPECT_FALSE(For2->Crerunenouvellefiche1Click());
+        EXPECT_EQ(For9b->result(), plat::mrCancel);
+        EXPECT_EQ(For2->Memo3.lines(), QStringList({marie}));
+        EXPECT_FALSE(sandbox.exists(kUsers));
+        EXPECT_TRUE(sandbox.desktop().messages().isEmpty());
+        EXPECT_EQ(sandbox.desktop().count("save"), 0);
+    }
+}
+
+TEST_F(Statistics, UsersThatCannotBeReadStayListedAndAreNamedOnce)
+{
+    const QString marie = user("marie", header("Marie", "Lac"));
+    const QString absent = QStringLiteral("E:\\cle\\paul.user");
+    const QString other = QStringLiteral("E:\\cle\\luc.user");
+    sandbox.put(kUsers, crlf({absent.toLatin1().constData(), marie.toLatin1().constData(),
+                              other.toLatin1().constData(), ""}));
+    For2->loadUserList(kUsers);
+    EXPECT_EQ(For2->Memo3.lines(), QStringList({absent, marie, other}));
+    EXPECT_EQ(sheets::listLines(For2->ListBox1),
+              QStringList({statistics::unavailableEntry(absent), "Lac, Marie", statistics::unavailableEntry(other)}));
+    const QStringList messages = sandbox.desktop().messages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(absent + "\n" + other)) << messages[0].toStdString();
+
+    // Recording for such a user fails as for any unreadable file.
+    endTest("1", "1", "20", QStringLiteral("Verbes"));
+    EXPECT_EQ(record(0), plat::mrCancel);
+    EXPECT_EQ(sandbox.desktop().messages().last(), kNotRecorded);
+
+    // Adding a user keeps them; removing one is what takes it away.
+    const QString paul = user("paul", header("Paul", "Lac"));
+    sandbox.desktop().fileAnswers.push_back(paul);
+    For2->BitBtn5Click();
+    EXPECT_EQ(sandbox.get(kUsers), crlf({absent.toLatin1().constData(), marie.toLatin1().constData(),
+                                         other.toLatin1().constData(), paul.toLatin1().constData()}));
+    choose(0);
+    For2->BitBtn6Click();
+    EXPECT_EQ(For2->Memo3.lines(), QStringList({marie, other, paul}));
+    EXPECT_EQ(sandbox.desktop().messages().size(), 2);
 }
 
 namespace {

@@ -145,16 +145,16 @@ TEST(UserFile, GraphValuesAndAverage)
     }
     EXPECT_EQ(averageHint(*runningAverage({100, 66.666}), comma), "Moyenne de réussite : 83,333");
 
-    // 300 records: only the first 252 count, for the graph and its average.
+    // 300 records: every one counts for the average.
     QStringList many;
     for (int k = 0; k < 300; ++k)
-        many.append(k < 252 ? "40" : "100");
+        many.append(k < 252 ? "100" : "0");
     const QList<double> values = graphPercentages(fileOfRecords(many), comma);
-    EXPECT_EQ(values.size(), 252);
-    EXPECT_DOUBLE_EQ(*runningAverage(values), 40);
+    EXPECT_EQ(values.size(), 300);
+    EXPECT_NEAR(*runningAverage(values), 84, 1e-9);
 }
 
-TEST(UserFile, ScanDropsWhatCannotBeRead)
+TEST(UserFile, ScanKeepsAbsentFilesAndDropsWhatCanNeverBeOne)
 {
     Sandbox box;
     box.put("C:\\users\\marie.user", crlf({"Fiche de Statistiques Utilisateur :", "Marie", "Lac", "", ""}));
@@ -163,12 +163,10 @@ TEST(UserFile, ScanDropsWhatCannotBeRead)
     plat::LineList users({"C:\\users\\absent.user", "C:\\users\\marie.user", "C:\\users\\dossier",
                           "C:\\nulle part\\x.user", "", "C:\\users\\court.user"});
     const UserListScan scan = scanUserList(users);
-    EXPECT_EQ(users.lines(), QStringList({"C:\\users\\marie.user", "C:\\users\\court.user"}));
-    EXPECT_EQ(scan.entries, QStringList({"Lac, Marie", ", "}));
-    ASSERT_TRUE(scan.lastRead);
-    EXPECT_EQ(scan.lastRead->memoLine(1), "Marie");
-
-    plat::LineList none({"C:\\absent.user"});
-    EXPECT_FALSE(scanUserList(none).lastRead);
-    EXPECT_TRUE(none.isEmpty());
+    // A folder and an empty line are no user; an absent file may come back.
+    EXPECT_EQ(users.lines(), QStringList({"C:\\users\\absent.user", "C:\\users\\marie.user",
+                                          "C:\\nulle part\\x.user", "C:\\users\\court.user"}));
+    EXPECT_EQ(scan.entries, QStringList({unavailableEntry("C:\\users\\absent.user"), "Lac, Marie",
+                                         unavailableEntry("C:\\nulle part\\x.user"), ", "}));
+    EXPECT_EQ(scan.unavailable, QStringList({"C:\\users\\absent.user", "C:\\nulle part\\x.user"}));
 }
