@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "processing/sheetprocessing.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,10 @@ TForm14::TForm14(QWidget *parent) : plat::Form(QStringLiteral("Form14"), parent)
     // 32767 characters unless told otherwise.
     Edit1->setMaxLength(std::numeric_limits<int>::max());
     Edit1->setFont(plat::pixelFont(QStringLiteral("Courier New"), 13));
+    // Room inside the frame, so that the text and its highlight stop short of
+    // the field's edges instead of running into them.
+    Edit1->setTextMargins(6, 3, 6, 3);
+    Edit1->setMinimumHeight(QFontMetrics(Edit1->font()).height() + 16);
     Label4 = label(QStringLiteral("Appuyez ensuite sur le bouton 'Send'. Sur votre calculatrice, exécutez le "
                                   "programme 'untitled()'"),
                    QStringLiteral("Label4"));
