@@ -1,14 +1,11 @@
 #include "app/mainwindow.h"
-#include "processing/mixerwindow.h"
 #include "processing/processingwindow.h"
 #include "processing/transmissionwindow.h"
 #include "platform/encoding.h"
 #include "platform/fileio.h"
 #include "tests/support.h"
 
-#include <QGuiApplication>
 #include <QLineEdit>
-#include <QScreen>
 #include <gtest/gtest.h>
 
 using testing_support::crlf;
@@ -151,17 +148,4 @@ TEST_F(ProcessingWindow, TransmissionWindowOnlyForAFileRead)
     Form14->FormActivate();
     EXPECT_EQ(Form14->Edit1->text().size(), 1 + 4000 * 18 - 1 + 12);
     EXPECT_EQ(Form14->Edit1->selectedText(), Form14->Edit1->text());
-}
-
-TEST_F(ProcessingWindow, WindowsOpenAtTheCentreOfTheScreen)
-{
-    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    for (plat::Form *form : {static_cast<plat::Form *>(Form15), static_cast<plat::Form *>(Form16),
-                             static_cast<plat::Form *>(Form14)}) {
-        SCOPED_TRACE(form->objectName().toStdString());
-        form->show();
-        const QPoint off = form->frameGeometry().center() - centre;
-        EXPECT_LE(off.manhattanLength(), 2) << off.x() << ", " << off.y();
-        form->hide();
-    }
 }

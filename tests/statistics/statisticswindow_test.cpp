@@ -5,7 +5,6 @@
 #include "statistics/newuserdialog.h"
 #include "statistics/statisticswindow.h"
 #include "statistics/successgraph.h"
-#include "statistics/userfile.h"
 #include "testing/testwindow.h"
 #include "tests/support.h"
 
@@ -571,38 +570,6 @@ TEST_F(Statistics, NewUserWindowLeftWithoutWriting)
         EXPECT_TRUE(sandbox.desktop().messages().isEmpty());
         EXPECT_EQ(sandbox.desktop().count("save"), 0);
     }
-}
-
-TEST_F(Statistics, UsersThatCannotBeReadStayListedAndAreNamedOnce)
-{
-    const QString marie = user("marie", header("Marie", "Lac"));
-    const QString absent = QStringLiteral("E:\\cle\\paul.user");
-    const QString other = QStringLiteral("E:\\cle\\luc.user");
-    sandbox.put(kUsers, crlf({absent.toLatin1().constData(), marie.toLatin1().constData(),
-                              other.toLatin1().constData(), ""}));
-    For2->loadUserList(kUsers);
-    EXPECT_EQ(For2->Memo3.lines(), QStringList({absent, marie, other}));
-    EXPECT_EQ(sheets::listLines(For2->ListBox1),
-              QStringList({statistics::unavailableEntry(absent), "Lac, Marie", statistics::unavailableEntry(other)}));
-    const QStringList messages = sandbox.desktop().messages();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(absent + "\n" + other)) << messages[0].toStdString();
-
-    // Recording for such a user fails as for any unreadable file.
-    endTest("1", "1", "20", QStringLiteral("Verbes"));
-    EXPECT_EQ(record(0), plat::mrCancel);
-    EXPECT_EQ(sandbox.desktop().messages().last(), kNotRecorded);
-
-    // Adding a user keeps them; removing one is what takes it away.
-    const QString paul = user("paul", header("Paul", "Lac"));
-    sandbox.desktop().fileAnswers.push_back(paul);
-    For2->BitBtn5Click();
-    EXPECT_EQ(sandbox.get(kUsers), crlf({absent.toLatin1().constData(), marie.toLatin1().constData(),
-                                         other.toLatin1().constData(), paul.toLatin1().constData()}));
-    choose(0);
-    For2->BitBtn6Click();
-    EXPECT_EQ(For2->Memo3.lines(), QStringList({marie, other, paul}));
-    EXPECT_EQ(sandbox.desktop().messages().size(), 2);
 }
 
 namespace {
