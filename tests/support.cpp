@@ -16,16 +16,7 @@
 
 namespace testing_support {
 
-namespace {
-
-QStringList currentFolder()
-{
-    return QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
-
-} // namespace
-
-Sandbox::Sandbox() : m_currentFolder(currentFolder())
+Sandbox::Sandbox()
 {
     plat::setDriveRoot(m_dir.path() + QStringLiteral("/drive"));
     plat::setWriteWatcher([this](const QString &host) {
@@ -44,10 +35,6 @@ Sandbox::Sandbox() : m_currentFolder(currentFolder())
 Sandbox::~Sandbox()
 {
     plat::setWriteWatcher({});
-    for (const QString &name : currentFolder()) {
-        if (!m_currentFolder.contains(name))
-            ADD_FAILURE() << "left in the current folder: " << name.toStdString();
-    }
     plat::setWriteFailureHook({});
     plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
     plat::setSystem(std::make_unique<plat::FixedSystem>());

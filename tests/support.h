@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,7 +37,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QStringList m_currentFolder; // what the current folder held at the start
     plat::ScriptedDesktop *m_desktop;
     plat::FixedSystem *m_system;
 };
