@@ -24,7 +24,7 @@ inline const QString kDefaultsFile = QStringLiteral("C:\\Orsiva\\infos.txt");
 
 // The maker's site, named in two of the built-in messages and in the text of
 // the stopped banner.
-inline const QString kMakerSite = QStringLiteral("https://www.example.org/orsiva/");
+inline const QString kMakerSite = QStringLiteral("https://orsiva.fr/");
 
 // The ten messages the banner shows until a message file has been read.
 QStringList builtInMessages();

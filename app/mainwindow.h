@@ -115,5 +115,5 @@ extern TForm1 *Form1;
 
 namespace mainwindow {
 // The product's page, opened by the product picture.
-inline const QString kProductPage = QStringLiteral("https://www.example.org/orsiva/tavilo/");
+inline const QString kProductPage = QStringLiteral("https://orsiva.fr/tavilo/");
 }

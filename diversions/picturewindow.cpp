@@ -189,7 +189,7 @@ TImagebm::TImagebm(QWidget *parent) : plat::Form(QStringLiteral("Imagebm"), pare
     Image1->setAlignment(Qt::AlignCenter);
     // The picture follows the room the window gives it, never the reverse.
     Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    Label2 = plat::colourLabel(QStringLiteral("Dessin offert par le site d'Orsiva : https://www.example.org/orsiva/"),
+    Label2 = plat::colourLabel(QStringLiteral("Dessin offert par le site d'Orsiva : https://orsiva.fr/"),
                                QStringLiteral("Label2"), QStringLiteral("#b0b0b0"), font, this);
     for (QLabel *l : {Label1, Label2})
         l->setAlignment(Qt::AlignCenter);

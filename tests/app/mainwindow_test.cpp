@@ -208,7 +208,7 @@ TEST_F(MainWindow, ProductPageOpensInTheBrowser)
     Form1->BitBtn11->click();
     const QStringList urls = records(QStringLiteral("url"));
     ASSERT_EQ(urls.size(), 2);
-    EXPECT_TRUE(urls[0].startsWith(QLatin1String("https://www.example.org/")));
+    EXPECT_TRUE(urls[0].startsWith(QLatin1String("https://orsiva.fr/")));
     EXPECT_EQ(urls[1], urls[0]);
 }
 
