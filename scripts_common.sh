@@ -3,6 +3,10 @@
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev
           qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
 
+# The Debian package and the checks it passes: cpack's dependency scan, lintian
+# and the validators of menu entries and AppStream descriptions.
+PACKAGES+=(dpkg-dev file lintian desktop-file-utils appstream)
+
 install_missing() {
   local missing=()
   for p in "${PACKAGES[@]}"; do

@@ -7,8 +7,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-// The help file is compiled into a static library: nothing refers to its
-// resource object unless it is initialised by name.
+// The help file and the licence are compiled into a static library: nothing
+// refers to their resource object unless it is initialised by name.
 static void initHelpResources()
 {
     Q_INIT_RESOURCE(help);
@@ -70,15 +70,20 @@ QByteArray viewerLauncherScript(const QString &viewerFolder)
     return script.toUtf8();
 }
 
-QStringList suppliedHelpFile()
+QStringList suppliedText(const QString &name)
 {
     static const bool ready = (initHelpResources(), true);
     Q_UNUSED(ready);
-    QFile file(QStringLiteral(":/help/tl.aid"));
+    QFile file(QStringLiteral(":/help/") + name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    // Held as UTF-8 in the sources; saving writes it in Windows-1252.
     return plat::LineList::parseText(QString::fromUtf8(file.readAll()));
+}
+
+QStringList suppliedHelpFile()
+{
+    // Held as UTF-8 in the sources; saving writes it in Windows-1252.
+    return suppliedText(QStringLiteral("tl.aid"));
 }
 
 void installHelp()

@@ -38,5 +38,8 @@ void installHelp();
 
 // The help file supplied with the program.
 QStringList suppliedHelpFile();
+// A text compiled into the program next to the help file, by its name there
+// ("licence.txt"); empty when there is none.
+QStringList suppliedText(const QString &name);
 
 } // namespace helplauncher

@@ -209,6 +209,7 @@ TEST_F(MainWindow, ProductPageOpensInTheBrowser)
     const QStringList urls = records(QStringLiteral("url"));
     ASSERT_EQ(urls.size(), 2);
     EXPECT_EQ(urls[0], mainwindow::kProductPage);
+    EXPECT_TRUE(urls[0].startsWith(QLatin1String("https://orsiva.fr/")));
     EXPECT_EQ(urls[1], urls[0]);
 }
 

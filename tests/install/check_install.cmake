@@ -7,17 +7,17 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${result}")
 endif()
 foreach(f bin/tavilo bin/tavilo-aide
-          share/applications/org.example.Tavilo.desktop
-          share/icons/hicolor/scalable/apps/org.example.Tavilo.svg
-          share/metainfo/org.example.Tavilo.metainfo.xml
-          share/tavilo/samples/anglais-animaux.txt
-          share/tavilo/help/tl-aid.txt)
+          share/applications/fr.orsiva.tavilo.desktop
+          share/icons/hicolor/scalable/apps/fr.orsiva.tavilo.svg
+          share/metainfo/fr.orsiva.tavilo.metainfo.xml
+          share/tavilo/samples/anglais-animaux.fic
+          share/tavilo/help/tl.aid)
   if(NOT EXISTS "${PREFIX}/${f}")
     message(FATAL_ERROR "missing after install: ${f}")
   endif()
 endforeach()
-file(READ "${PREFIX}/share/applications/org.example.Tavilo.desktop" entry)
-foreach(line "Exec=tavilo" "Icon=org.example.Tavilo" "Categories=Education;")
+file(READ "${PREFIX}/share/applications/fr.orsiva.tavilo.desktop" entry)
+foreach(line "Exec=tavilo" "Icon=fr.orsiva.tavilo" "Categories=Education;")
   string(FIND "${entry}" "${line}" at)
   if(at LESS 0)
     message(FATAL_ERROR "desktop entry lacks ${line}")
