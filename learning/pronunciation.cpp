@@ -86,7 +86,10 @@ CardVoice::CardVoice(TForm3 *window) : QObject(window), m_window(window)
     PrononcerChaque = new QCheckBox(QStringLiteral("Prononcer chaque terme étranger"), window);
     PrononcerChaque->setObjectName(QStringLiteral("PrononcerChaque"));
     PrononcerChaque->setFont(font);
-    PrononcerChaque->setStyleSheet(QStringLiteral("color: white;"));
+    // White words on the black window; the box keeps its own colours.
+    QPalette white = PrononcerChaque->palette();
+    white.setColor(QPalette::WindowText, Qt::white);
+    PrononcerChaque->setPalette(white);
     PrononcerChaque->setChecked(VoiceChoices::load().speakEachForeignTerm());
     LangueTitre = plat::colourLabel(kLanguageHeading, QStringLiteral("LangueTitre"), QStringLiteral("white"),
                                     font, window);

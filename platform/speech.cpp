@@ -18,25 +18,38 @@ std::unique_ptr<Speech> g_speech;
 
 } // namespace
 
-QString noEngineMessage()
+namespace {
+
+// The command on a line of its own, as it is to be typed.
+QString toInstall(const QString &packages)
 {
-    return QStringLiteral("Tavilo ne peut pas prononcer les termes : aucun moteur de synthèse vocale n'est "
-                          "installé.\nInstallez les paquets %1 (sudo apt install %1), puis relancez Tavilo.")
-        .arg(kEnginePackages);
+    return QStringLiteral("\n\nPour l'installer, tapez dans un terminal :\nsudo apt install %1\n").arg(packages);
 }
 
-QString engineFailedMessage(const QString &reason)
+} // namespace
+
+QString noEngineMessage()
 {
-    return QStringLiteral("Tavilo ne peut pas prononcer les termes : la synthèse vocale ne répond pas (%1).\n"
-                          "Installez les paquets %2 (sudo apt install %2), puis relancez Tavilo.")
-        .arg(reason, kEnginePackages);
+    return QStringLiteral("Tavilo ne peut pas prononcer les termes : aucun moteur de synthèse vocale n'est installé.")
+        + toInstall(kEnginePackages) + QStringLiteral("puis relancez Tavilo.");
+}
+
+QString engineFailedMessage()
+{
+    return QStringLiteral("Tavilo ne peut pas prononcer les termes : la synthèse vocale ne démarre pas.")
+        + toInstall(kEnginePackages) + QStringLiteral("puis relancez Tavilo.");
+}
+
+QString playbackFailedMessage()
+{
+    return QStringLiteral("Tavilo ne peut pas faire entendre les termes : la sortie du son a échoué.\n"
+                          "Vérifiez que le son de votre bureau fonctionne.");
 }
 
 QString noVoiceMessage(const QString &languageName)
 {
-    return QStringLiteral("Aucune voix n'est installée pour la langue « %1 ».\nInstallez le paquet %2 "
-                          "(sudo apt install %2), qui apporte des voix pour la plupart des langues.")
-        .arg(languageName, kVoicePackage);
+    return QStringLiteral("Aucune voix n'est installée pour la langue « %1 ».").arg(languageName)
+        + toInstall(kVoicePackage) + QStringLiteral("qui apporte des voix pour la plupart des langues.");
 }
 
 void Speech::report(const QString &message)
@@ -110,8 +123,11 @@ private:
             m_problem = noEngineMessage();
         } else {
             m_tts = new QTextToSpeech(m_engineName.isEmpty() ? engines.first() : m_engineName, this);
-            if (m_tts->state() == QTextToSpeech::Error) {
-                m_problem = engineFailedMessage(m_tts->errorString());
+            // An engine that started may still be in error over its default
+            // voice, which is no reason not to speak in the others.
+            if (m_tts->state() == QTextToSpeech::Error
+                && m_tts->errorReason() == QTextToSpeech::ErrorReason::Initialization) {
+                m_problem = engineFailedMessage();
             } else {
                 m_locales = m_tts->availableLocales();
                 connect(m_tts, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
@@ -123,8 +139,13 @@ private:
                     }
                 });
                 connect(m_tts, &QTextToSpeech::errorOccurred, this,
-                        [this](QTextToSpeech::ErrorReason, const QString &reason) {
-                            tell(engineFailedMessage(reason));
+                        [this](QTextToSpeech::ErrorReason error) {
+                            // A text or a voice setting the engine refuses
+                            // only loses that text.
+                            if (error == QTextToSpeech::ErrorReason::Initialization)
+                                tell(engineFailedMessage());
+                            else if (error == QTextToSpeech::ErrorReason::Playback)
+                                tell(playbackFailedMessage());
                         });
             }
         }

@@ -52,7 +52,8 @@ private:
 
 // The French messages, each naming what to install.
 QString noEngineMessage();
-QString engineFailedMessage(const QString &reason);
+QString engineFailedMessage();
+QString playbackFailedMessage();
 QString noVoiceMessage(const QString &languageName);
 
 // Records what was asked, for tests; never makes a sound.
