@@ -91,8 +91,6 @@ CardVoice::CardVoice(TForm3 *window) : QObject(window), m_window(window)
     white.setColor(QPalette::WindowText, Qt::white);
     PrononcerChaque->setPalette(white);
     PrononcerChaque->setChecked(VoiceChoices::load().speakEachForeignTerm());
-    LangueTitre = plat::colourLabel(kLanguageHeading, QStringLiteral("LangueTitre"), QStringLiteral("white"),
-                                    font, window);
     Langue = new LanguageBox(QStringLiteral("Langue"), window);
     Langue->setFont(font);
 
@@ -100,11 +98,12 @@ CardVoice::CardVoice(TForm3 *window) : QObject(window), m_window(window)
     auto *row = new QWidget(window);
     auto *grid = new QGridLayout(row);
     grid->setContentsMargins(0, 4, 0, 0);
+    // No wider than the card, so the window still fits a small screen.
     grid->addWidget(Prononcer, 0, 0);
-    grid->addWidget(PrononcerChaque, 0, 1);
-    grid->addWidget(LangueTitre, 1, 0, Qt::AlignRight);
-    grid->addWidget(Langue, 1, 1, Qt::AlignLeft);
+    grid->addWidget(Langue, 0, 1);
+    grid->addWidget(PrononcerChaque, 1, 0, 1, 2);
     grid->setColumnStretch(2, 1);
+    Langue->setToolTip(kLanguageHeading);
     if (!plat::insertAfter(window->cardArea, row))
         row->hide();
 

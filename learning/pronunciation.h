@@ -17,7 +17,7 @@ inline const QString kUnknownLanguage = QStringLiteral("Langue à choisir");
 inline const QString kLanguageHeading = QStringLiteral("Langue des termes étrangers :");
 inline const QString kAskLanguage =
     QStringLiteral("Tavilo ne sait pas dans quelle langue sont les termes étrangers de cette fiche : "
-                   "choisissez-la dans la liste « Langue des termes étrangers ».");
+                   "choisissez-la dans la liste des langues, à côté du bouton.");
 
 // The language a sheet's foreign terms are spoken in: the one the user chose
 // for the sheet, remembered per sheet, else the one its title or its file's
@@ -49,7 +49,6 @@ public:
 
     QPushButton *Prononcer;
     QCheckBox *PrononcerChaque; // kept in the program's own choices file
-    QLabel *LangueTitre;
     LanguageBox *Langue;
 
     void sheetChosen(const QString &path, const QString &titleLine);

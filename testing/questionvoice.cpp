@@ -59,7 +59,12 @@ void QuestionVoice::testStarted()
 
 void QuestionVoice::testEnded()
 {
+    // The end of a test leaves the focus on "Quitter le test", as it did
+    // before these controls came after the answer field in the tab order.
+    const bool hadFocus = Ecouter->hasFocus() || Langue->hasFocus();
     Ecouter->hide();
+    if (hadFocus && m_window->BitBtn2->isVisible())
+        m_window->BitBtn2->setFocus();
     plat::speech().stop();
 }
 

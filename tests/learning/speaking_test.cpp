@@ -19,52 +19,12 @@ using testing_support::crlf;
 
 namespace {
 
-const sheets::Language *english()
-{
-    return sheets::languageOfCode(u"en");
-}
-
-QString said(const std::optional<plat::Utterance> &u)
-{
-    return u ? u->text + QLatin1Char('/') + u->locale.name() : QStringLiteral("-");
-}
-
 QStringList said(const QList<plat::Utterance> &list)
 {
     QStringList out;
     for (const plat::Utterance &u : list)
-        out.append(said(u));
+        out.append(u.text + QLatin1Char('/') + u.locale.name());
     return out;
-}
-
-// What is spoken, in both directions: the foreign term as it comes up on the
-// card (at once when it is first, at the reveal when it is second), and for
-// "Prononcer" the card as far as it is shown, French in a French voice.
-TEST(Speaking, WhatIsSpokenWhenInBothDirections)
-{
-    const learning::Card frenchFirstCard{QStringLiteral("le chien"), QStringLiteral("the dog [n.]")};
-    const learning::Card foreignFirstCard{QStringLiteral("the dog [n.]"), QStringLiteral("le chien")};
-    const struct {
-        bool frenchFirst, secondShown;
-        QStringList card;
-        QString atTick, atReveal;
-    } cases[] = {
-        {true, false, {"le chien/fr_FR"}, "-", "the dog/en_GB"},
-        {true, true, {"le chien/fr_FR", "the dog/en_GB"}, "-", "the dog/en_GB"},
-        {false, false, {"the dog/en_GB"}, "the dog/en_GB", "-"},
-        {false, true, {"the dog/en_GB", "le chien/fr_FR"}, "the dog/en_GB", "-"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(testing::Message() << c.frenchFirst << c.secondShown);
-        const learning::Card &card = c.frenchFirst ? frenchFirstCard : foreignFirstCard;
-        EXPECT_EQ(said(learning::cardUtterances(card, c.frenchFirst, c.secondShown, english())), c.card);
-        EXPECT_EQ(said(learning::appearingTerm(card.first, true, c.frenchFirst, english())), c.atTick);
-        EXPECT_EQ(said(learning::appearingTerm(card.second, false, c.frenchFirst, english())), c.atReveal);
-    }
-    // Without a language the foreign term is left out, the French one is not.
-    EXPECT_EQ(said(learning::cardUtterances(frenchFirstCard, true, true, nullptr)), QStringList{"le chien/fr_FR"});
-    EXPECT_EQ(said(learning::appearingTerm(QStringLiteral("the dog"), true, false, nullptr)), "-");
-    EXPECT_EQ(said(learning::appearingTerm(QStringLiteral(" [n.]"), true, false, english())), "-");
 }
 
 TEST(Speaking, ChoicesFileKeepsWhatItDoesNotKnowAndPathsWithEquals)
@@ -146,16 +106,8 @@ TEST_F(LearningSpeech, EachForeignTermIsSpokenAsItComesUpInBothDirections)
     }
     EXPECT_EQ(sandbox.get(settings::kPath), kSettingsFile);
     EXPECT_TRUE(messagesAfterEvents().isEmpty());
-
-    // Unticked, nothing is spoken and the file says so.
     Form3->voice->PrononcerChaque->click();
     EXPECT_EQ(sandbox.get(learning::kVoiceChoicesPath), crlf({"prononcer=0"}));
-    sandbox.speech().requests.clear();
-    choose(0);
-    Form3->BitBtn1Click();
-    Form3->Timer1Timer();
-    Form3->timer();
-    EXPECT_TRUE(spoken().isEmpty());
 }
 
 // "Prononcer" (and its twin on the full screen) speaks the card as far as it
