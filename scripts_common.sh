@@ -1,7 +1,9 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing
 # and configures and builds the program. Quiet when there is nothing to do.
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev
-          qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick)
+          qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
+          # Qt's speech module; its CMake files also ask for the QML integration headers.
+          qt6-speech-dev qt6-declarative-dev)
 
 # The Debian package and the checks it passes: cpack's dependency scan, lintian
 # and the validators of menu entries and AppStream descriptions.

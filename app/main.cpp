@@ -5,6 +5,7 @@
 #include "platform/desktop.h"
 #include "platform/focusframe.h"
 #include "platform/french.h"
+#include "platform/speech.h"
 
 #include <QScreen>
 
@@ -27,5 +28,7 @@ int main(int argc, char **argv)
     plat::desktop().show(Form1);
     const int result = app.exec();
     destroyWindowSet();
+    // The speech thread ends before the application does.
+    plat::setSpeech(nullptr);
     return result;
 }

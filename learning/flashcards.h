@@ -42,6 +42,7 @@ public:
     // The pairs left, their first term now chosen by this direction text.
     void setDirection(const QString &direction) { m_frenchFirst = frenchFirst(direction); }
 
+    bool frenchComesFirst() const { return m_frenchFirst; }
     qsizetype count() const { return qsizetype(m_pairs.size()); }
     bool isEmpty() const { return m_pairs.empty(); }
     // Entry i (0 <= i < count()).

@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 #include "learning/learningwindow.h"
+#include "learning/pronunciation.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 
@@ -122,6 +123,17 @@ Tpleinec::Tpleinec(QWidget *parent) : plat::Form(QStringLiteral("pleinec"), pare
     connect(BitBtn2, &QPushButton::clicked, this, &Tpleinec::BitBtn2Click);
     connect(BitBtn3, &QPushButton::clicked, this, &Tpleinec::BitBtn3Click);
     setEscapeAction([this] { BitBtn1Click(); });
+
+    // Last in the tab order, beside the other buttons.
+    Prononcer = plat::pushButton(QStringLiteral("Prononcer"), QStringLiteral("Prononcer"), this,
+                                 QStringLiteral("Faire entendre les termes affichés"));
+    Prononcer->setFont(buttons);
+    Prononcer->setAutoDefault(true);
+    plat::insertAfter(BitBtn2, Prononcer);
+    connect(Prononcer, &QPushButton::clicked, this, [] {
+        if (Form3)
+            Form3->voice->sayCard();
+    });
 
     setMemo1Color(m_memo1Color);
     setMemo2Color(m_memo2Color);

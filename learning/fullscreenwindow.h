@@ -18,6 +18,7 @@ public:
     QPushButton *BitBtn1; // leave
     QPushButton *BitBtn3; // font
     QPushButton *BitBtn2; // colour
+    QPushButton *Prononcer; // the learning window's "Prononcer"
     QLabel *Label1, *Label2;
     QPlainTextEdit *Memo1; // first term
     QPlainTextEdit *Memo2; // second term

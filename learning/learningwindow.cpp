@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "help/aboutwindow.h"
 #include "learning/fullscreenwindow.h"
+#include "learning/pronunciation.h"
 #include "platform/busycursor.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
@@ -268,6 +269,7 @@ TForm3::TForm3(QWidget *parent) : plat::Form(QStringLiteral("Form3"), parent)
     connect(Timer1, &QTimer::timeout, this, &TForm3::Timer1Timer);
     connect(Timer2, &QTimer::timeout, this, &TForm3::timer);
     setEscapeAction([this] { BitBtn2Click(); });
+    voice = new learning::CardVoice(this);
 }
 
 void TForm3::handFocus(QWidget *leaving, QWidget *taking)
@@ -351,6 +353,7 @@ void TForm3::ListBox1Click()
     }
     remaining.fill(Memo1, ComboBox1->currentText());
     Label13->setText(learning::remainingText(remaining.count()));
+    voice->sheetChosen(Label6, entry);
     if (!loaded)
         plat::desktop().showMessage(QStringLiteral("Erreur : Impossible d'ouvrir la fiche demandée"));
 }
@@ -384,6 +387,7 @@ void TForm3::BitBtn1Click()
     Label16->show();
     Timer1->start(); // still 1 ms: the first pair comes at once
     ListBox1->setFixedHeight(kListShort);
+    voice->started();
 }
 
 void TForm3::Timer1Timer()
@@ -403,6 +407,7 @@ void TForm3::Timer1Timer()
         Label10->hide();
         Timer2->start();
         Label13->setText(learning::remainingText(remaining.count()));
+        voice->cardShown();
     }
     resizeCard();
 }
@@ -417,6 +422,7 @@ void TForm3::timer()
 {
     Label10->show();
     Timer2->stop();
+    voice->revealed();
 }
 
 void TForm3::BitBtn6Click()
@@ -429,6 +435,7 @@ void TForm3::BitBtn6Click()
     pausedStatus->show();
     Timer1->stop();
     Timer2->stop();
+    voice->silenced();
 }
 
 void TForm3::BitBtn5Click()
@@ -467,6 +474,7 @@ void TForm3::BitBtn7Click()
     BitBtn7->hide();
     BitBtn8->setEnabled(false);
     ComboBox1->setEnabled(true);
+    voice->stopped();
 }
 
 void TForm3::TrackBar2Change()

@@ -13,6 +13,9 @@ class QScrollArea;
 class QSlider;
 class QTimer;
 
+namespace learning {
+class CardVoice;
+}
 namespace sheets {
 class TitleDisplay;
 }
@@ -69,6 +72,7 @@ public:
     plat::LineList Memo1;         // lines of the loaded sheet
     learning::RemainingPairs remaining; // ListBox2 and ListBox3
     sheets::TitleDisplay *titleDisplay;
+    learning::CardVoice *voice; // speaks the card's terms
 
     // Learning runs, or is paused.
     bool running() const;

@@ -1,5 +1,6 @@
 #include "platform/controls.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -29,6 +30,18 @@ QLabel *label(const QString &text, const QString &name, const QString &colour, c
         l->setFont(*font);
     l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(colour));
     return l;
+}
+
+QBoxLayout *boxHolding(QLayout *layout, const QWidget *w)
+{
+    for (int i = 0; layout && i < layout->count(); ++i) {
+        QLayoutItem *item = layout->itemAt(i);
+        if (item->widget() == w)
+            return qobject_cast<QBoxLayout *>(layout);
+        if (QBoxLayout *inner = boxHolding(item->layout(), w))
+            return inner;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -64,6 +77,15 @@ QSlider *trackBar(const QString &name, int min, int max, int position, QWidget *
     s->setTickPosition(QSlider::TicksBelow);
     s->setTickInterval(1);
     return s;
+}
+
+bool insertAfter(QWidget *existing, QWidget *added)
+{
+    QBoxLayout *box = existing->parentWidget() ? boxHolding(existing->parentWidget()->layout(), existing) : nullptr;
+    if (!box)
+        return false;
+    box->insertWidget(box->indexOf(existing) + 1, added);
+    return true;
 }
 
 QString shownPart(const QString &text)

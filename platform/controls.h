@@ -33,4 +33,8 @@ QPushButton *pushButton(const QString &text, const QString &name, QWidget *paren
 // move it by two.
 QSlider *trackBar(const QString &name, int min, int max, int position, QWidget *parent);
 
+// Puts a widget right after another in the box layout that holds that one,
+// however deep in its window's layouts; false when no box layout holds it.
+bool insertAfter(QWidget *existing, QWidget *added);
+
 } // namespace plat

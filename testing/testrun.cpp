@@ -4,6 +4,7 @@
 
 #include "statistics/completionwindow.h"
 #include "testing/answerrules.h"
+#include "testing/questionvoice.h"
 #include "testing/testsettingswindow.h"
 
 #include "platform/controls.h"
@@ -74,6 +75,7 @@ void TForm4::BitBtn1Click()
     Timer1->start(1);
     BitBtn1->hide();
     m_phase = quiz::Phase::Running;
+    voice->testStarted();
     Edit5->setFocus();
 }
 
@@ -258,6 +260,7 @@ void TForm4::endTest()
     Label12->clear();
     m_phase = quiz::Phase::Ended;
     allowSheetChoice(true);
+    voice->testEnded();
 
     if (ListBox6.count() < quiz::kReportLinesWithAnError) {
         const QStringList &messages = quiz::congratulations();

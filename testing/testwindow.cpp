@@ -5,6 +5,7 @@
 #include "app/pictures.h"
 #include "app/startupwindow.h"
 #include "help/aboutwindow.h"
+#include "testing/questionvoice.h"
 #include "testing/testsettingswindow.h"
 
 #include "platform/busycursor.h"
@@ -137,6 +138,7 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     BitBtn4->hide();
     setEnterButton(BitBtn7);
     fitQuestionPanel();
+    voice = new QuestionVoice(this);
 }
 
 void TForm4::buildLayout()
@@ -384,6 +386,7 @@ void TForm4::FormActivate()
     verdict->clear();
     allowSheetChoice(true);
     m_phase = quiz::Phase::Choosing;
+    voice->reset();
 }
 
 void TForm4::closeEvent(QCloseEvent *e)
@@ -416,6 +419,7 @@ void TForm4::FormClose()
     Label4->setText(QStringLiteral("Temps écoulé : 0 s"));
     allowSheetChoice(true);
     m_phase = quiz::Phase::Choosing;
+    voice->reset();
 }
 
 void TForm4::QuitterClick()
@@ -488,6 +492,7 @@ void TForm4::ListBox1Click()
     }
     resetResultLabels();
     buildLists();
+    voice->sheetChosen(Label6, titleDisplay->memo2Line());
     BitBtn1->setFocus();
 }
 
@@ -520,6 +525,7 @@ void TForm4::ParcourirClick()
     }
     resetResultLabels();
     buildLists();
+    voice->sheetChosen(Label6, titleDisplay->memo2Line());
     BitBtn1->setFocus();
 }
 

@@ -15,6 +15,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QTimer;
+class QuestionVoice;
 
 // The test window: a sheet is chosen from the catalogue or a file, then its
 // pairs are asked one by one in random order, each answer judged at the tick
@@ -87,6 +88,7 @@ public:
     QTimer *Timer2;        // shows the answer field
     QTimer *Timer3;        // test clock, every second
     QTimer *Timer4;        // question clock, every half second
+    QuestionVoice *voice = nullptr; // "Écouter la question" and the sheet's language
 
     quiz::Phase phase() const { return m_phase; }
     // Started and not yet ended: its figures belong to the sheet chosen.

@@ -29,6 +29,10 @@ Sandbox::Sandbox()
     auto system = std::make_unique<plat::FixedSystem>();
     m_system = system.get();
     plat::setSystem(std::move(system));
+    // Never the real engine, nor a sound card.
+    auto speech = std::make_unique<plat::RecordingSpeech>();
+    m_speech = speech.get();
+    plat::setSpeech(std::move(speech));
     plat::setWriteFailureHook({});
 }
 
@@ -38,6 +42,7 @@ Sandbox::~Sandbox()
     plat::setWriteFailureHook({});
     plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
     plat::setSystem(std::make_unique<plat::FixedSystem>());
+    plat::setSpeech(std::make_unique<plat::RecordingSpeech>());
 }
 
 bool Sandbox::inside(const QString &hostPath) const

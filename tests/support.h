@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/desktop.h"
+#include "platform/speech.h"
 #include "platform/system.h"
 
 #include <QByteArray>
@@ -25,6 +26,7 @@ public:
     QString root() const { return m_dir.path(); }
     plat::ScriptedDesktop &desktop() { return *m_desktop; }
     plat::FixedSystem &system() { return *m_system; }
+    plat::RecordingSpeech &speech() { return *m_speech; }
 
     // Writes raw bytes at a Windows or host path, making its folders.
     void put(const QString &path, const QByteArray &bytes) const;
@@ -39,6 +41,7 @@ private:
     QTemporaryDir m_dir;
     plat::ScriptedDesktop *m_desktop;
     plat::FixedSystem *m_system;
+    plat::RecordingSpeech *m_speech;
 };
 
 // The whole window set over a fresh sandbox, with the start-up window's
