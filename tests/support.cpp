@@ -64,6 +64,13 @@ void Sandbox::put(const QString &path, const QByteArray &bytes) const
         f.write(bytes);
 }
 
+QString Sandbox::putHostFile(const QString &name, const QByteArray &bytes) const
+{
+    const QString path = root() + QLatin1Char('/') + name;
+    put(path, bytes);
+    return path;
+}
+
 QByteArray Sandbox::get(const QString &path) const
 {
     QFile f(plat::hostPath(path));

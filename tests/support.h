@@ -30,6 +30,9 @@ public:
 
     // Writes raw bytes at a Windows or host path, making its folders.
     void put(const QString &path, const QByteArray &bytes) const;
+    // Writes raw bytes as a host file named so in the test's folder, as one
+    // chosen in a file dialog; returns its host path.
+    QString putHostFile(const QString &name, const QByteArray &bytes) const;
     // The raw bytes at a path; an empty array when absent.
     QByteArray get(const QString &path) const;
     bool exists(const QString &path) const;

@@ -21,12 +21,7 @@ const QString kCatalogue = QStringLiteral("C:\\windows\\BRNlist.ini");
 
 class ImportWindow : public testing_support::QuietWindowSet {
 protected:
-    QString put(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = sandbox.root() + "/" + name;
-        sandbox.put(path, bytes);
-        return path;
-    }
+    QString put(const QString &name, const QByteArray &bytes) { return sandbox.putHostFile(name, bytes); }
     // Imports with the open and save dialogs answered; returns the messages.
     QStringList import(const QString &source, const std::optional<QString> &target)
     {

@@ -14,12 +14,7 @@ namespace {
 
 class ProcessingWindow : public testing_support::QuietWindowSet {
 protected:
-    QString put(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = sandbox.root() + "/" + name;
-        sandbox.put(path, bytes);
-        return path;
-    }
+    QString put(const QString &name, const QByteArray &bytes) { return sandbox.putHostFile(name, bytes); }
     // Converts with both dialogs answered; returns the messages shown.
     QStringList convert(const std::optional<QString> &cif, const std::optional<QString> &sheet)
     {
