@@ -2,6 +2,7 @@
 
 #include "platform/failure.h"
 #include "sheets/sheet.h"
+#include "sheets/sheetlanguage.h"
 
 #include <QHash>
 #include <QXmlStreamReader>
@@ -249,25 +250,6 @@ QString xmlText(QStringView s)
     return out;
 }
 
-struct Language {
-    const char16_t *word; // as a sheet's title writes it
-    const char *name;
-    const char *locale;
-};
-
-// A sheet does not store its language; its title usually names it.
-constexpr Language kLanguages[] = {
-    {u"anglais", "Anglais", "en"},       {u"allemand", "Allemand", "de"},   {u"espagnol", "Espagnol", "es"},
-    {u"italien", "Italien", "it"},       {u"portugais", "Portugais", "pt"}, {u"néerlandais", "Néerlandais", "nl"},
-    {u"russe", "Russe", "ru"},           {u"latin", "Latin", "la"},         {u"grec", "Grec", "el"},
-    {u"japonais", "Japonais", "ja"},     {u"chinois", "Chinois", "zh"},     {u"arabe", "Arabe", "ar"},
-    {u"polonais", "Polonais", "pl"},     {u"suédois", "Suédois", "sv"},     {u"danois", "Danois", "da"},
-    {u"norvégien", "Norvégien", "nb"},   {u"turc", "Turc", "tr"},           {u"hébreu", "Hébreu", "he"},
-    {u"coréen", "Coréen", "ko"},         {u"roumain", "Roumain", "ro"},     {u"hongrois", "Hongrois", "hu"},
-    {u"tchèque", "Tchèque", "cs"},       {u"finnois", "Finnois", "fi"},     {u"catalan", "Catalan", "ca"},
-    {u"breton", "Breton", "br"},         {u"occitan", "Occitan", "oc"},     {u"basque", "Basque", "eu"},
-};
-
 } // namespace
 
 VocabularyTable readKvtml(QByteArrayView bytes, plat::Progress &progress)
@@ -280,15 +262,10 @@ QByteArray kvtmlDocument(const plat::PackedLines &sheet)
     const QString titleLine = sheet.memoLine(0);
     const QString name = sheets::sheetName(titleLine);
     const QString information = sheets::sheetInformation(titleLine).value_or(QString());
-    QString foreignName = QStringLiteral("Langue étrangère");
-    QString foreignLocale;
-    const QString lowered = name.toLower();
-    for (const Language &l : kLanguages)
-        if (lowered.contains(QStringView(l.word))) {
-            foreignName = QString::fromUtf8(l.name);
-            foreignLocale = QString::fromLatin1(l.locale);
-            break;
-        }
+    // A sheet does not store its language; its name usually names it.
+    const sheets::Language *foreign = sheets::languageNamedIn(name);
+    const QString foreignName = foreign ? foreign->name : QStringLiteral("Langue étrangère");
+    const QString foreignLocale = foreign ? foreign->code : QString();
 
     QByteArray out;
     QXmlStreamWriter w(&out);

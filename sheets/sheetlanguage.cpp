@@ -46,6 +46,9 @@ constexpr Entry kEntries[] = {
     {"ja", "Japonais", "ja_JP", "japonais japonaise japonaises"},
     {"ko", "Coréen", "ko_KR", "coreen coreenne coreens coreennes"},
     {"eo", "Espéranto", "eo", "esperanto"},
+    {"br", "Breton", "br_FR", "breton bretonne bretons bretonnes"},
+    {"oc", "Occitan", "oc_FR", "occitan occitane occitans occitanes"},
+    {"eu", "Basque", "eu_ES", "basque basques"},
 };
 
 // Titles can be any bytes of any length; a language is named near the start.
