@@ -78,7 +78,7 @@ double forgetStability(double d, double s, double r)
     return clamp(round8(s), kMinStability, after);
 }
 
-MemoryState nextState(const std::optional<MemoryState> &previous, int t, int g, double r)
+MemoryState nextState(const std::optional<MemoryState> &previous, int g, double r)
 {
     if (!previous)
         return {clamp(initialDifficulty(g), 1, 10), initialStability(g)};
@@ -108,7 +108,7 @@ Step answerStep(const std::optional<MemoryState> &previous, int elapsedDays, boo
     std::array<MemoryState, 4> states;
     std::array<int, 4> days;
     for (int g = Again; g <= Easy; ++g) {
-        states[g - 1] = nextState(previous, t, g, r);
+        states[g - 1] = nextState(previous, g, r);
         days[g - 1] = interval(states[g - 1].stability);
     }
     // The grades keep their order: each one waits at least a day longer than

@@ -133,29 +133,41 @@ void Store::open()
 void Store::createSchema()
 {
     QSqlQuery q(m_db);
-    // The journal first: it is what finds out a file that is not SQLite.
-    const QStringList statements = {
-        QStringLiteral("PRAGMA journal_mode=WAL"),
-        QStringLiteral("PRAGMA synchronous=FULL"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS answers(user TEXT NOT NULL, question TEXT NOT NULL, "
-                       "answer TEXT NOT NULL, sheet TEXT NOT NULL, answered_at TEXT NOT NULL, "
-                       "right INTEGER NOT NULL)"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS answers_by_user ON answers(user)"),
-        QStringLiteral("CREATE TABLE IF NOT EXISTS cards(user TEXT NOT NULL, question TEXT NOT NULL, "
-                       "answer TEXT NOT NULL, sheet TEXT NOT NULL, difficulty REAL NOT NULL, "
-                       "stability REAL NOT NULL, last_review TEXT NOT NULL, due TEXT NOT NULL, "
-                       "reps INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY (user, question, answer))"),
-        QStringLiteral("CREATE INDEX IF NOT EXISTS cards_by_due ON cards(user, due)"),
-    };
-    for (const QString &sql : statements)
-        if (!run(q, sql))
-            fail(QStringLiteral("n'a pas pu ouvrir sa base"), q.lastError());
-    // Tables of the same names but other columns: another program's file.
-    for (const char *check : {"SELECT user, question, answer, sheet, answered_at, right FROM answers LIMIT 0",
-                              "SELECT user, question, answer, sheet, difficulty, stability, last_review, due, "
-                              "reps, lapses FROM cards LIMIT 0"})
-        if (!run(q, QString::fromLatin1(check)))
+    const QString what = QStringLiteral("n'a pas pu ouvrir sa base");
+    // Looked at before anything is changed: a file that is not SQLite, or a
+    // database of another program, is set aside as it is.
+    if (!run(q, QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        fail(what, q.lastError());
+    QStringList tables;
+    while (q.next())
+        tables << q.value(0).toString();
+    if (q.lastError().isValid())
+        fail(what, q.lastError());
+    const QHash<QString, QString> columns = {
+        {QStringLiteral("answers"), QStringLiteral("user, question, answer, sheet, answered_at, right")},
+        {QStringLiteral("cards"), QStringLiteral("user, question, answer, sheet, difficulty, stability, "
+                                                 "last_review, due, reps, lapses")}};
+    for (const QString &table : tables) {
+        if (!columns.contains(table))
             throw Damaged{};
+        if (!run(q, QStringLiteral("SELECT %1 FROM %2 LIMIT 0").arg(columns.value(table), table))) {
+            if (codeOf(q.lastError()) == 1)
+                throw Damaged{};
+            fail(what, q.lastError());
+        }
+    }
+    for (const char *sql : {"PRAGMA journal_mode=WAL", "PRAGMA synchronous=FULL",
+                            "CREATE TABLE IF NOT EXISTS answers(user TEXT NOT NULL, question TEXT NOT NULL, "
+                            "answer TEXT NOT NULL, sheet TEXT NOT NULL, answered_at TEXT NOT NULL, "
+                            "right INTEGER NOT NULL)",
+                            "CREATE TABLE IF NOT EXISTS cards(user TEXT NOT NULL, question TEXT NOT NULL, "
+                            "answer TEXT NOT NULL, sheet TEXT NOT NULL, difficulty REAL NOT NULL, "
+                            "stability REAL NOT NULL, last_review TEXT NOT NULL, due TEXT NOT NULL, "
+                            "reps INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY (user, question, answer))",
+                            "CREATE INDEX IF NOT EXISTS answers_by_user ON answers(user)",
+                            "CREATE INDEX IF NOT EXISTS cards_by_due ON cards(user, due)"})
+        if (!run(q, QString::fromLatin1(sql)))
+            fail(what, q.lastError());
 }
 
 void Store::setAside()

@@ -83,6 +83,7 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     left->addWidget(ListBox1, 1);
     for (QPushButton *b : {BitBtn7, BitBtn5, BitBtn6, BitBtn9, BitBtn4})
         left->addWidget(b);
+    buildReviewArea(left);
     body->addLayout(left, 2);
 
     auto *right = new QVBoxLayout;
@@ -117,11 +118,13 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     connect(BitBtn9, &QPushButton::clicked, this, &TFor2::BitBtn9Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFor2::cl);
     connect(Image1, &ClickLabel::clicked, this, &TFor2::Image1Click);
+    connect(BitBtnReviser, &QPushButton::clicked, this, &TFor2::BitBtnReviserClick);
     setEscapeAction([this] { cl(); });
     QWidget *previous = ListBox1;
     for (QWidget *next : {static_cast<QWidget *>(BitBtn7), static_cast<QWidget *>(BitBtn5),
                           static_cast<QWidget *>(BitBtn6), static_cast<QWidget *>(BitBtn9),
-                          static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(Memo1)}) {
+                          static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(Memo1),
+                          static_cast<QWidget *>(BitBtnReviser)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -217,6 +220,7 @@ void TFor2::FormActivate()
 {
     clearMemo1();
     ListBox1->setItemIndex(-1);
+    showReview();
 }
 
 void TFor2::ListBox1Click()
@@ -233,6 +237,7 @@ void TFor2::ListBox1Click()
         setMemo1Height(kMemoHeight);
     }
     drawGraph();
+    showReview();
 }
 
 void TFor2::showLastUser()
@@ -278,6 +283,7 @@ void TFor2::BitBtn6Click()
     // The file is written first from a copy, so that a failed write leaves
     // the list and its entries as they were, still aligned.
     plat::LineList remaining = Memo3;
+    const QString removed = Memo3.memoLine(i);
     if (i < remaining.count())
         remaining.removeAt(i);
     try {
@@ -288,9 +294,11 @@ void TFor2::BitBtn6Click()
     }
     Memo3 = std::move(remaining);
     Memo3Change();
+    offerToForget(removed);
     if (ListBox1->count() == 0) {
         Label6.clear();
         clearMemo1();
+        showReview();
         return;
     }
     // The text, the banner and the graph follow the new selection, so that

@@ -33,7 +33,7 @@ QStringList titlesOf(const helpfile::Document &doc, const QList<int> &indexes)
 
 } // namespace
 
-TEST(HelpFile, OurHelpHasTheSixteenTopicsInOrderWithTheirKeywords)
+TEST(HelpFile, OurHelpHasItsTopicsInOrderWithTheirKeywords)
 {
     const helpfile::Document doc = suppliedDocument();
     EXPECT_EQ(doc.programName, QStringLiteral("Tavilo !"));
@@ -47,14 +47,14 @@ TEST(HelpFile, OurHelpHasTheSixteenTopicsInOrderWithTheirKeywords)
     EXPECT_EQ(titles, (QStringList{
         "A propos d'Tavilo !", "Remerciements", "Création de fiche de vocabulaire",
         "Modification de fiche de vocabulaire", "A quoi sert Tavilo ! ?", "Efficacité d'Tavilo !",
-        "Apprentissage d'une fiche de vocabulaire", "Ajout d'une fiche de vocabulaire",
+        "Apprentissage d'une fiche de vocabulaire", "Révision espacée", "Ajout d'une fiche de vocabulaire",
         "Impression d'une fiche Tavilo !", "Exportation d'une fiche Tavilo !", "Format des fichiers",
         "Versions", "Collaborer au projet Orsiva Tavilo !", "Licence", "Fiches d'anglais", "Orsiva"}));
     EXPECT_EQ(doc.topics.at(0).keywords.mid(0, 3),
               (QStringList{"à propos", "about", "programmation"}));
     EXPECT_EQ(doc.topics.at(1).keywords.mid(0, 2), (QStringList{"merci", "remerciements"}));
     // The sheet example inside a text keeps its own backslashes.
-    EXPECT_TRUE(doc.topics.at(10).text.contains(QStringLiteral(" //Tapée par Marie, septembre\\\\\nred\n")));
+    EXPECT_TRUE(doc.topics.at(11).text.contains(QStringLiteral(" //Tapée par Marie, septembre\\\\\nred\n")));
 }
 
 TEST(HelpFile, BrokenDocumentsAreRefusedWithTheReasonAndSoundOnesRead)
@@ -126,7 +126,7 @@ TEST(HelpFile, TheViewerOpensTheConfiguredDocumentOrSaysWhyNot)
         if (c.error)
             EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.error))) << parsed.error.toStdString();
         else
-            EXPECT_EQ(parsed.document.topics.size(), 16);
+            EXPECT_EQ(parsed.document.topics.size(), 17);
     }
 }
 
@@ -136,7 +136,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
 {
     const helpfile::Document doc = suppliedDocument();
     HelpViewer viewer(doc);
-    EXPECT_EQ(viewer.visibleTopics().size(), 16);
+    EXPECT_EQ(viewer.visibleTopics().size(), 17);
     EXPECT_EQ(viewer.topicTitle->text(), QStringLiteral("A propos d'Tavilo !"));
     struct Case {
         const char *query;
@@ -145,6 +145,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
         {"IMPRIM", {"Impression d'une fiche Tavilo !"}},
         {"clavier", {"Modification de fiche de vocabulaire", "Apprentissage d'une fiche de vocabulaire"}},
         {"efficacite", {"Efficacité d'Tavilo !"}},
+        {"revision", {"Révision espacée"}},
         {"  csv ", {"Exportation d'une fiche Tavilo !"}},
         {"zzz", {}},
     };
@@ -170,6 +171,6 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
     EXPECT_EQ(viewer.text->toPlainText(),
               QString(doc.topics.at(left.at(1)).text).replace(QChar(0xA0), QLatin1Char(' ')));
     viewer.search->clear();
-    EXPECT_EQ(viewer.visibleTopics().size(), 16);
+    EXPECT_EQ(viewer.visibleTopics().size(), 17);
     EXPECT_EQ(viewer.topicTitle->text(), doc.topics.at(left.at(1)).title);
 }

@@ -287,21 +287,36 @@ TEST(ReviewStore, ADamagedFileIsSetAsideAndANewDatabaseStarted)
     }
 }
 
-TEST(ReviewStore, AFileDamagedAfterOpeningIsSetAsideWhenWrittenTo)
+TEST(ReviewStore, DamageFoundPastTheHeaderSetsTheFileAsideAtTheNextReadOrWrite)
 {
-    testing_support::Sandbox box;
-    Store store;
-    store.record(kAnna, {judged("a", "1", 0, true)});
-    // Another program overwrites the file while the store holds it open.
-    QFile f(plat::hostPath(review::kStorePath));
-    ASSERT_TRUE(f.open(QIODevice::ReadWrite));
-    f.write(QByteArray(8192, '\x01'));
-    f.close();
-    QFile::remove(plat::hostPath(review::kStorePath) + QStringLiteral("-wal"));
-    store.record(kAnna, {judged("b", "2", 0, true)});
-    EXPECT_FALSE(store.notice().isEmpty());
-    EXPECT_EQ(store.answerCount(kAnna), 1);
-    EXPECT_TRUE(store.card(kAnna, "b", "2"));
+    for (const bool writing : {true, false}) {
+        SCOPED_TRACE(writing ? "writing" : "reading");
+        testing_support::Sandbox box;
+        {
+            Store store;
+            QList<JudgedQuestion> test;
+            for (int i = 0; i < 300; ++i)
+                test << judged(QStringLiteral("question %1").arg(i), QStringLiteral("answer %1").arg(i), 0, true);
+            store.record(kAnna, test);
+        }
+        // Every page past the first one overwritten: the file opens, its
+        // tables cannot be read.
+        QFile f(plat::hostPath(review::kStorePath));
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        ASSERT_GT(f.size(), 8192);
+        f.seek(4096);
+        f.write(QByteArray(int(f.size() - 4096), '\x01'));
+        f.close();
+        Store store;
+        if (writing) {
+            store.record(kAnna, {judged("b", "2", 0, true)});
+            EXPECT_EQ(store.answerCount(kAnna), 1);
+        } else {
+            EXPECT_EQ(store.summary(kAnna, kDay0).tracked, 0);
+        }
+        EXPECT_TRUE(store.notice().contains(QStringLiteral("endommagée")));
+        EXPECT_TRUE(box.exists(review::kStorePath + QStringLiteral(".endommagee-20261208-103015")));
+    }
 }
 
 TEST(ReviewStore, AFailedWriteKeepsNothingOfTheTestAndSaysWhyInFrench)

@@ -1,0 +1,65 @@
+#include "statistics/reviewing.h"
+
+#include "platform/desktop.h"
+#include "platform/failure.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace reviewing {
+
+std::unique_ptr<review::Store> openStore()
+{
+    try {
+        auto store = std::make_unique<review::Store>();
+        if (!store->notice().isEmpty())
+            plat::desktop().showMessage(store->notice());
+        return store;
+    } catch (const plat::Failure &f) {
+        plat::desktop().showMessage(f.message());
+        return nullptr;
+    }
+}
+
+bool recordAnswers(const QString &user, const QList<statistics::JudgedQuestion> &questions)
+{
+    if (questions.isEmpty())
+        return true;
+    const std::unique_ptr<review::Store> store = openStore();
+    if (!store)
+        return false;
+    const QString told = store->notice();
+    try {
+        store->record(user, questions);
+    } catch (const plat::Failure &f) {
+        plat::desktop().showMessage(f.message()
+                                    + QStringLiteral("\nLe test est bien enregistré dans la fiche utilisateur ; "
+                                                     "seules ses réponses manqueront à la révision espacée."));
+        return false;
+    }
+    // A damaged file found while writing is set aside then.
+    if (store->notice() != told)
+        plat::desktop().showMessage(store->notice());
+    return true;
+}
+
+QImage drawForecast(const QList<int> &perDay)
+{
+    QImage chart(kForecastWidth, kForecastHeight, QImage::Format_RGB32);
+    chart.fill(Qt::black);
+    const int busiest = perDay.isEmpty() ? 0 : *std::max_element(perDay.begin(), perDay.end());
+    if (busiest <= 0)
+        return chart;
+    QPainter painter(&chart);
+    const int step = kForecastWidth / int(std::max<qsizetype>(perDay.size(), 1));
+    for (qsizetype day = 0; day < perDay.size(); ++day) {
+        // A day with a pair due always shows, however busy the busiest.
+        const int height = perDay.at(day) <= 0
+            ? 0
+            : std::max(1, int(qint64(perDay.at(day)) * kForecastHeight / busiest));
+        painter.fillRect(int(day) * step, kForecastHeight - height, step - 2, height, QColor(0, 255, 0));
+    }
+    return chart;
+}
+
+} // namespace reviewing
