@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/fileio.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -19,6 +20,11 @@ std::unique_ptr<review::Store> openStore()
         plat::desktop().showMessage(f.message());
         return nullptr;
     }
+}
+
+bool storeExists()
+{
+    return plat::fileExists(review::kStorePath);
 }
 
 bool recordAnswers(const QString &user, const QList<statistics::JudgedQuestion> &questions)

@@ -13,6 +13,8 @@ namespace reviewing {
 // Opens the store; nothing, once the user has been told why, when it cannot
 // be opened.
 std::unique_ptr<review::Store> openStore();
+// Whether any answer was ever kept: looking at the review makes no file.
+bool storeExists();
 
 // Keeps the answers of a test recorded in the user's file. A failure of the
 // store is told and costs nothing else. True when they are kept.

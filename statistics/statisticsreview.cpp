@@ -56,6 +56,7 @@ void TFor2::buildReviewArea(QVBoxLayout *column)
     column->addLayout(figures);
     column->addWidget(ImageRevision);
     column->addWidget(BitBtnReviser);
+    column->addSpacing(4);
     showReview();
 }
 
@@ -65,7 +66,9 @@ void TFor2::showReview()
     review::Summary summary;
     summary.forecast.fill(0, review::kForecastDays);
     bool read = false;
-    if (chosen) {
+    if (chosen && !reviewing::storeExists()) {
+        read = true;
+    } else if (chosen) {
         // Told once, when the user is chosen; the area then shows nothing.
         if (const std::unique_ptr<review::Store> store = reviewing::openStore()) {
             try {
@@ -97,6 +100,8 @@ void TFor2::BitBtnReviserClick()
         return;
     const QString user = Label6;
     QList<review::Card> cards;
+    if (!reviewing::storeExists())
+        return;
     if (const std::unique_ptr<review::Store> store = reviewing::openStore()) {
         try {
             cards = store->dueCards(user, plat::system().now().date());
@@ -120,7 +125,7 @@ void TFor2::BitBtnReviserClick()
 
 void TFor2::offerToForget(const QString &user)
 {
-    if (user.isEmpty() || Memo3.lines().contains(user))
+    if (user.isEmpty() || Memo3.lines().contains(user) || !reviewing::storeExists())
         return;
     qint64 answers = 0;
     {

@@ -81,9 +81,11 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
                      this, QStringLiteral("Cliquez ici pour quitter cette fenêtre."));
     left->addWidget(Label1);
     left->addWidget(ListBox1, 1);
+    // Between the list and the buttons, which keep their places at the
+    // bottom of the window.
+    buildReviewArea(left);
     for (QPushButton *b : {BitBtn7, BitBtn5, BitBtn6, BitBtn9, BitBtn4})
         left->addWidget(b);
-    buildReviewArea(left);
     body->addLayout(left, 2);
 
     auto *right = new QVBoxLayout;
