@@ -41,11 +41,17 @@ void fitOnScreen(QWidget *window)
         return;
     const QSize fitted = size.boundedTo(room).expandedTo(window->minimumSize());
     window->resize(fitted);
-    // move() places the frame's corner: the whole framed window stands in
-    // the free area.
+    // The frame's corner is placed, so that the whole framed window stands
+    // in the free area. The native window is told too: a move to where a new
+    // window already is (the screen's corner) would tell it nothing, and the
+    // window manager would place the window where it pleases, partly off the
+    // screen.
     const QSize whole = fitted.grownBy(frame);
-    window->move(area.x() + std::max(0, (area.width() - whole.width()) / 2),
-                 area.y() + std::max(0, (area.height() - whole.height()) / 2));
+    const QPoint corner(area.x() + std::max(0, (area.width() - whole.width()) / 2),
+                        area.y() + std::max(0, (area.height() - whole.height()) / 2));
+    window->move(corner);
+    if (QWindow *native = window->windowHandle())
+        native->setFramePosition(corner);
 }
 
 } // namespace plat
