@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>

@@ -96,6 +96,16 @@ int interval(double stability)
 
 } // namespace
 
+double curveFactor()
+{
+    return factor();
+}
+
+double curveDecay()
+{
+    return decay();
+}
+
 double retrievability(double elapsedDays, double stability)
 {
     return round8(std::pow(1 + factor() * elapsedDays / stability, decay()));

@@ -24,6 +24,10 @@ struct Step {
     int interval = 0;
 };
 
+// The forgetting curve R(t, S) = (1 + factor · t / S)^decay.
+double curveFactor();
+double curveDecay();
+
 // The chance of recall after `elapsedDays` days of a memory of the given
 // stability, to 8 decimals.
 double retrievability(double elapsedDays, double stability);

@@ -56,6 +56,19 @@ QVariant days(const QDate &day)
     return dayText(day);
 }
 
+// The chance of recall of a row of `cards` on :today, rounded as the
+// scheduler rounds it.
+const QString kRecallSql = QStringLiteral("round(pow(1 + :factor * max(0, :julian - julianday(last_review)) "
+                                          "/ stability, :decay), 8)");
+
+void bindCurve(QSqlQuery &q, const QDate &today)
+{
+    q.bindValue(QStringLiteral(":factor"), curveFactor());
+    q.bindValue(QStringLiteral(":decay"), curveDecay());
+    // SQLite's julian day of a date starts at its midnight.
+    q.bindValue(QStringLiteral(":julian"), double(today.toJulianDay()) - 0.5);
+}
+
 } // namespace
 
 QString dayText(const QDate &day)
@@ -120,6 +133,8 @@ void Store::open()
             if (!m_db.open())
                 fail(QStringLiteral("n'a pas pu ouvrir sa base"), m_db.lastError());
             createSchema();
+            QSqlQuery math(m_db);
+            m_mathInSql = math.exec(QStringLiteral("SELECT pow(2.0, 0.5)")) && math.next();
             return;
         } catch (const Damaged &) {
             // A second damaged file at once would be something else at work.
@@ -165,7 +180,8 @@ void Store::createSchema()
                             "stability REAL NOT NULL, last_review TEXT NOT NULL, due TEXT NOT NULL, "
                             "reps INTEGER NOT NULL, lapses INTEGER NOT NULL, PRIMARY KEY (user, question, answer))",
                             "CREATE INDEX IF NOT EXISTS answers_by_user ON answers(user)",
-                            "CREATE INDEX IF NOT EXISTS cards_by_due ON cards(user, due)"})
+                            // All a user's chances of recall read from the index alone.
+                            "CREATE INDEX IF NOT EXISTS cards_by_due ON cards(user, due, last_review, stability)"})
         if (!run(q, QString::fromLatin1(sql)))
             fail(what, q.lastError());
 }
@@ -260,9 +276,12 @@ void Store::record(const QString &user, const QList<statistics::JudgedQuestion> 
         if (!find.prepare(QStringLiteral("SELECT difficulty, stability, last_review, due, reps, lapses FROM cards "
                                          "WHERE user = ? AND question = ? AND answer = ?")))
             fail(what, find.lastError());
-        if (!keep.prepare(QStringLiteral("INSERT OR REPLACE INTO cards(user, question, answer, sheet, difficulty, "
-                                         "stability, last_review, due, reps, lapses) "
-                                         "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")))
+        if (!keep.prepare(QStringLiteral("INSERT INTO cards(user, question, answer, sheet, difficulty, stability, "
+                                         "last_review, due, reps, lapses) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?) "
+                                         "ON CONFLICT(user, question, answer) DO UPDATE SET sheet = excluded.sheet, "
+                                         "difficulty = excluded.difficulty, stability = excluded.stability, "
+                                         "last_review = excluded.last_review, due = excluded.due, "
+                                         "reps = excluded.reps, lapses = excluded.lapses")))
             fail(what, keep.lastError());
         for (const statistics::JudgedQuestion &j : questions) {
             insert.addBindValue(user);
@@ -311,6 +330,8 @@ Summary Store::summary(const QString &user, const QDate &today)
     return read([&] {
         Summary s;
         s.forecast.fill(0, kForecastDays);
+        if (m_mathInSql)
+            return summaryInSql(user, today);
         QSqlQuery q(m_db);
         q.setForwardOnly(true);
         q.prepare(QStringLiteral("SELECT julianday(:today) - julianday(last_review), julianday(due) - julianday(:today), "
@@ -349,6 +370,8 @@ QList<Card> Store::dueCards(const QString &user, const QDate &today, int limit)
 {
     return read([&] {
         const QString what = QStringLiteral("n'a pas pu lire sa base");
+        if (m_mathInSql)
+            return dueCardsInSql(user, today, limit);
         struct Candidate {
             qint64 row;
             double recall;
@@ -405,6 +428,96 @@ QList<Card> Store::dueCards(const QString &user, const QDate &today, int limit)
         }
         return cards;
     });
+}
+
+Summary Store::summaryInSql(const QString &user, const QDate &today)
+{
+    const QString what = QStringLiteral("n'a pas pu lire sa base");
+    Summary s;
+    s.forecast.fill(0, kForecastDays);
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT count(*), total(due <= :today), total(%1) FROM cards WHERE user = :user")
+                  .arg(kRecallSql));
+    q.bindValue(QStringLiteral(":today"), days(today));
+    q.bindValue(QStringLiteral(":user"), user);
+    bindCurve(q, today);
+    if (!q.exec() || !q.next())
+        fail(what, q.lastError());
+    s.tracked = q.value(0).toLongLong();
+    s.due = qint64(q.value(1).toDouble());
+    if (s.tracked > 0)
+        s.retention = q.value(2).toDouble() / double(s.tracked);
+    q.finish();
+    q.prepare(QStringLiteral("SELECT due, count(*) FROM cards WHERE user = :user AND due > :today AND due <= :end "
+                             "GROUP BY due"));
+    q.bindValue(QStringLiteral(":user"), user);
+    q.bindValue(QStringLiteral(":today"), days(today));
+    q.bindValue(QStringLiteral(":end"), days(today.addDays(kForecastDays)));
+    if (!q.exec())
+        fail(what, q.lastError());
+    while (q.next()) {
+        const qint64 ahead = today.daysTo(QDate::fromString(q.value(0).toString(), Qt::ISODate));
+        if (ahead >= 1 && ahead <= kForecastDays)
+            s.forecast[ahead - 1] += q.value(1).toInt();
+    }
+    q.finish();
+    q.prepare(QStringLiteral("SELECT min(due) FROM cards WHERE user = :user AND due > :today"));
+    q.bindValue(QStringLiteral(":user"), user);
+    q.bindValue(QStringLiteral(":today"), days(today));
+    if (!q.exec() || !q.next())
+        fail(what, q.lastError());
+    s.nextDue = QDate::fromString(q.value(0).toString(), Qt::ISODate);
+    return s;
+}
+
+QList<Card> Store::dueCardsInSql(const QString &user, const QDate &today, int limit)
+{
+    const QString what = QStringLiteral("n'a pas pu lire sa base");
+    QSqlQuery q(m_db);
+    q.setForwardOnly(true);
+    // The least likely to be recalled first; among equals, the longest due,
+    // then the first answered. The chance of recall only falls as the days
+    // since the last answer grow against the stability, so that ratio ranks
+    // the cards without the curve itself. Ranked on the index, then read.
+    q.prepare(QStringLiteral("SELECT rowid FROM cards WHERE user = :user AND due <= :today "
+                             "ORDER BY max(0, :julian - julianday(last_review)) / stability DESC, due, rowid "
+                             "LIMIT :limit"));
+    q.bindValue(QStringLiteral(":user"), user);
+    q.bindValue(QStringLiteral(":today"), days(today));
+    q.bindValue(QStringLiteral(":limit"), std::max(limit, 0));
+    q.bindValue(QStringLiteral(":julian"), double(today.toJulianDay()) - 0.5);
+    if (!q.exec())
+        fail(what, q.lastError());
+    QList<qint64> rows;
+    while (q.next())
+        rows.append(q.value(0).toLongLong());
+    if (q.lastError().isValid())
+        fail(what, q.lastError());
+    QSqlQuery read(m_db);
+    read.prepare(QStringLiteral("SELECT question, answer, sheet, difficulty, stability, last_review, due, reps, lapses "
+                                "FROM cards WHERE rowid = ?"));
+    QList<Card> cards;
+    cards.reserve(rows.size());
+    for (const qint64 row : rows) {
+        read.addBindValue(row);
+        if (!read.exec())
+            fail(what, read.lastError());
+        if (!read.next())
+            continue;
+        Card c;
+        c.question = read.value(0).toString();
+        c.answer = read.value(1).toString();
+        c.sheet = read.value(2).toString();
+        c.state.memory = {read.value(3).toDouble(), read.value(4).toDouble()};
+        c.state.lastReview = QDate::fromString(read.value(5).toString(), Qt::ISODate);
+        c.state.due = QDate::fromString(read.value(6).toString(), Qt::ISODate);
+        c.state.reps = read.value(7).toInt();
+        c.state.lapses = read.value(8).toInt();
+        cards.append(c);
+        read.finish();
+    }
+    return cards;
 }
 
 std::optional<Card> Store::card(const QString &user, const QString &question, const QString &answer)

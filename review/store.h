@@ -68,6 +68,12 @@ public:
     QList<Card> dueCards(const QString &user, const QDate &today, int limit = kReviewSize);
     std::optional<Card> card(const QString &user, const QString &question, const QString &answer);
 
+    // Whether SQLite computes the chances of recall itself (its math
+    // functions are built in) rather than handing every row over; tests
+    // hold both ways to the same results.
+    bool computesInSql() const { return m_mathInSql; }
+    void computeInProgram() { m_mathInSql = false; }
+
     qint64 answerCount(const QString &user);
     // Removes a user's answers and cards; the number of answers removed.
     qint64 removeUser(const QString &user);
@@ -85,8 +91,11 @@ private:
     // which holds nothing: `work` then gives its empty result.
     template <typename Work>
     auto read(Work work) -> decltype(work());
+    Summary summaryInSql(const QString &user, const QDate &today);
+    QList<Card> dueCardsInSql(const QString &user, const QDate &today, int limit);
     [[noreturn]] void fail(const QString &what, const class QSqlError &error) const;
 
+    bool m_mathInSql = false; // SQLite's pow(): the curve is computed where the rows are
     QString m_path;
     QString m_connection;
     QSqlDatabase m_db;

@@ -53,17 +53,22 @@ QImage drawForecast(const QList<int> &perDay)
 {
     QImage chart(kForecastWidth, kForecastHeight, QImage::Format_RGB32);
     chart.fill(Qt::black);
+    QPainter painter(&chart);
+    // A grey base line, marked at the start of each week, shows the days the
+    // chart covers on the window's black.
+    const int step = kForecastWidth / int(std::max<qsizetype>(perDay.size(), 1));
+    const int base = kForecastHeight - 1;
+    painter.fillRect(0, base, step * int(perDay.size()) - 2, 1, QColor(96, 96, 96));
+    for (qsizetype day = 0; day < perDay.size(); day += 7)
+        painter.fillRect(int(day) * step, base - 2, 1, 3, QColor(96, 96, 96));
     const int busiest = perDay.isEmpty() ? 0 : *std::max_element(perDay.begin(), perDay.end());
     if (busiest <= 0)
         return chart;
-    QPainter painter(&chart);
-    const int step = kForecastWidth / int(std::max<qsizetype>(perDay.size(), 1));
+    const int room = base - 1;
     for (qsizetype day = 0; day < perDay.size(); ++day) {
         // A day with a pair due always shows, however busy the busiest.
-        const int height = perDay.at(day) <= 0
-            ? 0
-            : std::max(1, int(qint64(perDay.at(day)) * kForecastHeight / busiest));
-        painter.fillRect(int(day) * step, kForecastHeight - height, step - 2, height, QColor(0, 255, 0));
+        const int height = perDay.at(day) <= 0 ? 0 : std::max(1, int(qint64(perDay.at(day)) * room / busiest));
+        painter.fillRect(int(day) * step, base - 1 - height, step - 2, height, QColor(0, 255, 0));
     }
     return chart;
 }

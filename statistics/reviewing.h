@@ -22,7 +22,7 @@ bool recordAnswers(const QString &user, const QList<statistics::JudgedQuestion> 
 
 // The due pairs of each of the next days, drawn as the success graph is: on
 // black, one column per day, left to right, as high as its share of the
-// busiest day.
+// busiest day, over a grey base line.
 constexpr int kForecastWidth = 240;
 constexpr int kForecastHeight = 48;
 QImage drawForecast(const QList<int> &perDay);

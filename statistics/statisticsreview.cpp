@@ -39,6 +39,8 @@ void TFor2::buildReviewArea(QVBoxLayout *column)
     LabelARevoir = whiteLabel(QStringLiteral("LabelARevoir"), this);
     LabelRetention = whiteLabel(QStringLiteral("LabelRetention"), this);
     LabelRetention->setToolTip(QStringLiteral("Probabilité moyenne de se souvenir aujourd'hui des paires suivies"));
+    LabelPrevision = whiteLabel(QStringLiteral("LabelPrevision"), this);
+    LabelPrevision->setText(QStringLiteral("Paires à revoir les 30 prochains jours :"));
     ImageRevision = new QLabel(this);
     ImageRevision->setObjectName(QStringLiteral("ImageRevision"));
     ImageRevision->setFixedSize(reviewing::kForecastWidth, reviewing::kForecastHeight);
@@ -51,7 +53,7 @@ void TFor2::buildReviewArea(QVBoxLayout *column)
     column->addWidget(LabelRevision);
     auto *figures = new QVBoxLayout;
     figures->setSpacing(0);
-    for (QLabel *l : {LabelSuivies, LabelARevoir, LabelRetention})
+    for (QLabel *l : {LabelSuivies, LabelARevoir, LabelRetention, LabelPrevision})
         figures->addWidget(l);
     column->addLayout(figures);
     column->addWidget(ImageRevision);
@@ -81,7 +83,7 @@ void TFor2::showReview()
     }
     LabelRevision->setText(chosen ? kHeading + QStringLiteral(" :") : kHeading + QStringLiteral(" : choisissez un "
                                                                                               "utilisateur"));
-    for (QLabel *l : {LabelSuivies, LabelARevoir, LabelRetention})
+    for (QLabel *l : {LabelSuivies, LabelARevoir, LabelRetention, LabelPrevision})
         l->setVisible(read);
     ImageRevision->setVisible(read);
     LabelSuivies->setText(review::trackedText(summary.tracked));

@@ -36,6 +36,7 @@ public:
     QLabel *LabelSuivies;      // "Paires suivies : N"
     QLabel *LabelARevoir;      // "À revoir aujourd'hui : M"
     QLabel *LabelRetention;    // mean chance of recall today
+    QLabel *LabelPrevision;    // caption of the chart
     QLabel *ImageRevision;     // pairs falling due on each of the next 30 days
     QPushButton *BitBtnReviser; // "Réviser maintenant (M paires)"
 

@@ -203,9 +203,9 @@ TEST_F(ReviewWindows, TheStatisticsAreaShowsWhatIsDueAndAReviewBringsItBack)
     // One pair due tomorrow, two in three days: the second bar is empty.
     const QImage chart = For2->ImageRevision->pixmap().toImage();
     const QColor green(0, 255, 0), black(0, 0, 0);
-    EXPECT_EQ(chart.pixelColor(1, chart.height() - 1), green);
-    EXPECT_EQ(chart.pixelColor(1, chart.height() / 2 - 2), black);
-    EXPECT_EQ(chart.pixelColor(9, chart.height() - 1), black);
+    EXPECT_EQ(chart.pixelColor(1, chart.height() - 3), green);
+    EXPECT_EQ(chart.pixelColor(1, chart.height() / 2 - 4), black);
+    EXPECT_EQ(chart.pixelColor(9, chart.height() - 3), black);
     EXPECT_EQ(chart.pixelColor(17, 0), green);
     // The new controls come after the others.
     QStringList tabs;

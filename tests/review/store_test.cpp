@@ -122,8 +122,14 @@ TEST(ReviewStore, EachCardFollowsTheSchedulerThroughItsAnswers)
 
 TEST(ReviewStore, AReviewTakesDueCardsOnlyLeastLikelyRecalledFirstAtMostAHundred)
 {
+    for (const bool inSql : {true, false}) {
+    SCOPED_TRACE(inSql ? "computed by SQLite" : "computed by the program");
     testing_support::Sandbox box;
     Store store;
+    if (inSql)
+        EXPECT_TRUE(store.computesInSql());
+    else
+        store.computeInProgram();
     // Wrong on day 0: due day 1. Right on day 0: due day 3. 130 of the
     // first kind, answered on days 0 and -5 (older, so less likely recalled).
     QList<JudgedQuestion> test;
@@ -167,12 +173,17 @@ TEST(ReviewStore, AReviewTakesDueCardsOnlyLeastLikelyRecalledFirstAtMostAHundred
             previous = recall;
         }
     }
+    }
 }
 
 TEST(ReviewStore, SummaryCountsDueCardsRetentionAndTheNextThirtyDays)
 {
+    for (const bool inSql : {true, false}) {
+    SCOPED_TRACE(inSql ? "computed by SQLite" : "computed by the program");
     testing_support::Sandbox box;
     Store store;
+    if (!inSql)
+        store.computeInProgram();
     EXPECT_EQ(store.summary(kAnna, kDay0).tracked, 0);
     EXPECT_EQ(store.summary(kAnna, kDay0).retention, 0);
     EXPECT_FALSE(store.summary(kAnna, kDay0).nextDue.isValid());
@@ -198,6 +209,7 @@ TEST(ReviewStore, SummaryCountsDueCardsRetentionAndTheNextThirtyDays)
     EXPECT_EQ(later.forecast.at(0), 3);
     EXPECT_EQ(later.nextDue, kDay0.addDays(3));
     EXPECT_LT(later.retention, today.retention);
+    }
 }
 
 TEST(ReviewStore, CardsAreRebuiltFromTheAnswersAlone)
