@@ -179,9 +179,9 @@ void TForm4::buildLayout()
     auto *lists = new QGridLayout;
     ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Test, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox9 = new QListWidget(this);
+    ListBox9 = new plat::ListBox(this);
     ListBox9->setObjectName(QStringLiteral("ListBox9"));
-    for (QListWidget *l : {static_cast<QListWidget *>(ListBox1), ListBox9}) {
+    for (QListWidget *l : std::initializer_list<QListWidget *>{ListBox1, ListBox9}) {
         l->setFont(arial(12));
         lists->addWidget(l, 0, 0);
     }

@@ -32,7 +32,7 @@ public:
     // Choosing a sheet.
     QLabel *Label1;        // heading of the sheet list
     sheets::TitleListBox *ListBox1; // title list, reacts to a click (mouse mode)
-    QListWidget *ListBox9; // copy of the title list (keyboard mode)
+    plat::ListBox *ListBox9; // copy of the title list (keyboard mode)
     QPushButton *BitBtn7;  // "Se tester sur la fiche" (keyboard mode)
     QPushButton *Parcourir;
     QPushButton *Quitter;
