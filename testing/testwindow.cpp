@@ -28,6 +28,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -128,8 +129,12 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
     connect(Edit5, &QLineEdit::textChanged, this, &TForm4::Edit5Change);
-    // "Quitter cette fenêtre" and "Quitter le test" both close the window.
-    setEscapeAction([this] { QuitterClick(); });
+    // "Quitter cette fenêtre" and "Quitter le test" both close the window;
+    // during a test, only once the user agrees to lose its answers.
+    setEscapeAction([this] {
+        if (abandonConfirmed())
+            closeConfirmed();
+    });
 
     // FormCreate.
     for (QWidget *w : std::initializer_list<QWidget *>{Quitter, Parcourir, ListBox1, Label1, Label22})
@@ -391,6 +396,11 @@ void TForm4::FormActivate()
 
 void TForm4::closeEvent(QCloseEvent *e)
 {
+    // The close box; the window's own buttons close it without a question.
+    if (!m_closing && !abandonConfirmed()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     plat::Form::closeEvent(e);
 }
@@ -424,6 +434,12 @@ void TForm4::FormClose()
 
 void TForm4::QuitterClick()
 {
+    closeConfirmed();
+}
+
+void TForm4::closeConfirmed()
+{
+    const QScopedValueRollback<bool> closing(m_closing, true);
     close();
 }
 

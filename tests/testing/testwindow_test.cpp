@@ -23,7 +23,11 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
+#include <QCloseEvent>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 using testing_support::crlf;
 
@@ -561,3 +565,72 @@ TEST_F(TestWindow, EnterJustAfterAnAcceptedAnswerIsIgnored)
 }
 
 } // namespace
+
+// Escape, or the close box, during a test asks before its answers are lost:
+// Non (the default) keeps the test as it was, Oui leaves it as "Quitter le
+// test" does. The test waits while the question is asked.
+TEST_F(TestWindow, LeavingDuringATestAsksFirst)
+{
+    const QString question = QStringLiteral("Abandonner le test en cours ?");
+    const auto escape = [] {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(Form4->focusWidget() ? Form4->focusWidget() : Form4, &key);
+    };
+    // What the window manager's close box sends.
+    const auto closeBox = [] {
+        QCloseEvent close;
+        QApplication::sendEvent(Form4, &close);
+        if (close.isAccepted())
+            Form4->hide();
+    };
+    const struct {
+        const char *how;
+        std::function<void()> leave;
+        bool paused;
+        std::optional<int> answer; // none: the box's default
+    } cases[] = {
+        {"Escape, running, default", escape, false, std::nullopt},
+        {"Escape, running, Non", escape, false, plat::mrNo},
+        {"Escape, paused, Non", escape, true, plat::mrNo},
+        {"close box, running, Non", closeBox, false, plat::mrNo},
+        {"close box, paused, default", closeBox, true, std::nullopt},
+        {"Escape, running, Oui", escape, false, plat::mrYes},
+        {"Escape, paused, Oui", escape, true, plat::mrYes},
+        {"close box, running, Oui", closeBox, false, plat::mrYes},
+        {"close box, paused, Oui", closeBox, true, plat::mrYes},
+        {"Quitter le test", [] { Form4->BitBtn2->click(); }, false, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.how);
+        choose(0);
+        start();
+        Form4->BitBtn2Click(); // one wrong answer
+        if (c.paused)
+            Form4->BitBtn5Click();
+        const quiz::Phase phase = Form4->phase();
+        const QString left = Form4->Label13->text();
+        sandbox.desktop().records.clear();
+        if (c.answer)
+            sandbox.desktop().messageAnswers.push_back(*c.answer);
+        c.leave();
+        const bool asked = sandbox.desktop().messages() == QStringList{question};
+        if (c.answer == plat::mrYes || std::string(c.how) == "Quitter le test") {
+            EXPECT_EQ(asked, std::string(c.how) != "Quitter le test");
+            EXPECT_FALSE(Form4->isVisible());
+            EXPECT_EQ(Form4->phase(), quiz::Phase::Choosing);
+            EXPECT_FALSE(Form4->Timer1->isActive());
+            EXPECT_FALSE(Form4->Timer3->isActive());
+            EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Fenêtre de test Tavilo !"));
+            continue;
+        }
+        EXPECT_TRUE(asked) << sandbox.desktop().messages().join('\n').toStdString();
+        EXPECT_TRUE(Form4->isVisible());
+        EXPECT_EQ(Form4->phase(), phase);
+        EXPECT_EQ(Form4->Timer1->isActive(), !c.paused);
+        EXPECT_EQ(Form4->Timer3->isActive(), !c.paused);
+        EXPECT_EQ(Form4->Edit5->isEnabled(), !c.paused);
+        EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
+        EXPECT_EQ(Form4->Label13->text(), left);
+        Form4->FormClose();
+    }
+}
