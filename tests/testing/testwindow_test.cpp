@@ -634,3 +634,96 @@ TEST_F(TestWindow, LeavingDuringATestAsksFirst)
         Form4->FormClose();
     }
 }
+
+// Each font comes with its colour, blue at first: the button and the term
+// take both, the previous term stays lime. One dialog serves both buttons, so
+// it offers the last colour chosen; a cancelled colour keeps it. The fonts
+// and colours outlast "Annuler", the test and the window's closing.
+TEST_F(TestWindow, EachFontComesWithItsColour)
+{
+    const auto text = [](const QWidget *w, QPalette::ColorRole role) { return w->palette().color(role); };
+    EXPECT_EQ(text(Form4->Label12, QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(text(Form4->Edit5, QPalette::Text), QColor(Qt::blue));
+    choose(0);
+    QFont question(QStringLiteral("DejaVu Sans"));
+    question.setPixelSize(30);
+    QFont answer(QStringLiteral("Liberation Mono"));
+    answer.setPixelSize(25);
+    auto &d = sandbox.desktop();
+    d.fontAnswers = {question, answer, std::nullopt};
+    d.colourAnswers = {QColor(Qt::red), std::nullopt};
+    d.modalActions.push_back([&](plat::Form *) {
+        Form12->BitBtn2Click();
+        Form12->BitBtn3Click();
+        Form12->BitBtn2Click(); // the font dialog cancelled: no colour asked, nothing changes
+        Form12->BitBtn6Click();
+        return plat::mrCancel;
+    });
+    d.records.clear();
+    Form4->BitBtn6Click();
+    QStringList asked;
+    for (const auto &r : d.records)
+        if (r.kind == QLatin1String("font") || r.kind == QLatin1String("colour"))
+            asked << r.kind + u' ' + r.detail;
+    EXPECT_EQ(asked, QStringList({"font ", "colour #0000ff", "font ", "colour #ff0000", "font "}));
+
+    const QColor red(Qt::red), lime(0, 255, 0);
+    const auto check = [&] {
+        EXPECT_EQ(Form4->Label12->font().family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(text(Form4->Label12, QPalette::WindowText), red);
+        EXPECT_EQ(Form4->Edit5->font().family(), QStringLiteral("Liberation Mono"));
+        EXPECT_EQ(text(Form4->Edit5, QPalette::Text), red);
+        EXPECT_EQ(text(Form12->BitBtn2, QPalette::ButtonText), red);
+        EXPECT_EQ(text(Form12->BitBtn3, QPalette::ButtonText), red);
+        EXPECT_EQ(Form12->BitBtn3->font().pointSize(), 7);
+        EXPECT_EQ(text(Form4->label26, QPalette::WindowText), lime);
+        EXPECT_EQ(text(Form4->Label29, QPalette::WindowText), lime);
+        EXPECT_EQ(Form4->Label29->font().pointSize(), 10);
+    };
+    check();
+    start();
+    while (Form4->phase() == quiz::Phase::Running)
+        Form4->BitBtn2Click();
+    Form4->FormClose();
+    choose(0);
+    check();
+}
+
+// "Annuler" puts back the interval and the direction found when the window
+// was opened, also after a visit to its own dialogs or a message box.
+TEST_F(TestWindow, CancelUndoesWhatWasChangedBeforeADialog)
+{
+    const struct {
+        const char *what;
+        std::function<void()> dialog;
+    } cases[] = {
+        {"font and colour", [this] {
+             sandbox.desktop().fontAnswers.push_back(QFont(QStringLiteral("DejaVu Sans")));
+             sandbox.desktop().colourAnswers.push_back(QColor(Qt::darkGreen));
+             Form12->BitBtn3Click();
+         }},
+        {"settings that cannot be saved", [] {
+             plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
+             Form12->TrackBar1->setValue(50);
+             plat::setWriteFailureHook({});
+         }},
+    };
+    choose(0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            Form12->TrackBar1->setValue(35);
+            Form12->ComboBox1->setCurrentText(QStringLiteral("Terme étranger"));
+            c.dialog();
+            Form12->BitBtn6Click();
+            return plat::mrCancel;
+        });
+        Form4->BitBtn6Click();
+        EXPECT_EQ(Form12->TrackBar1->value(), 20);
+        EXPECT_EQ(sandbox.get(kSettings), crlf({"d", "n", "c", "800", "Mouse", "1", "3", "20"}));
+        EXPECT_EQ(Form12->ComboBox1->currentText(), QStringLiteral("Terme français"));
+        EXPECT_EQ(Form4->lists.questions().size(), 3);
+        EXPECT_EQ(Form4->Label7->text(), QStringLiteral("Terme français :"));
+    }
+    EXPECT_EQ(sandbox.desktop().messages(), QStringList{"Vos paramètres utilisateur n'ont pas pu être sauvés."});
+}
