@@ -288,7 +288,7 @@ void TForm4::endTest()
     }
     // The completion window reads the counts, the clock and the title now.
     if (CheckBox2->isChecked())
-        plat::desktop().showModal(For13);
+        For13->completeStatistics();
 
     ListBox6.clear();
     Edit3 = QStringLiteral("0");

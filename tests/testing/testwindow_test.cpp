@@ -158,7 +158,7 @@ TEST_F(TestWindow, ATestCountsScoresAndHandsItsResultOver)
               userHeader + crlf({"-----", "Test 1", "Date :", "08/12/2026", "Heure :", "10:30:15", "Fiche :",
                                  "Anglais //par Luc\\\\", "Termes :", "3", "Pourcentage juste :", "66,666",
                                  "Temps (sec) :", "7", "", ""}));
-    EXPECT_EQ(sandbox.desktop().messages(), QStringList());
+    EXPECT_EQ(sandbox.desktop().messages(), QStringList{"Test enregistré pour Marie."});
     // Reset for the next test; the question clock stops with it.
     EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
     EXPECT_EQ(Form4->Edit4, QStringLiteral("-1"));
