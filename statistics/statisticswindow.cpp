@@ -14,12 +14,12 @@
 #include "statistics/userfile.h"
 
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 TFor2 *For2 = nullptr;

@@ -27,8 +27,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScopedValueRollback>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTimer>
-#include <QCloseEvent>
 #include <gtest/gtest.h>
 
 #include <functional>
