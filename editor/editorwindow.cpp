@@ -397,12 +397,12 @@ void TForm2::BitBtn3Click()
     // terms it would leave in the entries.
     if (rowChosen)
         emptyEntries();
-    if (deleted)
-        setLastDeletion(deleted);
     const int next = s > 0 ? s : 0;
     ListBox2->setItemIndex(next);
     ListBox3->setItemIndex(next);
-    saveSheet();
+    // Undone, a deletion the file never saw would put the pair in twice.
+    if (saveSheet() && deleted)
+        setLastDeletion(deleted);
 }
 
 // --- Sheet commands ----------------------------------------------------------

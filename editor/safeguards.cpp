@@ -93,8 +93,8 @@ QString removeSheetQuestion(const QString &titleLine, const QString &file)
     if (name.isEmpty())
         name = QStringLiteral("Fiche anonyme");
     return QStringLiteral("Supprimer la fiche « %1 » de la liste des fiches ?\n\n"
-                          "Son fichier n'est pas effacé : il reste sur le disque, dans\n%2\n"
-                          "et peut être remis dans la liste par « Ajouter une fiche à la liste ».")
+                          "Son fichier n'est pas effacé : il reste sur le disque et peut être remis dans la "
+                          "liste par « Ajouter une fiche à la liste ».\n\nFichier : %2")
         .arg(name, file);
 }
 

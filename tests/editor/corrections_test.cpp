@@ -292,6 +292,16 @@ TEST_F(Corrections, UndoPutsTheLastDeletionBack)
     EXPECT_EQ(box.get(kGerman), kGermanBytes);
     EXPECT_EQ(box.get(kEnglish), crlf({"Anglais", "ovne", "four", "dog", "chien", "cat", "chat"}));
 
+    // A deletion the file never saw is not offered: undone, it would put
+    // the pair into the file twice.
+    choose(0);
+    pick(rowOf("dog"));
+    plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
+    deleteSelected();
+    plat::setWriteFailureHook({});
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(box.get(kEnglish), crlf({"Anglais", "ovne", "four", "dog", "chien", "cat", "chat"}));
+
     // Ctrl+Z in an entry undoes its typing while it has some, and reaches
     // the menu otherwise.
     const auto claimed = [](QLineEdit *entry) {
@@ -313,7 +323,7 @@ TEST_F(Corrections, RemovingASheetAsksAndLeavesNoSheetChosen)
 {
     const QString question = QStringLiteral(
         "Supprimer la fiche « Anglais » de la liste des fiches ?\n\nSon fichier n'est pas effacé : il reste sur "
-        "le disque, dans\n%1\net peut être remis dans la liste par « Ajouter une fiche à la liste ».")
+        "le disque et peut être remis dans la liste par « Ajouter une fiche à la liste ».\n\nFichier : %1")
                                  .arg(plat::hostPath(kEnglish));
     const struct {
         const char *name;
