@@ -117,6 +117,8 @@ void TFor13::ListBox1Click()
     try {
         const QDateTime now = plat::system().now();
         For2->appendTestRecord(test, plat::system().shortDate(now.date()), plat::system().longTime(now.time()));
+        const QString name = For2->memo1().memoLine(1);
+        m_recordedFor = name.isEmpty() ? For2->ListBox1->item(i)->text() : name;
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(kNotRecorded);
         closeWith(plat::mrOk);
@@ -125,6 +127,15 @@ void TFor13::ListBox1Click()
     // Only a test recorded in the user's file is remembered for the review.
     reviewing::recordAnswers(For2->Label6, test.questions);
     closeWith(plat::mrOk);
+}
+
+void TFor13::completeStatistics()
+{
+    m_recordedFor.clear();
+    plat::desktop().showModal(this);
+    // Said once the window has closed, over the test it was recorded from.
+    if (!m_recordedFor.isEmpty())
+        plat::desktop().showMessage(QStringLiteral("Test enregistré pour %1.").arg(m_recordedFor));
 }
 
 void TFor13::QuitterClick()

@@ -27,6 +27,10 @@ public:
     // The test to record, as the test window handed it over.
     statistics::TestResult test;
 
+    // Shows the window modally for the test just finished; once it has
+    // closed, says for whom the test was recorded, if it was.
+    void completeStatistics();
+
     void activated() override { FormActivate(); }
     void FormActivate();
     void ListBox1Click();
@@ -35,6 +39,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+
+private:
+    QString m_recordedFor; // the user the last test was recorded for
 };
 
 extern TFor13 *For13;

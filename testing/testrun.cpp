@@ -201,7 +201,25 @@ void TForm4::BitBtn2Click()
 
 void TForm4::BitBtn3Click()
 {
-    close();
+    closeConfirmed();
+}
+
+bool TForm4::abandonConfirmed()
+{
+    if (!testUnderWay())
+        return true;
+    // Neither the question nor the clocks move on behind the box.
+    const bool wasRunning = m_phase == quiz::Phase::Running;
+    if (wasRunning)
+        BitBtn5Click();
+    const int answer = plat::desktop().messageDlg(QStringLiteral("Abandonner le test en cours ?"),
+                                                  plat::MsgType::Confirmation, plat::mbYes | plat::mbNo,
+                                                  plat::mrNo);
+    if (answer == plat::mrYes)
+        return true;
+    if (wasRunning && m_phase == quiz::Phase::Paused)
+        BitBtn4Click();
+    return false;
 }
 
 void TForm4::BitBtn5Click()
@@ -283,7 +301,7 @@ void TForm4::endTest()
         finishReview(result);
     } else if (CheckBox2->isChecked()) {
         For13->test = result;
-        plat::desktop().showModal(For13);
+        For13->completeStatistics();
     }
 
     ListBox6.clear();

@@ -108,10 +108,10 @@ TEST_F(ReviewWindows, AnswersAreKeptForTheUserChosenAndOnlyWhenTheTestIsRecorded
         std::function<int(plat::Form *)> completion;
         qint64 anna, ben;
         bool annaRecord;
-        QString message;
+        QStringList messages;
     } cases[] = {
-        {"anna", {}, chooseUser(0), 3, 0, true, {}},
-        {"ben", {}, chooseUser(1), 0, 3, false, {}},
+        {"anna", {}, chooseUser(0), 3, 0, true, {"Test enregistré pour Anna."}},
+        {"ben", {}, chooseUser(1), 0, 3, false, {"Test enregistré pour Ben."}},
         {"nobody: Quitter",
          {},
          [](plat::Form *) {
@@ -127,7 +127,7 @@ TEST_F(ReviewWindows, AnswersAreKeptForTheUserChosenAndOnlyWhenTheTestIsRecorded
                                                                   : QString();
              });
          },
-         chooseUser(0), 0, 0, false, kNotRecorded},
+         chooseUser(0), 0, 0, false, {kNotRecorded}},
         // A kill between the user file and the transaction, or a full disk
         // under the database: the record stays, the answers are missing.
         {"the database cannot be written",
@@ -138,8 +138,9 @@ TEST_F(ReviewWindows, AnswersAreKeptForTheUserChosenAndOnlyWhenTheTestIsRecorded
              });
          },
          chooseUser(0), 0, 0, true,
-         "La révision espacée n'a pas pu écrire dans sa base :\nIl n'y a plus de place sur le disque.\nLe test est "
-         "bien enregistré dans la fiche utilisateur ; seules ses réponses manqueront à la révision espacée."},
+         {"La révision espacée n'a pas pu écrire dans sa base :\nIl n'y a plus de place sur le disque.\nLe test est "
+          "bien enregistré dans la fiche utilisateur ; seules ses réponses manqueront à la révision espacée.",
+          "Test enregistré pour Anna."}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -154,7 +155,7 @@ TEST_F(ReviewWindows, AnswersAreKeptForTheUserChosenAndOnlyWhenTheTestIsRecorded
             c.arrange();
         answerAll({"courir"});
         plat::setWriteFailureHook({});
-        EXPECT_EQ(sandbox.desktop().messages(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
+        EXPECT_EQ(sandbox.desktop().messages(), c.messages);
         EXPECT_EQ(sandbox.get(kAnna).size() > kAnnaHeader.size(), c.annaRecord);
         review::Store store;
         EXPECT_EQ(store.answerCount(kAnna), c.anna);
@@ -174,7 +175,8 @@ TEST_F(ReviewWindows, ADamagedDatabaseIsSetAsideAndTheTestRecordedAllTheSame)
     chooseSheet(chooseUser(0));
     answerAll({"courir"});
     const QStringList messages = sandbox.desktop().messages();
-    ASSERT_EQ(messages.size(), 1);
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages.at(1), QStringLiteral("Test enregistré pour Anna."));
     EXPECT_TRUE(messages.first().startsWith(QStringLiteral("La base de la révision espacée « "
                                                            "C:\\windows\\tavilo-revision.sqlite » était endommagée")));
     EXPECT_GT(sandbox.get(kAnna).size(), kAnnaHeader.size());
