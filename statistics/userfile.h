@@ -50,7 +50,7 @@ struct TestResult {
     QString wrongCount;
     QString seconds;
     QString titleLine;
-    QList<JudgedQuestion> questions;
+    QList<JudgedQuestion> questions = {};
 };
 
 // The number of the record about to be written, once its "-----" line has
