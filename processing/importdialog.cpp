@@ -20,8 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using processing::ColumnChoice;
-using processing::VocabularyTable;
+using interchange::ColumnChoice;
+using interchange::VocabularyTable;
 
 ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QString &fileName, QWidget *parent)
     : plat::Form(QStringLiteral("ImportColumnsDialog"), parent), m_table(table)
@@ -74,7 +74,7 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
                                                        ImportButton, CancelButton})
         w->setFont(font);
 
-    const ColumnChoice initial = processing::defaultChoice(table);
+    const ColumnChoice initial = interchange::defaultChoice(table);
     for (qsizetype k = 0; k < table.columnCount(); ++k) {
         ForeignColumn->addItem(QString());
         FrenchColumn->addItem(QString());
@@ -123,7 +123,7 @@ void ImportColumnsDialog::refresh()
     const ColumnChoice c = choice();
     for (QComboBox *box : {ForeignColumn, FrenchColumn})
         for (int k = 0; k < box->count(); ++k)
-            box->setItemText(k, processing::columnName(m_table, k, c.header));
+            box->setItemText(k, interchange::columnName(m_table, k, c.header));
     const qsizetype first = c.header ? 1 : 0;
     for (int r = 0; r < kPreviewRows; ++r) {
         const qsizetype row = first + r;
@@ -132,8 +132,8 @@ void ImportColumnsDialog::refresh()
             Preview->setItem(r, 1, new QTableWidgetItem);
             continue;
         }
-        const QString texts[2] = {processing::termText(m_table.cell(row, c.foreign)),
-                                  processing::termText(m_table.cell(row, c.french))};
+        const QString texts[2] = {interchange::termText(m_table.cell(row, c.foreign)),
+                                  interchange::termText(m_table.cell(row, c.french))};
         const bool whole = !texts[0].trimmed().isEmpty() && !texts[1].trimmed().isEmpty();
         for (int col = 0; col < 2; ++col) {
             auto *item = new QTableWidgetItem(plat::shownPart(texts[col]));
@@ -148,6 +148,8 @@ void ImportColumnsDialog::refresh()
 }
 
 namespace processing {
+
+using namespace interchange;
 
 namespace {
 

@@ -1,17 +1,17 @@
-#include "processing/vocabularytable.h"
+#include "interchange/vocabularytable.h"
 
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
 #include "sheets/sheet.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
-namespace processing {
+namespace interchange {
 
 qsizetype VocabularyTable::cellCount(qsizetype row) const
 {
@@ -277,4 +277,4 @@ VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress
     return checked(readDelimitedText(text, progress));
 }
 
-} // namespace processing
+} // namespace interchange

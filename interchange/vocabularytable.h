@@ -11,7 +11,7 @@
 // vocabulary file holds (one row an entry, one column a language or a
 // spreadsheet column), which two columns make the pairs of a sheet, and the
 // sheet they make. Qt Core only.
-namespace processing {
+namespace interchange {
 
 // No term is this long; a longer text is a damaged file (often a quote that
 // is never closed), refused rather than carried into a sheet.
@@ -112,4 +112,4 @@ QString importSummary(const ImportedSheet &sheet);
 VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress = plat::Progress::none());
 VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress = plat::Progress::none());
 
-} // namespace processing
+} // namespace interchange

@@ -1,4 +1,4 @@
-#include "processing/kvtml.h"
+#include "interchange/kvtml.h"
 
 #include "platform/failure.h"
 #include "sheets/sheet.h"
@@ -8,7 +8,7 @@
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-namespace processing {
+namespace interchange {
 namespace {
 
 class KvtmlReader {
@@ -325,4 +325,4 @@ QByteArray kvtmlDocument(const plat::PackedLines &sheet)
     return out;
 }
 
-} // namespace processing
+} // namespace interchange

@@ -1,13 +1,13 @@
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "interchange/vocabularytable.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
-#include "processing/vocabularytable.h"
 
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
-using namespace processing;
+using namespace interchange;
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "processing/delimitedtext.h"
+#include "interchange/delimitedtext.h"
 
 #include "platform/encoding.h"
 #include "platform/failure.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <array>
 
-namespace processing {
+namespace interchange {
 namespace {
 
 [[noreturn]] void failBinary()
@@ -445,4 +445,4 @@ QByteArray tabSeparatedText(const plat::PackedLines &sheet)
     return out.toUtf8();
 }
 
-} // namespace processing
+} // namespace interchange
