@@ -42,6 +42,8 @@ inline void checkTable(const interchange::VocabularyTable &table)
 {
     const interchange::ColumnChoice choice = interchange::defaultChoice(table);
     const qsizetype columns = table.columnCount();
+    if (columns > interchange::kMaxColumns)
+        std::abort();
     if (columns >= 2 && (choice.foreign == choice.french || choice.foreign < 0 || choice.french < 0
                          || choice.foreign >= columns || choice.french >= columns))
         std::abort();

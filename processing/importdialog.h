@@ -34,6 +34,9 @@ public:
 
     interchange::ColumnChoice choice() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
+
 private:
     void refresh();
 
