@@ -42,25 +42,6 @@ bool isUtf8Name(const QString &encoding)
         || encoding.compare(u"UTF8", Qt::CaseInsensitive) == 0;
 }
 
-// The line of the first bytes that are not in the encoding the document
-// declares; 0 when they all are, or when the encoding is not known.
-qsizetype firstBadLine(QByteArrayView bytes, const QString &encoding)
-{
-    QStringDecoder decoder(encoding.toLatin1().constData());
-    if (!decoder.isValid())
-        return 0;
-    qsizetype line = 1;
-    for (qsizetype from = 0; from < bytes.size(); ++line) {
-        const qsizetype end = bytes.indexOf('\n', from);
-        const qsizetype to = end < 0 ? bytes.size() : end + 1;
-        (void)decoder.decode(bytes.sliced(from, to - from));
-        if (decoder.hasError())
-            return line;
-        from = to;
-    }
-    return 0;
-}
-
 class KvtmlReader {
 public:
     KvtmlReader(QByteArrayView bytes, plat::Progress &progress) : m_bytes(bytes), m_progress(progress)
@@ -104,24 +85,20 @@ private:
         if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
             throw plat::Failure(QStringLiteral("Le document est incomplet : il s'arrête avant sa fin (ligne %1).")
                                     .arg(m_xml.lineNumber()));
-        // A decoding fault is reported where the declaration ends, not where
-        // the bad bytes are: those are looked for here.
-        const QString encoding = m_bytes.isNull() ? QString() : declaredEncoding(m_bytes);
+        const QString encoding = m_bytes.isNull() ? QString() : declaredEncoding(m_bytes).left(40);
         if (!encoding.isEmpty() && !QStringDecoder(encoding.toLatin1().constData()).isValid())
             throw plat::Failure(QStringLiteral("Ce document se déclare écrit en « %1 », un encodage que Tavilo ne "
                                                "sait pas lire.")
-                                    .arg(encoding.left(40)));
-        if (const qsizetype line = m_bytes.isNull() ? 0 : firstBadLine(m_bytes, isUtf8Name(encoding)
-                                                                                     ? QStringLiteral("UTF-8")
-                                                                                     : encoding))
-            throw plat::Failure(QStringLiteral("Ce document se déclare écrit en « %1 », mais sa ligne %2 ne l'est "
-                                               "pas : il ne peut pas être lu.")
-                                    .arg(encoding.isEmpty() ? QStringLiteral("UTF-8") : encoding.left(40))
-                                    .arg(line));
-        throw plat::Failure(QStringLiteral("Ce fichier n'est pas un document XML lisible : il est mal formé à la "
-                                           "ligne %1, colonne %2.")
-                                .arg(m_xml.lineNumber())
-                                .arg(m_xml.columnNumber()));
+                                    .arg(encoding));
+        // Bytes that are not in the encoding declared are one cause; the
+        // encoding is named so that the user can tell.
+        QString text = QStringLiteral("Ce fichier n'est pas un document XML lisible : il est mal formé à la ligne %1, "
+                                      "colonne %2.")
+                           .arg(m_xml.lineNumber())
+                           .arg(m_xml.columnNumber());
+        if (!isUtf8Name(encoding))
+            text += QStringLiteral(" Il se déclare écrit en « %1 ».").arg(encoding);
+        throw plat::Failure(text);
     }
 
     // The text of the current element, its children's included.

@@ -177,6 +177,9 @@ TEST(VocabularyImport, BadInputIsRefusedWithItsReason)
         {"one language", "<kvtml><e><o>house</o></e></kvtml>", "qu'une langue"},
         {"nothing", "\r\n\r\n", "aucune entrée"},
         {"an empty vocabulary", kV2Head + "<entries/></kvtml>", "aucune entrée"},
+        {"bytes outside the encoding declared",
+         "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<kvtml>\n<e><o>a</o>\n<t>\xff\xff</t></e>\n</kvtml>\n",
+         "mal formé à la ligne 4, colonne 4. Il se déclare écrit en « Shift_JIS »."},
         {"an encoding nobody knows", "<?xml version=\"1.0\" encoding=\"x-inconnu\"?><kvtml/>",
          "« x-inconnu », un encodage que Tavilo ne sait pas lire"},
         // Columns named or held beyond what anyone chooses from, or beyond
