@@ -2,10 +2,10 @@
 
 #include "interchange/delimitedtext.h"
 #include "interchange/kvtml.h"
+#include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "platform/encoding.h"
 #include "sheets/sheet.h"
 #include "sheets/sheetlanguage.h"
 
@@ -201,9 +201,10 @@ ImportedSheet buildSheet(const VocabularyTable &table, const ColumnChoice &choic
         return information.isEmpty() ? name : name + sheets::kInfoStart + information + sheets::kInfoEnd;
     };
     sheet.language = columnLanguage(table, choice.foreign, choice.header);
-    // The sheet's language, where the speech and the reader look for it;
-    // a title that names another one first keeps it, the language is still
-    // named after.
+    // The language opens the information, where the reader sees it and the
+    // speech looks after the name; unless the title already leads there.
+    // A title that names another language first keeps its words: the voice
+    // choices remember the right one.
     if (sheet.language && sheets::languageOfSheet(titleLine(), QString()) != sheet.language)
         information = information.isEmpty() ? sheet.language->name
                                             : sheet.language->name + QStringLiteral(" - ") + information;
@@ -297,8 +298,6 @@ VocabularyTable checked(VocabularyTable table)
     const bool xml = table.kind == VocabularyTable::Kind::Kvtml;
     if (table.rowCount() == 0)
         throw plat::Failure(QStringLiteral("Le fichier ne contient aucune entrée de vocabulaire."));
-    if (table.columnCount() > kMaxColumns)
-        failTooManyColumns(1, xml);
     if (table.columnCount() < 2)
         throw plat::Failure(xml ? QStringLiteral("Le document ne contient qu'une langue : il en faut deux, celle des "
                                                  "termes étrangers et le français.")
