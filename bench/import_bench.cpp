@@ -3,11 +3,11 @@
 // plain read of the same bytes; and the two exports of a sheet of 100 000
 // pairs. Run from a Release build.
 #include "bench/ratioreporter.h"
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "interchange/vocabularytable.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
-#include "processing/vocabularytable.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -83,9 +83,9 @@ void importFile(benchmark::State &state, const QString &path, qsizetype pairs)
 {
     const QString out = files().dir.path() + QStringLiteral("/importee.fic");
     for (auto _ : state) {
-        const processing::VocabularyTable table = processing::readVocabularyFile(path);
-        const processing::ImportedSheet sheet =
-            processing::buildSheet(table, processing::defaultChoice(table), QStringLiteral("grand"));
+        const interchange::VocabularyTable table = interchange::readVocabularyFile(path);
+        const interchange::ImportedSheet sheet =
+            interchange::buildSheet(table, interchange::defaultChoice(table), QStringLiteral("grand"));
         plat::saveTextToFile(out, sheet.text);
         if (sheet.pairs != pairs)
             state.SkipWithError("wrong pair count");
@@ -104,13 +104,13 @@ BENCHMARK(BM_CsvImport)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_KvtmlExport(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(processing::kvtmlDocument(files().sheet).constData());
+        benchmark::DoNotOptimize(interchange::kvtmlDocument(files().sheet).constData());
 }
 BENCHMARK(BM_KvtmlExport)->Unit(benchmark::kMillisecond);
 void BM_TabExport(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(processing::tabSeparatedText(files().sheet).constData());
+        benchmark::DoNotOptimize(interchange::tabSeparatedText(files().sheet).constData());
 }
 BENCHMARK(BM_TabExport)->Unit(benchmark::kMillisecond);
 
