@@ -34,8 +34,8 @@ QString reviewButtonText(const Summary &summary, const QString &nextDue)
     if (summary.due > 0)
         return QStringLiteral("Réviser maintenant (%1)").arg(pairs(summary.due));
     if (!nextDue.isEmpty())
-        return QStringLiteral("Réviser maintenant (prochaine révision le %1)").arg(nextDue);
-    return QStringLiteral("Réviser maintenant (aucune paire suivie)");
+        return QStringLiteral("Prochaine révision le %1").arg(nextDue);
+    return QStringLiteral("Réviser maintenant");
 }
 
 QString reviewTitle(const QString &userName, const QString &date)

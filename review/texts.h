@@ -14,7 +14,8 @@ QString dueTodayText(qint64 due);      // "À revoir aujourd'hui : M"
 // The mean chance of recall as a whole percentage; a dash without cards.
 QString retentionText(const Summary &summary);
 // The review button: how many pairs it asks now, or, with nothing due, the
-// day of the next (nextDue: that day in the short date format).
+// day of the next (nextDue: that day in the short date format). Short: the
+// column it sits in must fit an 800-pixel screen beside the success graph.
 QString reviewButtonText(const Summary &summary, const QString &nextDue);
 // The title line of a review: "Révision de <nom> //du <date>\".
 QString reviewTitle(const QString &userName, const QString &date);

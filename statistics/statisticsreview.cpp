@@ -49,6 +49,9 @@ void TFor2::buildReviewArea(QVBoxLayout *column)
                                      QStringLiteral("Cliquez ici pour revoir les paires que vous risquez "
                                                     "d'oublier"));
     BitBtnReviser->setFont(arial(12, true));
+    // Its caption changes with the user: it never widens the column, which
+    // shares the screen with the 505-pixel success graph.
+    BitBtnReviser->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     column->addSpacing(4);
     column->addWidget(LabelRevision);
     auto *figures = new QVBoxLayout;

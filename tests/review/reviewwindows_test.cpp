@@ -200,7 +200,7 @@ TEST_F(ReviewWindows, TheStatisticsAreaShowsWhatIsDueAndAReviewBringsItBack)
     EXPECT_EQ(For2->LabelSuivies->text(), QStringLiteral("Paires suivies : 3"));
     EXPECT_EQ(For2->LabelARevoir->text(), QStringLiteral("À revoir aujourd'hui : 0"));
     EXPECT_EQ(For2->LabelRetention->text(), QStringLiteral("Rétention estimée aujourd'hui : 100 %"));
-    EXPECT_EQ(For2->BitBtnReviser->text(), QStringLiteral("Réviser maintenant (prochaine révision le 09/12/2026)"));
+    EXPECT_EQ(For2->BitBtnReviser->text(), QStringLiteral("Prochaine révision le 09/12/2026"));
     EXPECT_FALSE(For2->BitBtnReviser->isEnabled());
     // One pair due tomorrow, two in three days: the second bar is empty.
     const QImage chart = For2->ImageRevision->pixmap().toImage();

@@ -21,9 +21,9 @@ TEST(ReviewTexts, AreaButtonAndEndOfReview)
         const char *retention;
         const char *button;
     } area[] = {
-        {summary(0, 0, 0), {}, "Rétention estimée aujourd'hui : –", "Réviser maintenant (aucune paire suivie)"},
+        {summary(0, 0, 0), {}, "Rétention estimée aujourd'hui : –", "Réviser maintenant"},
         {summary(3, 0, 0.9996), "11/12/2026", "Rétention estimée aujourd'hui : 100 %",
-         "Réviser maintenant (prochaine révision le 11/12/2026)"},
+         "Prochaine révision le 11/12/2026"},
         {summary(3, 1, 0.874), {}, "Rétention estimée aujourd'hui : 87 %", "Réviser maintenant (1 paire)"},
         {summary(500, 100, 0.5), {}, "Rétention estimée aujourd'hui : 50 %", "Réviser maintenant (100 paires)"},
         {summary(500, 130, 0.5), {}, "Rétention estimée aujourd'hui : 50 %",
