@@ -159,13 +159,19 @@ void TermColumns::build(const plat::PackedLines &lines, bool reversed, plat::Pro
     clear();
     m_lines = &lines;
     m_reversed = reversed;
-    std::vector<quint32> order = sortedOrder(progress);
+    std::vector<quint64> keysByPair;
+    std::vector<quint32> order = sortedOrder(progress, keysByPair);
+    std::vector<quint64> keys(order.size());
+    for (size_t row = 0; row < order.size(); ++row)
+        keys[row] = keysByPair[order[row]];
+    keysByPair = {};
     beginResetModel();
     m_rows = std::move(order);
+    m_searchKeys = std::move(keys);
     endResetModel();
 }
 
-std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress) const
+std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const
 {
     const quint32 n = quint32(sheets::pairCount(m_lines->count()));
     const auto term = [&](quint32 k) { return termOf(k, m_reversed); };
@@ -185,8 +191,10 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress) const
     std::vector<Entry> fast;
     std::vector<quint32> slow;
     fast.reserve(n);
+    keys.assign(size_t(n) + 1, 0);
     for (quint32 k = 1; k <= n; ++k) {
         progress.step();
+        keys[k] = searchKey(term(k));
         if (ranks.covers(term(k)))
             fast.push_back(Entry{ranks.prefixKey(term(k)), k});
         else
@@ -250,6 +258,7 @@ void TermColumns::clear()
         return;
     beginResetModel();
     m_rows = {};
+    m_searchKeys = {};
     endResetModel();
 }
 
@@ -284,16 +293,37 @@ bool startsWithAsciiCaseless(QStringView text, QStringView prefix)
     return true;
 }
 
+quint64 searchKey(QStringView text)
+{
+    quint64 key = 0;
+    const qsizetype n = std::min<qsizetype>(text.size(), 8);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        const quint8 byte = c < 256 ? quint8(upperAscii(c)) : quint8((c ^ c >> 8) | 0x80);
+        key |= quint64(byte) << (8 * i);
+    }
+    return key;
+}
+
 int TermColumns::searchPrefix(QStringView text) const
 {
     // The rows that begin with a text need not be neighbours in a locale's
-    // order (accents, punctuation), so this is a plain scan; it costs a few
-    // character comparisons per row.
+    // order (accents, punctuation), so this is a scan. It reads the rows'
+    // keys in order, and the text of a row only when its key agrees with
+    // the text's: a row that differs there cannot begin with the text.
     if (text.isEmpty())
         return -1;
-    for (int row = 0; row < rows(); ++row) {
-        if (startsWithAsciiCaseless(firstTerm(row), text))
-            return row;
+    const quint64 key = searchKey(text);
+    quint64 mask = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (key >> (8 * i) & 0xFF)
+            mask |= quint64(0xFF) << (8 * i);
+    }
+    const quint64 *keys = m_searchKeys.data();
+    const size_t n = m_searchKeys.size();
+    for (size_t row = 0; row < n; ++row) {
+        if ((keys[row] & mask) == key && startsWithAsciiCaseless(firstTerm(int(row)), text))
+            return int(row);
     }
     return -1;
 }
@@ -325,6 +355,7 @@ int TermColumns::insertPair(qsizetype pair)
     }
     beginInsertRows(QModelIndex(), int(at), int(at));
     m_rows.insert(m_rows.begin() + qptrdiff(at), quint32(pair));
+    m_searchKeys.insert(m_searchKeys.begin() + qptrdiff(at), searchKey(first));
     endInsertRows();
     return int(at);
 }
@@ -335,6 +366,7 @@ void TermColumns::removeRowAt(int row)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     m_rows.erase(m_rows.begin() + row);
+    m_searchKeys.erase(m_searchKeys.begin() + row);
     endRemoveRows();
 }
 

@@ -69,7 +69,8 @@ private:
     QStringView termOf(qsizetype k, bool french) const { return m_lines->view(french ? 2 * k : 2 * k - 1); }
     // The pair numbers in collation order of their first terms, equal terms
     // in pair order.
-    std::vector<quint32> sortedOrder(plat::Progress &progress) const;
+    // Fills keys with each pair's search key (index: pair number) on the way.
+    std::vector<quint32> sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const;
     // First row whose first term sorts after the text.
     size_t upperBound(QStringView first) const;
 
@@ -79,7 +80,18 @@ private:
     // Pair numbers: four bytes a row, and a sheet of four billion pairs
     // would not fit in memory as text anyway.
     std::vector<quint32> m_rows;
+    // Each row's searchKey, in row order: a search reads them one after the
+    // other instead of reaching into the text for every row.
+    std::vector<quint64> m_searchKeys;
 };
+
+// The first eight characters of a text for the prefix search, one byte
+// each, 0 past its end: a character below 256 as its byte, the letters a to z
+// as capitals, any other character as a byte of its own with the top bit
+// set. Characters that the search takes as equal give equal bytes, so a text
+// cannot begin with a prefix whose key differs from its own where the
+// prefix's bytes are not 0.
+quint64 searchKey(QStringView text);
 
 // The collator's first-level order on the characters most sheets are made
 // of, measured on the collator itself: printable ASCII, the accented Latin

@@ -10,6 +10,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <limits>
 
 namespace plat {
 
@@ -25,36 +26,52 @@ QStringList LineList::parseText(QStringView text)
     return out;
 }
 
-QStringList LineList::parse(QByteArrayView bytes)
+namespace {
+
+// The lines of a decoded text as strings that share its memory: each line's
+// end becomes the NUL that closes a string, and each line is a string over
+// its part of the text's block, holding a reference to it. A file's lines
+// cost that one block and an entry each, not a block per line; the block is
+// freed with the last of them, and a line that is changed gets a block of
+// its own as any shared string does.
+QStringList sharedLines(QString text)
 {
-    if (isUtf16WithBom(bytes))
-        return parseText(decodeFileText(bytes));
-    // Single-byte and UTF-8 text is split on its bytes, where CR and LF can
-    // only be line ends, and each line decoded on its own: the same lines as
-    // decoding the whole text first, without that text in between.
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes = bytes.first(nul);
-    const bool utf8 = isUtf8WithNonAscii(bytes);
-    // Only the text's first mark is dropped; a line of the text that starts
-    // with one keeps it.
-    static constexpr char kMark[] = "\xEF\xBB\xBF";
-    if (utf8 && bytes.startsWith(kMark))
-        bytes = bytes.sliced(3);
-    const auto decode = [&](qsizetype from, qsizetype to) {
-        const QByteArrayView line = bytes.sliced(from, to - from);
-        if (!utf8)
-            return fromWindows1252(line);
-        if (line.startsWith(kMark))
-            return QString(QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom)(line));
-        return QString::fromUtf8(line);
-    };
+    const qsizetype n = text.size();
+    if (n == 0)
+        return {};
+    char16_t *s = reinterpret_cast<char16_t *>(text.data());
+    qsizetype count = 0;
+    forEachLine(s, n, [&](qsizetype, qsizetype, qsizetype) { ++count; });
     QStringList out;
-    out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
-    forEachLine(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length, qsizetype) {
-        out.append(decode(start, start + length));
+    out.reserve(count);
+    if (count > std::numeric_limits<int>::max() / 2) {
+        // More lines than a block can count references: a string each.
+        forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) {
+            out.append(QString(reinterpret_cast<const QChar *>(s + start), length));
+        });
+        return out;
+    }
+    // The references are taken at once, and the list has its room: nothing
+    // below can fail with a line made and its reference missing.
+    QString::DataPointer &block = text.data_ptr();
+    block.d_ptr()->ref_.fetchAndAddRelaxed(int(count));
+    forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) {
+        // The line's end character has been read by now; a last line open
+        // at the text's end has the string's own NUL after it.
+        if (start + length < n)
+            s[start + length] = u'\0';
+        out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
     });
     return out;
+}
+
+} // namespace
+
+QStringList LineList::parse(QByteArrayView bytes)
+{
+    // The text decoded whole at once is quicker than line by line, and its
+    // lines are the same: CR and LF are line ends in every encoding read.
+    return sharedLines(decodeFileText(bytes));
 }
 
 QString LineList::toText() const

@@ -235,3 +235,41 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
     }
     QLocale::setDefault(before);
 }
+
+// The search reads each row's first characters from a key kept beside the
+// row: whatever the terms, through additions and deletions, it finds the row
+// a plain scan of the first column finds.
+TEST(TermColumns, PrefixSearchFindsWhatAPlainScanFinds)
+{
+    const QStringList terms{"the housekeeper", "the housekeeping", "The House", "l'été", "L'ÉTÉ", "straße",
+                            "Straße", "кошка", "кошки", "日本語", "日本", "a\u0100b", "a\u0101b", "ab", "a",
+                            "οἶκος", "œuvre", "Œuvre", "x\u2019y", "x'y", "12345678901", "1234567890"};
+    QStringList lines{"t"};
+    for (const QString &t : terms)
+        lines << t << QStringLiteral("fr");
+    plat::PackedLines sheetLines = sheet(lines);
+    TermColumns columns;
+    columns.build(sheetLines, false);
+    const QStringList typed{"the housek", "THE HOUSEKEEPI", "the houseX", "L'", "l'É", "l'é", "STRAS", "straß",
+                            "кош", "кошки", "кошкиx", "日本", "日本語x", "A\u0100", "a\u0101", "A", "AB", "abc",
+                            "οἶ", "Œ", "œu", "x\u2019", "X'", "123456789", "12345678901", "123456789012", "",
+                            "zz", "the housekeepers"};
+    const auto check = [&](const char *when) {
+        const QStringList first = columns.firstColumn();
+        for (const QString &t : typed) {
+            int expected = -1;
+            for (int row = 0; row < first.size() && expected < 0; ++row) {
+                if (editor::startsWithAsciiCaseless(first[row], t))
+                    expected = row;
+            }
+            EXPECT_EQ(columns.searchPrefix(t), expected) << when << ": " << t.toStdString();
+        }
+    };
+    check("built");
+    editor::addTypedPair(sheetLines, columns, "the housekeepers", "fr", false);
+    editor::addTypedPair(sheetLines, columns, "Кошка", "fr", false);
+    check("after additions");
+    for (int i = 0; i < 6; ++i)
+        editor::deleteRow(sheetLines, columns, (i * 5) % columns.rows(), false);
+    check("after deletions");
+}
