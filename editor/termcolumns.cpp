@@ -50,6 +50,7 @@ CollationRanks::CollationRanks(const QCollator &collator)
     pair(u'œ', 'o', 'e');
     pair(u'Æ', 'A', 'E');
     pair(u'æ', 'a', 'e');
+    pair(u'ß', 's', 's');
 }
 
 bool CollationRanks::covers(QStringView text) const
@@ -171,14 +172,40 @@ void TermColumns::build(const plat::PackedLines &lines, bool reversed, plat::Pro
     endResetModel();
 }
 
+template<typename Before>
+bool TermColumns::collatorOrdered(const std::vector<quint32> &order, const CollationRanks &ranks,
+                                  const Before &before) const
+{
+    const size_t n = order.size();
+    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
+    for (size_t i = 1; i < n; ++i) {
+        // The rows are in no order of the text: the lines a few rows on are
+        // fetched while these are compared.
+        if (i + 16 < n)
+            m_lines->prefetchStart(line(order[i + 16]));
+        if (i + 8 < n)
+            m_lines->prefetchLine(line(order[i + 8]));
+        // Neighbours of equal rank sequences were put in order by the
+        // collator itself.
+        if (ranks.compare(termOf(order[i - 1], m_reversed), termOf(order[i], m_reversed)) == 0)
+            continue;
+        if (before(order[i], order[i - 1]))
+            return false;
+    }
+    return true;
+}
+
 std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const
 {
     const quint32 n = quint32(sheets::pairCount(m_lines->count()));
     const auto term = [&](quint32 k) { return termOf(k, m_reversed); };
     // Pairs are numbered in list order: equal terms in pair order.
+    // Identical texts compare equal in any collation; the collator need
+    // not be asked about the many repeated terms.
+    const auto collate = [&](QStringView a, QStringView b) { return a == b ? 0 : m_collator.compare(a, b); };
     const auto before = [&](quint32 a, quint32 b) {
         progress.step();
-        const int c = m_collator.compare(term(a), term(b));
+        const int c = collate(term(a), term(b));
         return c < 0 || (c == 0 && a < b);
     };
     // Most terms are sorted on their ranks, with integer and table look-ups,
@@ -200,19 +227,44 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
         else
             slow.push_back(k);
     }
+    // Sorted on the prefixes alone first, which touches no text; then each
+    // run of equal prefixes, which the texts decide, on its own.
     std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
         progress.step();
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
+        return a.prefix != b.prefix ? a.prefix < b.prefix : a.pair < b.pair;
+    });
+    const auto tied = [&](const Entry &a, const Entry &b) {
+        progress.step();
         // Equal prefixes holding both texts whole: equal rank sequences.
         if (!(a.prefix.whole && b.prefix.whole)) {
             if (const int c = ranks.compare(term(a.pair), term(b.pair)))
                 return c < 0;
         }
-        if (const int c = m_collator.compare(term(a.pair), term(b.pair)))
+        if (const int c = collate(term(a.pair), term(b.pair)))
             return c < 0;
         return a.pair < b.pair;
-    });
+    };
+    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
+    const auto inRun = [&](size_t i) {
+        return (i > 0 && fast[i - 1].prefix == fast[i].prefix) || (i + 1 < fast.size() && fast[i + 1].prefix == fast[i].prefix);
+    };
+    for (size_t run = 0; run < fast.size();) {
+        size_t end = run + 1;
+        while (end < fast.size() && fast[end].prefix == fast[run].prefix)
+            ++end;
+        // The texts of the runs a little further on are fetched meanwhile.
+        for (size_t ahead = run + 16; ahead < std::min(end + 16, fast.size()); ++ahead) {
+            if (inRun(ahead))
+                m_lines->prefetchStart(line(fast[ahead].pair));
+        }
+        for (size_t ahead = run + 8; ahead < std::min(end + 8, fast.size()); ++ahead) {
+            if (inRun(ahead))
+                m_lines->prefetchLine(line(fast[ahead].pair));
+        }
+        if (end - run > 1)
+            std::sort(fast.begin() + qptrdiff(run), fast.begin() + qptrdiff(end), tied);
+        run = end;
+    }
     std::vector<quint32> order;
     order.reserve(n);
     for (const Entry &e : fast)
@@ -221,32 +273,42 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     // Neighbours in the collator's order make the whole order the
     // collator's; otherwise the ranks misled (letters the language joins)
     // and every row goes by the keys.
-    if (!std::is_sorted(order.begin(), order.end(), before)) {
+    if (!collatorOrdered(order, ranks, before)) {
         slow.resize(n);
         std::iota(slow.begin(), slow.end(), quint32(1));
         order.clear();
     }
     if (!slow.empty()) {
         // Keys are built once and compared many times.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(slow.size());
+        std::vector<QCollatorSortKey> sortKeys;
+        sortKeys.reserve(slow.size());
         for (quint32 k : slow) {
             progress.step(16);
-            keys.push_back(m_collator.sortKey(term(k).toString()));
+            sortKeys.push_back(m_collator.sortKey(term(k).toString()));
         }
         std::vector<quint32> at(slow.size());
         std::iota(at.begin(), at.end(), quint32(0));
         std::sort(at.begin(), at.end(), [&](quint32 a, quint32 b) {
             progress.step();
-            const int c = keys[a].compare(keys[b]);
+            const int c = sortKeys[a].compare(sortKeys[b]);
             return c < 0 || (c == 0 && a < b);
         });
-        keys = {};
+        sortKeys = {};
         for (quint32 &a : at)
             a = slow[a];
+        // Each of the few other terms finds its place among the many by
+        // halving, after the place of the one before it: a merge would ask
+        // the collator about every row.
         std::vector<quint32> merged;
         merged.reserve(n);
-        std::merge(order.begin(), order.end(), at.begin(), at.end(), std::back_inserter(merged), before);
+        auto from = order.begin();
+        for (const quint32 k : at) {
+            const auto to = std::partition_point(from, order.end(), [&](quint32 f) { return before(f, k); });
+            merged.insert(merged.end(), from, to);
+            merged.push_back(k);
+            from = to;
+        }
+        merged.insert(merged.end(), from, order.end());
         order = std::move(merged);
     }
     return order;

@@ -17,6 +17,8 @@ namespace editor {
 // is the number of the pair it shows, its terms read from the sheet lines:
 // equal first terms list in pair order and a deleted pair can be found
 // again, and a big sheet's terms are held once, in its lines.
+class CollationRanks;
+
 class TermColumns : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -71,6 +73,9 @@ private:
     // in pair order.
     // Fills keys with each pair's search key (index: pair number) on the way.
     std::vector<quint32> sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const;
+    // Whether the collator agrees with the order of every two neighbours.
+    template<typename Before>
+    bool collatorOrdered(const std::vector<quint32> &order, const CollationRanks &ranks, const Before &before) const;
     // First row whose first term sorts after the text.
     size_t upperBound(QStringView first) const;
 
@@ -95,7 +100,7 @@ quint64 searchKey(QStringView text);
 
 // The collator's first-level order on the characters most sheets are made
 // of, measured on the collator itself: printable ASCII, the accented Latin
-// letters (their base letter's rank) and the ligatures oe and ae (two
+// letters (their base letter's rank) and the ligatures oe and ae and the sharp s (two
 // ranks). Texts made only of these usually compare, up to accents and
 // case, as their rank sequences do; "usually", because a language may join
 // letters (Czech "ch"), so an order built from ranks must be checked with
