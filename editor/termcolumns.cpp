@@ -211,9 +211,13 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     // Most terms are sorted on their ranks, with integer and table look-ups,
     // and the collator only on ties; the others on the collator's keys.
     const CollationRanks ranks(m_collator);
+    // Flat, so that an entry takes 24 bytes rather than 32: the sort moves
+    // entries around many times.
     struct Entry {
-        CollationRanks::Prefix prefix;
+        quint64 high, low;
         quint32 pair;
+        bool whole;
+        bool samePrefix(const Entry &o) const { return high == o.high && low == o.low; }
     };
     std::vector<Entry> fast;
     std::vector<quint32> slow;
@@ -222,8 +226,10 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     for (quint32 k = 1; k <= n; ++k) {
         progress.step();
         keys[k] = searchKey(term(k));
-        if (ranks.covers(term(k)))
-            fast.push_back(Entry{ranks.prefixKey(term(k)), k});
+        if (ranks.covers(term(k))) {
+            const CollationRanks::Prefix p = ranks.prefixKey(term(k));
+            fast.push_back(Entry{p.high, p.low, k, p.whole});
+        }
         else
             slow.push_back(k);
     }
@@ -231,12 +237,14 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     // run of equal prefixes, which the texts decide, on its own.
     std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
         progress.step();
-        return a.prefix != b.prefix ? a.prefix < b.prefix : a.pair < b.pair;
+        if (a.high != b.high)
+            return a.high < b.high;
+        return a.low != b.low ? a.low < b.low : a.pair < b.pair;
     });
     const auto tied = [&](const Entry &a, const Entry &b) {
         progress.step();
         // Equal prefixes holding both texts whole: equal rank sequences.
-        if (!(a.prefix.whole && b.prefix.whole)) {
+        if (!(a.whole && b.whole)) {
             if (const int c = ranks.compare(term(a.pair), term(b.pair)))
                 return c < 0;
         }
@@ -246,11 +254,11 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     };
     const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
     const auto inRun = [&](size_t i) {
-        return (i > 0 && fast[i - 1].prefix == fast[i].prefix) || (i + 1 < fast.size() && fast[i + 1].prefix == fast[i].prefix);
+        return (i > 0 && fast[i - 1].samePrefix(fast[i])) || (i + 1 < fast.size() && fast[i + 1].samePrefix(fast[i]));
     };
     for (size_t run = 0; run < fast.size();) {
         size_t end = run + 1;
-        while (end < fast.size() && fast[end].prefix == fast[run].prefix)
+        while (end < fast.size() && fast[end].samePrefix(fast[run]))
             ++end;
         // The texts of the runs a little further on are fetched meanwhile.
         for (size_t ahead = run + 16; ahead < std::min(end + 16, fast.size()); ++ahead) {

@@ -209,7 +209,13 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
         // Long terms that differ only late, or by a ligature across a boundary.
         "abcdefghijklmnopq", "abcdefghijklmnopR", "abcdefghijklmnop", "Abcdefghijklmnopq",
         "abcdefghijklmnœa", "abcdefghijklmnoea", "abcdefghijklmnoez", "abcdefghijklmnopqrstuvwxyzé",
-        "abcdefghijklmnopqrstuvwxyze", "abcdefghijklmnopqrstuvwxyzf"};
+        "abcdefghijklmnopqrstuvwxyze", "abcdefghijklmnopqrstuvwxyzf",
+        // Ties past the first sixteen letters: joined letters, the sharp s,
+        // accents, case and repeated terms decide there.
+        "abcdefghijklmnopch", "abcdefghijklmnopci", "abcdefghijklmnoph", "abcdefghijklmnopd",
+        "the housekeeper of the", "the housekeeper of thé", "The Housekeeper of the", "the housekeeper of the",
+        "der Straßenbahnhaltestelle", "der Strassenbahnhaltestelle", "der Straßenbahn", "der Strassenbahnhalt",
+        "der Straßenbahnhaltestelle", "l'été de la saison", "l'ete de la saison", "l'été de la saisons"};
     QStringList lines{"Titre"};
     for (const QString &t : terms)
         lines << t << QString::number(lines.size());
