@@ -103,6 +103,31 @@ CollationRanks::Prefix CollationRanks::prefixKey(QStringView text) const
     return key;
 }
 
+bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
+{
+    quint64 high = 0, low = 0;
+    int filled = 0;
+    const auto put = [&](quint8 rank) {
+        if (filled < 8)
+            high |= quint64(rank) << (8 * (7 - filled));
+        else if (filled < 16)
+            low |= quint64(rank) << (8 * (15 - filled));
+        ++filled;
+    };
+    for (QChar c : text) {
+        const quint16 r = ranksOf(c.unicode());
+        if (!r)
+            return false;
+        put(quint8(r));
+        if (r > 0xFF)
+            put(quint8(r >> 8));
+    }
+    key.high = high;
+    key.low = low;
+    key.whole = filled <= 16;
+    return true;
+}
+
 int CollationRanks::compare(QStringView a, QStringView b) const
 {
     // The same characters have the same ranks; characters of one rank each
@@ -226,21 +251,36 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     for (quint32 k = 1; k <= n; ++k) {
         progress.step();
         keys[k] = searchKey(term(k));
-        if (ranks.covers(term(k))) {
-            const CollationRanks::Prefix p = ranks.prefixKey(term(k));
+        if (CollationRanks::Prefix p; ranks.coveredPrefix(term(k), p))
             fast.push_back(Entry{p.high, p.low, k, p.whole});
-        }
         else
             slow.push_back(k);
     }
     // Sorted on the prefixes alone first, which touches no text; then each
     // run of equal prefixes, which the texts decide, on its own.
-    std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
-        progress.step();
-        if (a.high != b.high)
-            return a.high < b.high;
-        return a.low != b.low ? a.low < b.low : a.pair < b.pair;
-    });
+    // Dealt out on the first rank, then each share sorted while it is in
+    // the cache.
+    {
+        std::array<size_t, 257> bounds{};
+        for (const Entry &e : fast)
+            ++bounds[(e.high >> 56) + 1];
+        std::partial_sum(bounds.begin(), bounds.end(), bounds.begin());
+        std::array<size_t, 256> next;
+        std::copy(bounds.begin(), bounds.end() - 1, next.begin());
+        std::vector<Entry> dealt(fast.size());
+        for (const Entry &e : fast)
+            dealt[next[e.high >> 56]++] = e;
+        fast = std::move(dealt);
+        for (size_t b = 0; b < 256; ++b) {
+            std::sort(fast.begin() + qptrdiff(bounds[b]), fast.begin() + qptrdiff(bounds[b + 1]),
+                      [&](const Entry &x, const Entry &y) {
+                          progress.step();
+                          if (x.high != y.high)
+                              return x.high < y.high;
+                          return x.low != y.low ? x.low < y.low : x.pair < y.pair;
+                      });
+        }
+    }
     const auto tied = [&](const Entry &a, const Entry &b) {
         progress.step();
         // Equal prefixes holding both texts whole: equal rank sequences.

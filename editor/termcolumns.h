@@ -124,6 +124,9 @@ public:
         friend bool operator==(const Prefix &a, const Prefix &b) { return a.high == b.high && a.low == b.low; }
     };
     Prefix prefixKey(QStringView text) const;
+    // covers and prefixKey in one reading of the text: false when the text
+    // is not covered (key then unspecified).
+    bool coveredPrefix(QStringView text, Prefix &key) const;
     // Rank sequences of two covered texts compared: negative, 0, positive.
     int compare(QStringView a, QStringView b) const;
 
