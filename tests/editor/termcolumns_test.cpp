@@ -1,4 +1,5 @@
 #include "editor/termcolumns.h"
+#include "bench/realwords.h"
 
 #include <gtest/gtest.h>
 
@@ -278,4 +279,30 @@ TEST(TermColumns, PrefixSearchFindsWhatAPlainScanFinds)
     for (int i = 0; i < 6; ++i)
         editor::deleteRow(sheetLines, columns, (i * 5) % columns.rows(), false);
     check("after deletions");
+}
+
+// Thousands of terms as people type them (phrases, articles, accents, shared
+// beginnings, repeated terms) list in exactly the collator's order.
+TEST(TermColumns, OrderOfManyRealisticTermsIsTheCollators)
+{
+    const std::vector<bench::RealWords::Pair> pairs = bench::RealWords(7).pairs(4000);
+    QStringList lines{"Titre"};
+    QStringList terms;
+    for (const auto &p : pairs) {
+        lines << p.foreign << p.french;
+        terms << p.foreign;
+    }
+    const QLocale before;
+    for (const char *name : {"fr_FR", "cs_CZ", "sv_SE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const QCollator collator = TermColumns::collator();
+        QStringList expected = terms;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        TermColumns columns;
+        const plat::PackedLines working = sheet(lines);
+        columns.build(working, false);
+        EXPECT_EQ(columns.firstColumn(), expected) << name;
+    }
+    QLocale::setDefault(before);
 }
