@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/statefiles.h"
 #include "app/windowset.h"
 
 #include "platform/application.h"
@@ -20,6 +21,9 @@ int main(int argc, char **argv)
     plat::useFrenchInterface();
     plat::showFocusEverywhere();
 
+    // Before anything is read there: a save cut short by the end of the
+    // last run may have left its new file beside the program's own.
+    startup::removeInterruptedSaves();
     createWindowSet();
     // Without a window manager nobody maximises the window: give it the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())

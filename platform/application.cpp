@@ -2,6 +2,9 @@
 
 #include "platform/desktop.h"
 #include "platform/failure.h"
+#include "platform/screenfit.h"
+
+#include <QWidget>
 
 #if defined(__GLIBC__)
 #include <malloc.h>
@@ -13,6 +16,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv) {}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {
+    // Before the window's own showEvent, which may place it by its size.
+    if (event->type() == QEvent::Show && !event->spontaneous() && receiver->isWidgetType())
+        fitOnScreen(static_cast<QWidget *>(receiver));
     bool handled = false;
     runGuarded([&] { handled = QApplication::notify(receiver, event); });
     return handled;

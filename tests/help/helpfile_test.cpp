@@ -1,6 +1,7 @@
 #include "help/helpfile.h"
 #include "help/helplauncher.h"
 #include "help/helpviewer.h"
+#include "platform/encoding.h"
 #include "platform/linelist.h"
 #include "tests/support.h"
 
@@ -33,7 +34,7 @@ QStringList titlesOf(const helpfile::Document &doc, const QList<int> &indexes)
 
 } // namespace
 
-TEST(HelpFile, OurHelpHasTheSixteenTopicsInOrderWithTheirKeywords)
+TEST(HelpFile, OurHelpHasItsTopicsInOrderWithTheirKeywords)
 {
     const helpfile::Document doc = suppliedDocument();
     EXPECT_EQ(doc.programName, QStringLiteral("Tavilo !"));
@@ -47,14 +48,16 @@ TEST(HelpFile, OurHelpHasTheSixteenTopicsInOrderWithTheirKeywords)
     EXPECT_EQ(titles, (QStringList{
         "A propos d'Tavilo !", "Remerciements", "Création de fiche de vocabulaire",
         "Modification de fiche de vocabulaire", "A quoi sert Tavilo ! ?", "Efficacité d'Tavilo !",
-        "Apprentissage d'une fiche de vocabulaire", "Ajout d'une fiche de vocabulaire",
-        "Impression d'une fiche Tavilo !", "Exportation d'une fiche Tavilo !", "Format des fichiers",
+        "Apprentissage d'une fiche de vocabulaire", "Prononciation des termes",
+        "Ajout d'une fiche de vocabulaire", "Impression d'une fiche Tavilo !", "Exportation d'une fiche Tavilo !",
+        "Importation d'une liste de vocabulaire", "Exportation vers d'autres logiciels de vocabulaire",
+        "Format des fichiers",
         "Versions", "Collaborer au projet Orsiva Tavilo !", "Licence", "Fiches d'anglais", "Orsiva"}));
     EXPECT_EQ(doc.topics.at(0).keywords.mid(0, 3),
               (QStringList{"à propos", "about", "programmation"}));
     EXPECT_EQ(doc.topics.at(1).keywords.mid(0, 2), (QStringList{"merci", "remerciements"}));
     // The sheet example inside a text keeps its own backslashes.
-    EXPECT_TRUE(doc.topics.at(10).text.contains(QStringLiteral(" //Tapée par Marie, septembre\\\\\nred\n")));
+    EXPECT_TRUE(doc.topics.at(titles.indexOf("Format des fichiers")).text.contains(QStringLiteral(" //Tapée par Marie, septembre\\\\\nred\n")));
 }
 
 TEST(HelpFile, BrokenDocumentsAreRefusedWithTheReasonAndSoundOnesRead)
@@ -126,7 +129,7 @@ TEST(HelpFile, TheViewerOpensTheConfiguredDocumentOrSaysWhyNot)
         if (c.error)
             EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.error))) << parsed.error.toStdString();
         else
-            EXPECT_EQ(parsed.document.topics.size(), 16);
+            EXPECT_EQ(parsed.document.topics.size(), 19);
     }
 }
 
@@ -136,7 +139,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
 {
     const helpfile::Document doc = suppliedDocument();
     HelpViewer viewer(doc);
-    EXPECT_EQ(viewer.visibleTopics().size(), 16);
+    EXPECT_EQ(viewer.visibleTopics().size(), 19);
     EXPECT_EQ(viewer.topicTitle->text(), QStringLiteral("A propos d'Tavilo !"));
     struct Case {
         const char *query;
@@ -145,7 +148,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
         {"IMPRIM", {"Impression d'une fiche Tavilo !"}},
         {"clavier", {"Modification de fiche de vocabulaire", "Apprentissage d'une fiche de vocabulaire"}},
         {"efficacite", {"Efficacité d'Tavilo !"}},
-        {"  csv ", {"Exportation d'une fiche Tavilo !"}},
+        {"  csv ", {"Exportation d'une fiche Tavilo !", "Importation d'une liste de vocabulaire"}},
         {"zzz", {}},
     };
     for (const Case &c : cases) {
@@ -170,6 +173,52 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
     EXPECT_EQ(viewer.text->toPlainText(),
               QString(doc.topics.at(left.at(1)).text).replace(QChar(0xA0), QLatin1Char(' ')));
     viewer.search->clear();
-    EXPECT_EQ(viewer.visibleTopics().size(), 16);
+    EXPECT_EQ(viewer.visibleTopics().size(), 19);
     EXPECT_EQ(viewer.topicTitle->text(), doc.topics.at(left.at(1)).title);
+}
+
+// The import, the exports for other trainers and the pronunciation have their
+// topics, found from the list by their words; the file stays one a Windows
+// viewer reads, every character in Windows-1252.
+TEST(HelpViewerWindow, TheImportExportAndPronunciationTopicsAreFoundBySearch)
+{
+    const QStringList help = helplauncher::suppliedHelpFile();
+    EXPECT_TRUE(plat::fitsWindows1252(help.join(QLatin1Char('\n'))));
+    const QByteArray installed = plat::LineList(help).toBytes();
+    EXPECT_FALSE(plat::isUtf8WithNonAscii(installed));
+    EXPECT_EQ(helpfile::parseBytes(installed).document.topics.size(), 19);
+
+    const helpfile::Document doc = suppliedDocument();
+    HelpViewer viewer(doc);
+    const QString import = QStringLiteral("Importation d'une liste de vocabulaire");
+    const QString exports = QStringLiteral("Exportation vers d'autres logiciels de vocabulaire");
+    const QString speech = QStringLiteral("Prononciation des termes");
+    struct Case {
+        const char *query;
+        QStringList titles;
+    } cases[] = {
+        {"kvtml", {import, exports}},
+        {"KVTML", {import, exports}},
+        {"prononcer", {speech}},
+        {"ecouter", {speech}},
+        {"importer", {import}},
+        {"texte tabulé", {import, exports}},
+        {"exporter", {"Exportation d'une fiche Tavilo !", exports}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.query);
+        viewer.search->setText(QString::fromUtf8(c.query));
+        EXPECT_EQ(titlesOf(doc, viewer.visibleTopics()), c.titles);
+        EXPECT_EQ(viewer.topicTitle->text(), c.titles.front());
+    }
+    // What each topic says the user does, in the program's own words.
+    viewer.search->setText(QStringLiteral("importer"));
+    EXPECT_TRUE(viewer.text->toPlainText().contains(QStringLiteral("Importer une liste de vocabulaire (kvtml, csv, tsv)")));
+    viewer.search->setText(QStringLiteral("prononcer"));
+    for (const char *control : {"Prononcer chaque terme étranger", "Écouter la question", "Langue des termes étrangers"})
+        EXPECT_TRUE(viewer.text->toPlainText().contains(QString::fromUtf8(control))) << control;
+    viewer.search->setText(QStringLiteral("kvtml"));
+    viewer.titles->setCurrentRow(viewer.visibleTopics().at(1)); // one row a topic, in order
+    for (const char *item : {"Exporter au format kvtml", "Exporter en texte tabulé"})
+        EXPECT_TRUE(viewer.text->toPlainText().contains(QString::fromUtf8(item))) << item;
 }
