@@ -69,11 +69,15 @@ public:
 
     std::map<std::string, double> seconds;
     std::map<std::string, double> cpuSeconds;
+    // Each benchmark's peak_x_file counter, when it has one.
+    std::map<std::string, double> counters;
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs)
             if (run.iterations > 0) {
+                if (const auto c = run.counters.find("peak_x_file"); c != run.counters.end())
+                    counters[run.benchmark_name()] = c->second;
                 const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
                 seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / unit;
                 cpuSeconds[run.benchmark_name()] = run.GetAdjustedCPUTime() / unit;

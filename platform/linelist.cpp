@@ -10,7 +10,6 @@
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <limits>
 
 namespace plat {
 
@@ -28,50 +27,91 @@ QStringList LineList::parseText(QStringView text)
 
 namespace {
 
-// The lines of a decoded text as strings that share its memory: each line's
-// end becomes the NUL that closes a string, and each line is a string over
-// its part of the text's block, holding a reference to it. A file's lines
-// cost that one block and an entry each, not a block per line; the block is
-// freed with the last of them, and a line that is changed gets a block of
-// its own as any shared string does.
-QStringList sharedLines(QString text)
+// Lines are decoded in pieces of about this many units, each piece one block
+// that its lines share.
+constexpr qsizetype kPiece = 4096;
+
+// The lines of a decoded piece of text (whole lines with their ends, the
+// last one possibly open) as strings that share its memory: each line's end
+// becomes the NUL that closes a string, and each line is a string over its
+// part of the piece, holding a reference to it. A file's lines cost a block
+// per piece rather than one per line. A line kept after the others keeps no
+// more than its piece, and a line that is changed gets a block of its own,
+// as any shared string does.
+void appendSharedLines(QString piece, QStringList &out)
 {
-    const qsizetype n = text.size();
+    const qsizetype n = piece.size();
     if (n == 0)
-        return {};
-    char16_t *s = reinterpret_cast<char16_t *>(text.data());
-    qsizetype count = 0;
+        return;
+    char16_t *s = reinterpret_cast<char16_t *>(piece.data());
+    int count = 0;
     forEachLine(s, n, [&](qsizetype, qsizetype, qsizetype) { ++count; });
-    QStringList out;
-    out.reserve(count);
-    if (count > std::numeric_limits<int>::max() / 2) {
-        // More lines than a block can count references: a string each.
-        forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) {
-            out.append(QString(reinterpret_cast<const QChar *>(s + start), length));
-        });
-        return out;
-    }
-    // The references are taken at once, and the list has its room: nothing
-    // below can fail with a line made and its reference missing.
-    QString::DataPointer &block = text.data_ptr();
-    block.d_ptr()->ref_.fetchAndAddRelaxed(int(count));
+    // The references are taken at once, before any line is made.
+    QString::DataPointer &block = piece.data_ptr();
+    block.d_ptr()->ref_.fetchAndAddRelaxed(count);
     forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) {
-        // The line's end character has been read by now; a last line open
-        // at the text's end has the string's own NUL after it.
+        // The line's end has been read by now; a last line left open has
+        // the string's own NUL after it.
         if (start + length < n)
             s[start + length] = u'\0';
         out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
     });
-    return out;
+}
+
+// Calls take(from, to) for runs of whole lines of the text, line ends
+// included, each at least kPiece units long but the last.
+template<typename Char, typename Take>
+void forEachPiece(const Char *s, qsizetype n, Take take)
+{
+    qsizetype from = 0;
+    qsizetype to = 0;
+    forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype end) {
+        to = start + length + end;
+        if (to - from >= kPiece) {
+            take(from, to);
+            from = to;
+        }
+    });
+    if (to > from)
+        take(from, to);
 }
 
 } // namespace
 
 QStringList LineList::parse(QByteArrayView bytes)
 {
-    // The text decoded whole at once is quicker than line by line, and its
-    // lines are the same: CR and LF are line ends in every encoding read.
-    return sharedLines(decodeFileText(bytes));
+    QStringList out;
+    if (isUtf16WithBom(bytes)) {
+        const QString text = decodeFileText(bytes);
+        const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+        out.reserve(text.count(u'\n') + 1);
+        forEachPiece(s, text.size(), [&](qsizetype from, qsizetype to) {
+            appendSharedLines(QString(reinterpret_cast<const QChar *>(s + from), to - from), out);
+        });
+        return out;
+    }
+    // Single-byte and UTF-8 text is split on its bytes, where CR and LF can
+    // only be line ends, and decoded a run of whole lines at a time: the same
+    // lines as decoding the whole text first, without that text in between.
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes = bytes.first(nul);
+    const bool utf8 = isUtf8WithNonAscii(bytes);
+    // Only the text's first mark is dropped; a line of the text that starts
+    // with one keeps it.
+    if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to) {
+        const QByteArrayView piece = bytes.sliced(from, to - from);
+        if (!utf8) {
+            appendSharedLines(fromWindows1252(piece), out);
+            return;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        appendSharedLines(decoder(piece), out);
+    });
+    return out;
 }
 
 QString LineList::toText() const
