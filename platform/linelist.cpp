@@ -38,14 +38,12 @@ constexpr qsizetype kPiece = 4096;
 // per piece rather than one per line. A line kept after the others keeps no
 // more than its piece, and a line that is changed gets a block of its own,
 // as any shared string does.
-void appendSharedLines(QString piece, QStringList &out)
+void appendSharedLines(QString piece, int count, QStringList &out)
 {
     const qsizetype n = piece.size();
     if (n == 0)
         return;
     char16_t *s = reinterpret_cast<char16_t *>(piece.data());
-    int count = 0;
-    forEachLine(s, n, [&](qsizetype, qsizetype, qsizetype) { ++count; });
     // The references are taken at once, before any line is made.
     QString::DataPointer &block = piece.data_ptr();
     block.d_ptr()->ref_.fetchAndAddRelaxed(count);
@@ -55,25 +53,33 @@ void appendSharedLines(QString piece, QStringList &out)
         if (start + length < n)
             s[start + length] = u'\0';
         out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
+        --count;
     });
+    // The count of the bytes' lines is the decoded text's; should they ever
+    // differ, the references still match the lines made.
+    if (count != 0)
+        block.d_ptr()->ref_.fetchAndAddRelaxed(-count);
 }
 
-// Calls take(from, to) for runs of whole lines of the text, line ends
-// included, each at least kPiece units long but the last.
+// Calls take(from, to, lines) for runs of whole lines of the text, line
+// ends included, each at least kPiece units long but the last.
 template<typename Char, typename Take>
 void forEachPiece(const Char *s, qsizetype n, Take take)
 {
     qsizetype from = 0;
     qsizetype to = 0;
+    int lines = 0;
     forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype end) {
         to = start + length + end;
+        ++lines;
         if (to - from >= kPiece) {
-            take(from, to);
+            take(from, to, lines);
             from = to;
+            lines = 0;
         }
     });
     if (to > from)
-        take(from, to);
+        take(from, to, lines);
 }
 
 } // namespace
@@ -85,8 +91,8 @@ QStringList LineList::parse(QByteArrayView bytes)
         const QString text = decodeFileText(bytes);
         const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
         out.reserve(text.count(u'\n') + 1);
-        forEachPiece(s, text.size(), [&](qsizetype from, qsizetype to) {
-            appendSharedLines(QString(reinterpret_cast<const QChar *>(s + from), to - from), out);
+        forEachPiece(s, text.size(), [&](qsizetype from, qsizetype to, int lines) {
+            appendSharedLines(QString(reinterpret_cast<const QChar *>(s + from), to - from), lines, out);
         });
         return out;
     }
@@ -102,14 +108,15 @@ QStringList LineList::parse(QByteArrayView bytes)
     if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
-    forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to) {
+    // A piece holds as many lines decoded as it held in bytes.
+    forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to, int lines) {
         const QByteArrayView piece = bytes.sliced(from, to - from);
         if (!utf8) {
-            appendSharedLines(fromWindows1252(piece), out);
+            appendSharedLines(fromWindows1252(piece), lines, out);
             return;
         }
         QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
-        appendSharedLines(decoder(piece), out);
+        appendSharedLines(decoder(piece), lines, out);
     });
     return out;
 }
