@@ -457,7 +457,7 @@ void TForm1::applyInputMode(bool mouse, bool save)
                        static_cast<QWidget *>(e->Edit2)})
         w->setFocusPolicy(Qt::StrongFocus);
     for (QWidget *w : {e->BitBtn2, e->BitBtn3, e->BitBtn4, e->BitBtn5, e->BitBtn6, e->BitBtn7,
-                       e->BitBtn8, e->BitBtn9, e->BitBtn10})
+                       e->BitBtn8, e->BitBtn9, e->BitBtn10, e->BitBtn13})
         w->setFocusPolicy(reach);
     for (QWidget *w : std::initializer_list<QWidget *>{e->ListBox1, e->ListBox2, e->ListBox3})
         w->setFocusPolicy(reach);

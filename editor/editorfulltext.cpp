@@ -101,6 +101,8 @@ bool TForm2::saveFullText()
         sheets::replaceTitle(catalogueLists(), i, title);
         ListBox1->setItemIndex(i);
     }
+    // The text saved is the sheet now: a pair deleted before has no place in it.
+    setLastDeletion(std::nullopt);
     ListBox1Click();
     return true;
 }

@@ -169,6 +169,12 @@ void TForm2::ListBox1Click()
         // Said once for a choice, not again at each reload of the same sheet.
         if (Label6 != pathBefore || m_sheet.state() != stateBefore)
             notice = m_sheet.choiceNotice();
+        // What was typed, picked or deleted belongs to the sheet left: an
+        // ENTER must not put it into this one.
+        if (Label6 != pathBefore) {
+            emptyEntries();
+            setLastDeletion(std::nullopt);
+        }
     }
     // The columns read the working lines, which start as the sheet lines.
     columns->clear();
@@ -231,6 +237,8 @@ void TForm2::FormClose()
     // would be saved into whatever sheet is chosen next.
     if (inFullText())
         StopmodiClick();
+    m_picked.reset();
+    setLastDeletion(std::nullopt);
     ListBox1->setItemIndex(-1);
     closeWith(plat::mrCancel);
     if (Form1)
@@ -264,11 +272,7 @@ void TForm2::mouseDoubleClickEvent(QMouseEvent *e)
 void TForm2::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-        // ENTER presses the focused button, and the add button anywhere else.
-        if (auto *b = qobject_cast<QPushButton *>(focusWidget()); b && b != BitBtn1)
-            b->click();
-        else
-            plat::runGuarded([this] { ajout(); });
+        plat::runGuarded([this] { enterPressed(); });
         return;
     }
     plat::Form::keyPressEvent(e);
@@ -310,6 +314,7 @@ void TForm2::boxclic()
     const int second = ListBox3->itemIndex();
     if (second >= 0)
         setEntry(Edit2, columns->second(second));
+    rememberPick();
     copyTitleLists();
 }
 
@@ -322,6 +327,7 @@ void TForm2::ListBox3Click()
         const int first = ListBox2->itemIndex();
         if (first >= 0)
             setEntry(Edit2, columns->second(first));
+        rememberPick();
     }
     copyTitleLists();
 }
@@ -360,8 +366,7 @@ void TForm2::ajout()
 void TForm2::readyForNextPair(int row)
 {
     // Emptying the first entry clears the selection its search made.
-    setEntry(Edit1, QString());
-    setEntry(Edit2, QString());
+    emptyEntries();
     ListBox2->setItemIndex(row);
     ListBox3->setItemIndex(row);
     Edit1->setFocus();
@@ -374,20 +379,30 @@ void TForm2::BitBtn3Click()
     if (ListBox1->itemIndex() >= 0 && !sheetWritable())
         return;
     const int s = ListBox2->itemIndex();
-    if (s >= 0 && s < columns->rows()) {
+    const bool rowChosen = s >= 0 && s < columns->rows();
+    std::optional<editor::PlacedPair> deleted;
+    if (rowChosen) {
         const QString foreign = reversed() ? columns->second(s) : columns->first(s);
         const QString french = reversed() ? columns->first(s) : columns->second(s);
         if (plat::desktop().messageDlg(editor::deleteQuestion(foreign, french), plat::MsgType::Confirmation,
                                        plat::mbYes | plat::mbNo, plat::mrNo)
             != plat::mrYes)
             return;
+        if (const qsizetype pair = editor::findPair(ListBox5, foreign, french, columns->pairOf(s)))
+            deleted = editor::PlacedPair{pair, foreign, french};
     }
     Memo1.clear(); // as in ajout: saveSheet sets it again
     editor::deleteRow(ListBox5, *columns, s, reversed());
+    // The pair deleted comes back by its undo only, not by an ENTER on the
+    // terms it would leave in the entries.
+    if (rowChosen)
+        emptyEntries();
     const int next = s > 0 ? s : 0;
     ListBox2->setItemIndex(next);
     ListBox3->setItemIndex(next);
-    saveSheet();
+    // Undone, a deletion the file never saw would put the pair in twice.
+    if (saveSheet() && deleted)
+        setLastDeletion(deleted);
 }
 
 // --- Sheet commands ----------------------------------------------------------
@@ -395,21 +410,6 @@ void TForm2::BitBtn3Click()
 void TForm2::BitBtn5Click()
 {
     sheets::addSheet(catalogueLists());
-}
-
-void TForm2::BitBtn6Click()
-{
-    const int removed = ListBox1->itemIndex();
-    const int before = ListBox1->count();
-    sheets::removeSheet(catalogueLists());
-    if (removed < 0 || ListBox1->count() == before)
-        return;
-    // The sheet held stays held without a row of its own once removed; a row
-    // below the removed one moves up.
-    if (removed == m_sheetRow)
-        m_sheetRow = -1;
-    else if (removed < m_sheetRow)
-        --m_sheetRow;
 }
 
 void TForm2::Crerunenouvellefiche1Click()

@@ -1,5 +1,6 @@
 #pragma once
 #include "editor/heldsheet.h"
+#include "editor/paircorrection.h"
 #include "editor/safeguards.h"
 #include "editor/termlistview.h"
 #include "platform/form.h"
@@ -9,6 +10,7 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 
 class ClickLabel;
 class QAction;
@@ -61,6 +63,7 @@ public:
     QPushButton *BitBtn2;  // change of direction
     QPushButton *BitBtn3;  // "Supprimer un terme de la liste"
     QPushButton *BitBtn4;  // stop
+    QPushButton *BitBtn13; // "Remplacer la paire": the pair picked, corrected in place
     QLabel *Label7, *Label8; // term labels
     QLabel *Memo4;           // size warning
 
@@ -77,6 +80,7 @@ public:
     QAction *Ajouter1, *Supprimer1, *Changerlesensdetraduction1;
     QAction *APropos1, *Aide1;
     QAction *Exporterkvtml1, *Exportertabule1; // exports for other programs
+    QAction *Remplacerlapaire1, *Annulerladernieresuppression1; // menu Terme, after the others
 
     // Data.
     plat::PackedLines Memo1;    // sheet lines, as last written
@@ -128,6 +132,12 @@ public:
     void ListBox3Click();
     void ajout();
     void BitBtn3Click();
+    void BitBtn13Click(); // replace the pair picked by the pair typed
+    void Annulerladernieresuppression1Click(); // the last pair deleted back in its place
+    // The pair picked in the columns into the entries, while it is the one
+    // the entries stand for; the deletion that can be undone.
+    const std::optional<editor::PlacedPair> &pickedPair() const { return m_picked; }
+    const std::optional<editor::PlacedPair> &lastDeletion() const { return m_lastDeletion; }
 
     // Sheet commands.
     void BitBtn5Click(); // add a sheet to the catalogue
@@ -152,6 +162,7 @@ public:
     bool settleFullText();
 
 protected:
+    void showEvent(QShowEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
@@ -170,11 +181,28 @@ private:
     void readyForNextPair(int row);
     void refreshTermLabels();
     void chooseColumnFont(TermListView *column);
+    // ENTER: chooses in the title list, takes a row of the columns into the
+    // entries, replaces the pair picked when its text was corrected, and
+    // otherwise adds the pair typed.
+    void enterPressed();
+    void rememberPick();
+    // Ctrl+Z in an entry undoes its typing while there is typing to undo,
+    // and the last deletion otherwise.
+    void passUndoToTheMenu();
+    // Whether the entries hold the pair picked with its text changed.
+    bool correctionTyped() const;
+    void setLastDeletion(std::optional<editor::PlacedPair> deleted);
+    void emptyEntries();
+    // No sheet chosen: no title selected, the banner and the columns empty,
+    // nothing held that a command could write.
+    void showNoSheet();
 
     QStackedWidget *m_body = nullptr;
     editor::HeldSheet m_sheet;
     int m_sheetRow = -1;
     editor::PairLayout m_fullTextLayout; // of the text full-text mode started with
+    std::optional<editor::PlacedPair> m_picked;
+    std::optional<editor::PlacedPair> m_lastDeletion;
 };
 
 extern TForm2 *Form2;

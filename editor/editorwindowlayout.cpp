@@ -256,11 +256,16 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
                      QStringLiteral("BitBtn2"), this);
     BitBtn4 = button(QStringLiteral("Arrêter la modification des fiches"),
                      QStringLiteral("Cliquez ici pour quitter."), QStringLiteral("BitBtn4"), this);
+    BitBtn13 = button(QStringLiteral("Remplacer la paire"),
+                      QStringLiteral("Cliquez ici pour remplacer la paire choisie dans les colonnes par les deux "
+                                     "termes corrigés, à la même place dans la fiche."),
+                      QStringLiteral("BitBtn13"), this);
     auto *termButtons = new QGridLayout;
     termButtons->addWidget(BitBtn1, 0, 0);
     termButtons->addWidget(BitBtn3, 0, 1);
     termButtons->addWidget(BitBtn2, 1, 0);
     termButtons->addWidget(BitBtn4, 1, 1);
+    termButtons->addWidget(BitBtn13, 2, 0);
     terms->addLayout(termButtons);
     Label7 = plat::colourLabel(QStringLiteral("Terme étranger :"), QStringLiteral("Label7"),
                                QStringLiteral("white"), arial(13, true), this);
@@ -286,7 +291,7 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     // Mouse mode until the start-up pass restores the user's mode.
     for (QWidget *w : std::initializer_list<QWidget *>{BitBtn2, BitBtn3, BitBtn4, BitBtn5, BitBtn6, BitBtn7,
                                                        BitBtn8, BitBtn9, BitBtn10, ListBox1, ListBox2,
-                                                       ListBox3})
+                                                       ListBox3, BitBtn13})
         w->setFocusPolicy(Qt::ClickFocus);
     BitBtn11->hide();
     BitBtn12->hide();
@@ -294,7 +299,7 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
 
     QWidget *order[] = {ListBox1, BitBtn10, BitBtn7, BitBtn8, BitBtn9, BitBtn5, BitBtn6,
                         ListBox2, ListBox3, Edit1, Edit2, BitBtn1, BitBtn3, BitBtn2,
-                        BitBtn4, Stopmodi, stopmodi2, memomodi, BitBtn11, BitBtn12};
+                        BitBtn4, Stopmodi, stopmodi2, memomodi, BitBtn11, BitBtn12, BitBtn13};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
 
@@ -323,6 +328,7 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     on(BitBtn10, &QPushButton::clicked, &TForm2::BitBtn10Click);
     on(BitBtn11, &QPushButton::clicked, &TForm2::SpeedButton1Click);
     on(BitBtn12, &QPushButton::clicked, &TForm2::SpeedButton2Click);
+    on(BitBtn13, &QPushButton::clicked, &TForm2::BitBtn13Click);
     on(SpeedButton1, &QToolButton::clicked, &TForm2::SpeedButton1Click);
     on(SpeedButton2, &QToolButton::clicked, &TForm2::SpeedButton2Click);
     on(Stopmodi, &QPushButton::clicked, &TForm2::Stopmodi9Click);
@@ -340,9 +346,20 @@ TForm2::TForm2(QWidget *parent) : plat::Form(QStringLiteral("Form2"), parent)
     on(Ajouter1, &QAction::triggered, &TForm2::ajout);
     on(Supprimer1, &QAction::triggered, &TForm2::BitBtn3Click);
     on(Changerlesensdetraduction1, &QAction::triggered, &TForm2::BitBtn1Click);
+    on(Remplacerlapaire1, &QAction::triggered, &TForm2::BitBtn13Click);
+    on(Annulerladernieresuppression1, &QAction::triggered, &TForm2::Annulerladernieresuppression1Click);
     on(APropos1, &QAction::triggered, &TForm2::Image1Click);
     on(Aide1, &QAction::triggered, &TForm2::Aide1Click);
-    setEscapeAction([this] { plat::runGuarded([this] { cl(); }); });
+    passUndoToTheMenu();
+    // Escape leaves full-text mode first, the editor only after.
+    setEscapeAction([this] {
+        plat::runGuarded([this] {
+            if (inFullText())
+                settleFullText();
+            else
+                cl();
+        });
+    });
 
     FontDialog1Font = QFont(QStringLiteral("MS Sans Serif"));
     FontDialog1Font.setPixelSize(11);
@@ -387,6 +404,11 @@ void TForm2::buildMenu()
     Supprimer1 = item(Terme1, QStringLiteral("Supprimer1"), QStringLiteral("&Supprimer"));
     Changerlesensdetraduction1 = item(Terme1, QStringLiteral("Changerlesensdetraduction1"),
                                       QStringLiteral("&Changer le sens de traduction"));
+    Remplacerlapaire1 = item(Terme1, QStringLiteral("Remplacerlapaire1"), QStringLiteral("&Remplacer la paire"));
+    Annulerladernieresuppression1 = item(Terme1, QStringLiteral("Annulerladernieresuppression1"),
+                                         QStringLiteral("Annuler la &dernière suppression"));
+    Annulerladernieresuppression1->setShortcut(QKeySequence::Undo);
+    Annulerladernieresuppression1->setEnabled(false);
     N1 = menu(QStringLiteral("N1"), QStringLiteral("&?"));
     APropos1 = item(N1, QStringLiteral("APropos1"), QStringLiteral("&A Propos"));
     Aide1 = item(N1, QStringLiteral("Aide1"), QStringLiteral("Aid&e"));

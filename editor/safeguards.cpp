@@ -1,6 +1,7 @@
 #include "editor/safeguards.h"
 
 #include "editor/termcolumns.h"
+#include "sheets/sheet.h"
 
 namespace editor {
 
@@ -78,6 +79,23 @@ QString duplicateQuestion(const QString &foreign, const QString &french)
 {
     return QStringLiteral("Cette paire est déjà dans la fiche :\n\n") + pairText(foreign, french)
         + QStringLiteral("\n\nL'ajouter une deuxième fois ?");
+}
+
+QString replaceQuestion(const QString &oldForeign, const QString &oldFrench, const QString &foreign,
+                        const QString &french)
+{
+    return QStringLiteral("Remplacer « %1 / %2 » par « %3 / %4 » ?").arg(oldForeign, oldFrench, foreign, french);
+}
+
+QString removeSheetQuestion(const QString &titleLine, const QString &file)
+{
+    QString name = sheets::sheetName(titleLine).trimmed();
+    if (name.isEmpty())
+        name = QStringLiteral("Fiche anonyme");
+    return QStringLiteral("Supprimer la fiche « %1 » de la liste des fiches ?\n\n"
+                          "Son fichier n'est pas effacé : il reste sur le disque et peut être remis dans la "
+                          "liste par « Ajouter une fiche à la liste ».\n\nFichier : %2")
+        .arg(name, file);
 }
 
 const QString kLeaveFullTextQuestion =

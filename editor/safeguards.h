@@ -30,6 +30,11 @@ std::optional<ShiftWarning> pairShiftWarning(const PairLayout &before, const Pai
 
 QString deleteQuestion(const QString &foreign, const QString &french);
 QString duplicateQuestion(const QString &foreign, const QString &french);
+// Before a pair picked is corrected in place; each pair foreign term first.
+QString replaceQuestion(const QString &oldForeign, const QString &oldFrench, const QString &foreign,
+                        const QString &french);
+// Before a sheet leaves the title list: its name, and where its file stays.
+QString removeSheetQuestion(const QString &titleLine, const QString &file);
 extern const QString kLeaveFullTextQuestion;
 
 } // namespace editor

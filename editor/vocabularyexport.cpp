@@ -38,6 +38,8 @@ void exportSheet(TForm2 &editor, const ExportFormat &format)
     plat::FileRequest request;
     request.filter = format.filter;
     request.defaultExt = format.extension;
+    // Beside the sheets, where the program keeps its own files.
+    request.initialDir = QStringLiteral("C:\\Orsiva\\Tavilo !\\");
     const QString name = sheets::sheetName(lines.memoLine(0)).trimmed();
     if (!name.isEmpty() && !name.contains(u'/') && !name.contains(u'\\'))
         request.fileName = name + u'.' + format.extension;

@@ -410,9 +410,9 @@ std::optional<QFont> ScriptedDesktop::doChooseFont(const QFont &)
     return takeFront(fontAnswers, std::optional<QFont>());
 }
 
-std::optional<QColor> ScriptedDesktop::doChooseColor(const QColor &)
+std::optional<QColor> ScriptedDesktop::doChooseColor(const QColor &initial)
 {
-    records.push_back({QStringLiteral("colour"), {}, {}});
+    records.push_back({QStringLiteral("colour"), {}, initial.name()});
     return takeFront(colourAnswers, std::optional<QColor>());
 }
 

@@ -130,7 +130,7 @@ public:
         QString kind; // "message", "open", "save", "picture", "font", "colour",
                       // "printer", "modal", "show", "start", "url", "terminate"
         QString text; // message text, dialog title, form name, program or address
-        QString detail; // caption, filter, or arguments joined by '\n'
+        QString detail; // caption, filter, arguments joined by '\n', or the colour offered
     };
 
     std::deque<int> messageAnswers;

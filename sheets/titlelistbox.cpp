@@ -1,7 +1,6 @@
 #include "sheets/titlelistbox.h"
 
 #include <QHelpEvent>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <QToolTip>
@@ -70,22 +69,6 @@ QString initialListHint(TitleVariant variant)
         : QStringLiteral("Cliquez ici pour choisir une fiche");
 }
 
-int selectedRow(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> items = list->selectedItems();
-    return items.isEmpty() ? -1 : list->row(items.first());
-}
-
-void selectRow(QListWidget *list, int row)
-{
-    if (row < 0 || row >= list->count()) {
-        list->clearSelection();
-        list->setCurrentRow(-1);
-        return;
-    }
-    list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
-}
-
 QStringList listLines(const QListWidget *list)
 {
     QStringList out;
@@ -101,9 +84,8 @@ void setListLines(QListWidget *list, const QStringList &lines)
     list->addItems(lines);
 }
 
-TitleListBox::TitleListBox(QWidget *parent) : QListWidget(parent)
+TitleListBox::TitleListBox(QWidget *parent) : plat::ListBox(parent)
 {
-    setSelectionMode(QAbstractItemView::SingleSelection);
     setMouseTracking(true);
     setUniformItemSizes(true);
     setItemDelegate(new ShortTextDelegate(this));
@@ -127,55 +109,10 @@ void TitleListBox::hoverAt(const QPoint &viewportPos)
     setToolTip(item ? m_prefix + item->text() : m_fallback);
 }
 
-void TitleListBox::mousePressEvent(QMouseEvent *e)
-{
-    // A press below the last entry keeps the choice as it is.
-    if (!itemAt(e->position().toPoint())) {
-        e->accept();
-        return;
-    }
-    const int before = itemIndex();
-    QListWidget::mousePressEvent(e);
-    // A click on an entry is a click even when that entry was already chosen.
-    if (e->button() == Qt::LeftButton || itemIndex() != before)
-        emit userClick();
-}
-
 void TitleListBox::mouseMoveEvent(QMouseEvent *e)
 {
     hoverAt(e->position().toPoint());
-    const int before = itemIndex();
-    QListWidget::mouseMoveEvent(e);
-    if (itemIndex() != before)
-        emit userClick();
-}
-
-void TitleListBox::mouseReleaseEvent(QMouseEvent *e)
-{
-    const int before = itemIndex();
-    QListWidget::mouseReleaseEvent(e);
-    if (itemIndex() != before)
-        emit userClick();
-}
-
-void TitleListBox::keyPressEvent(QKeyEvent *e)
-{
-    const int before = itemIndex();
-    // With nothing chosen, the first arrow chooses the entry the caret is on,
-    // as a list box does. Qt would move the caret first: a single entry could
-    // not be chosen from the keyboard, and Down would choose the second entry
-    // (the completion window would record the test for the wrong user).
-    const int key = e->key();
-    if (before < 0 && count() > 0 && (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home)) {
-        const int row = key == Qt::Key_Home || currentRow() < 0 ? 0 : currentRow();
-        selectRow(this, row);
-        e->accept();
-        emit userClick();
-        return;
-    }
-    QListWidget::keyPressEvent(e);
-    if (itemIndex() != before)
-        emit userClick();
+    plat::ListBox::mouseMoveEvent(e);
 }
 
 bool TitleListBox::viewportEvent(QEvent *e)

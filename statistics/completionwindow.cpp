@@ -131,10 +131,21 @@ void TFor13::ListBox1Click()
         const QDateTime now = plat::system().now();
         For2->appendTestRecord(finishedTest(), plat::system().shortDate(now.date()),
                                plat::system().longTime(now.time()));
+        const QString name = For2->memo1().memoLine(1);
+        m_recordedFor = name.isEmpty() ? For2->ListBox1->item(i)->text() : name;
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(kNotRecorded);
     }
     closeWith(plat::mrOk);
+}
+
+void TFor13::completeStatistics()
+{
+    m_recordedFor.clear();
+    plat::desktop().showModal(this);
+    // Said once the window has closed, over the test it was recorded from.
+    if (!m_recordedFor.isEmpty())
+        plat::desktop().showMessage(QStringLiteral("Test enregistré pour %1.").arg(m_recordedFor));
 }
 
 void TFor13::QuitterClick()

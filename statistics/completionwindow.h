@@ -23,6 +23,10 @@ public:
     QPushButton *Quitter;
     QPushButton *BitBtn1; // "Créer un nouvel utilisateur", while the list is empty
 
+    // Shows the window modally for the test just finished; once it has
+    // closed, says for whom the test was recorded, if it was.
+    void completeStatistics();
+
     void activated() override { FormActivate(); }
     void FormActivate();
     void ListBox1Click();
@@ -31,6 +35,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
+
+private:
+    QString m_recordedFor; // the user the last test was recorded for
 };
 
 extern TFor13 *For13;

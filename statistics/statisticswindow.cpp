@@ -19,11 +19,14 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 TFor2 *For2 = nullptr;
 
 namespace {
+
+const QString kNoUser = QStringLiteral("Fiche traitée : pas de fiche sélectionnée");
 
 QFont arial(int pixelSize, bool bold = false)
 {
@@ -72,6 +75,7 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Statistics, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setFont(arial(12));
+    ListBox1->setEnterClicks(true);
     BitBtn7 = button(QStringLiteral("Créer un nouvel utilisateur"), QStringLiteral("BitBtn7"), this);
     BitBtn5 = button(QStringLiteral("Ajouter une fiche utilisateur à la liste"), QStringLiteral("BitBtn5"), this);
     BitBtn6 = button(QStringLiteral("Supprimer la fiche utilisateur de la liste"), QStringLiteral("BitBtn6"),
@@ -217,6 +221,19 @@ void TFor2::FormActivate()
 {
     clearMemo1();
     ListBox1->setItemIndex(-1);
+    // The banner names the user chosen, and none is now (the completion
+    // window may have chosen one while this window was closed).
+    Label2 = kNoUser;
+    titleDisplay->clearMemo2();
+}
+
+void TFor2::showEvent(QShowEvent *e)
+{
+    // Each opening starts from the user list, whichever control had the
+    // focus when the window last closed.
+    if (!e->spontaneous())
+        ListBox1->setFocus();
+    plat::Form::showEvent(e);
 }
 
 void TFor2::ListBox1Click()

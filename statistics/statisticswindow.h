@@ -88,6 +88,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     void mouseDoubleClickEvent(QMouseEvent *e) override;
 
 private:

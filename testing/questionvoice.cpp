@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 QuestionVoice::QuestionVoice(TForm4 *window) : QObject(window), m_window(window)
@@ -75,6 +76,15 @@ void QuestionVoice::reset()
 }
 
 void QuestionVoice::listen()
+{
+    speak();
+    // The answer is typed next: left on the button, Space and Enter would
+    // only say the question again while its clock runs.
+    if (m_window->Edit5->isVisible() && m_window->Edit5->isEnabled())
+        m_window->Edit5->setFocus();
+}
+
+void QuestionVoice::speak()
 {
     const QString question = m_window->Label12->text();
     if (question.isEmpty() || !Langue->knownOrAsk())

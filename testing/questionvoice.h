@@ -27,8 +27,10 @@ public:
     void testStarted(); // the button, if the questions are foreign terms
     void testEnded();
     void reset(); // back to choosing a sheet
-    void listen();
+    void listen(); // says the question, then gives the answer field the focus
 
 private:
+    void speak();
+
     TForm4 *m_window;
 };

@@ -193,7 +193,25 @@ void TForm4::BitBtn2Click()
 
 void TForm4::BitBtn3Click()
 {
-    close();
+    closeConfirmed();
+}
+
+bool TForm4::abandonConfirmed()
+{
+    if (!testUnderWay())
+        return true;
+    // Neither the question nor the clocks move on behind the box.
+    const bool wasRunning = m_phase == quiz::Phase::Running;
+    if (wasRunning)
+        BitBtn5Click();
+    const int answer = plat::desktop().messageDlg(QStringLiteral("Abandonner le test en cours ?"),
+                                                  plat::MsgType::Confirmation, plat::mbYes | plat::mbNo,
+                                                  plat::mrNo);
+    if (answer == plat::mrYes)
+        return true;
+    if (wasRunning && m_phase == quiz::Phase::Paused)
+        BitBtn4Click();
+    return false;
 }
 
 void TForm4::BitBtn5Click()
@@ -270,7 +288,7 @@ void TForm4::endTest()
     }
     // The completion window reads the counts, the clock and the title now.
     if (CheckBox2->isChecked())
-        plat::desktop().showModal(For13);
+        For13->completeStatistics();
 
     ListBox6.clear();
     Edit3 = QStringLiteral("0");

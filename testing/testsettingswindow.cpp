@@ -132,12 +132,31 @@ void TForm12::BitBtn6Click()
     closeWith(plat::mrCancel);
 }
 
+namespace {
+
+// The text colour of a label, a field or a button alike.
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(role, colour);
+    w->setPalette(p);
+}
+
+} // namespace
+
 void TForm12::chooseFont(QPushButton *button, QWidget *term, QLabel *previous)
 {
     std::optional<QFont> chosen;
     {
         const QScopedValueRollback<bool> ownDialog(m_inOwnDialog, true);
         chosen = plat::desktop().chooseFont(FontDialog1);
+        // The font dialog has no colour of its own: it is offered at once.
+        // Cancelling it keeps the colour the font had.
+        if (chosen) {
+            if (const std::optional<QColor> colour = plat::desktop().chooseColor(FontDialog1Color))
+                FontDialog1Color = *colour;
+        }
     }
     if (!chosen)
         return;
@@ -145,7 +164,9 @@ void TForm12::chooseFont(QPushButton *button, QWidget *term, QLabel *previous)
     QFont small = *chosen;
     small.setPointSize(7);
     button->setFont(small);
+    setTextColour(button, FontDialog1Color);
     term->setFont(*chosen);
+    setTextColour(term, FontDialog1Color);
     small.setPointSize(10);
     previous->setFont(small);
     QPalette lime = previous->palette();

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/form.h"
 
+#include <QColor>
 #include <QFont>
 
 class QComboBox;
@@ -30,6 +31,7 @@ public:
     QString Edit1;         // slider position on entry
     QString Edit2;         // direction on entry
     QFont FontDialog1;     // the font the dialog offers
+    QColor FontDialog1Color = Qt::blue; // and its colour, chosen just after the font
 
     void FormActivate();
     void TrackBar1Change();
@@ -39,13 +41,17 @@ public:
     void BitBtn2Click();
     void BitBtn3Click();
 
-    // Entry is when the window is opened: a return from its own font dialog
-    // or message box keeps what "Annuler" restores.
+    // Entry is when the window is opened, not each return from its own font
+    // and colour dialogs or message box: taken again there, the entry would
+    // be the interval and direction changed before the font was chosen (or
+    // the interval whose saving just failed), and "Annuler" would keep those
+    // changes instead of undoing them.
     void activated() override;
 
 private:
-    // The font dialog; the button shows the chosen font, the term takes it and
-    // the previous term takes it small and lime.
+    // The font dialog, then the colour of that font; the button shows the
+    // chosen font in its colour, the term takes both and the previous term
+    // takes the font small and lime.
     void chooseFont(QPushButton *button, QWidget *term, QLabel *previous);
 
     bool m_inOwnDialog = false;

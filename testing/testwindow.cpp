@@ -27,6 +27,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -128,8 +129,12 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
     connect(BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
     connect(Edit5, &QLineEdit::textChanged, this, &TForm4::Edit5Change);
-    // "Quitter cette fenêtre" and "Quitter le test" both close the window.
-    setEscapeAction([this] { QuitterClick(); });
+    // "Quitter cette fenêtre" and "Quitter le test" both close the window;
+    // during a test, only once the user agrees to lose its answers.
+    setEscapeAction([this] {
+        if (abandonConfirmed())
+            closeConfirmed();
+    });
 
     // FormCreate.
     for (QWidget *w : std::initializer_list<QWidget *>{Quitter, Parcourir, ListBox1, Label1, Label22})
@@ -179,9 +184,9 @@ void TForm4::buildLayout()
     auto *lists = new QGridLayout;
     ListBox1 = new sheets::TitleListBox(sheets::TitleVariant::Test, this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox9 = new QListWidget(this);
+    ListBox9 = new plat::ListBox(this);
     ListBox9->setObjectName(QStringLiteral("ListBox9"));
-    for (QListWidget *l : {static_cast<QListWidget *>(ListBox1), ListBox9}) {
+    for (QListWidget *l : std::initializer_list<QListWidget *>{ListBox1, ListBox9}) {
         l->setFont(arial(12));
         lists->addWidget(l, 0, 0);
     }
@@ -391,6 +396,11 @@ void TForm4::FormActivate()
 
 void TForm4::closeEvent(QCloseEvent *e)
 {
+    // The close box; the window's own buttons close it without a question.
+    if (!m_closing && !abandonConfirmed()) {
+        e->ignore();
+        return;
+    }
     FormClose();
     plat::Form::closeEvent(e);
 }
@@ -424,6 +434,12 @@ void TForm4::FormClose()
 
 void TForm4::QuitterClick()
 {
+    closeConfirmed();
+}
+
+void TForm4::closeConfirmed()
+{
+    const QScopedValueRollback<bool> closing(m_closing, true);
     close();
 }
 

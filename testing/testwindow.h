@@ -32,7 +32,7 @@ public:
     // Choosing a sheet.
     QLabel *Label1;        // heading of the sheet list
     sheets::TitleListBox *ListBox1; // title list, reacts to a click (mouse mode)
-    QListWidget *ListBox9; // copy of the title list (keyboard mode)
+    plat::ListBox *ListBox9; // copy of the title list (keyboard mode)
     QPushButton *BitBtn7;  // "Se tester sur la fiche" (keyboard mode)
     QPushButton *Parcourir;
     QPushButton *Quitter;
@@ -117,6 +117,13 @@ public:
     void Timer3Timer();
     void Timer4Timer();
 
+    // Leaving the window during a test loses its answers: the user is asked
+    // first (the test waits meanwhile). True when there is no test under way
+    // or the user agrees.
+    bool abandonConfirmed();
+    // Closes the window without a question: its buttons, or Escape once asked.
+    void closeConfirmed();
+
     // The question panel: as wide as the question needs, at least 777 pixels,
     // and as high as its fonts need.
     void fitQuestionPanel();
@@ -151,6 +158,7 @@ private:
     quiz::Phase m_phase = quiz::Phase::Choosing;
     QPushButton *m_enterButton = nullptr; // the button Enter presses
     bool m_inTick = false;
+    bool m_closing = false; // closed by the window's own choice, not by the close box
     QString m_question; // the question in full; Label12 shows its beginning
     QDateTime m_acceptedAt; // when a typed answer was last accepted
 };

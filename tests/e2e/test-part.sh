@@ -47,6 +47,12 @@ shot "$COMPLETION" completer-statistiques
 # The keyboard chooses the user with the arrows and records with ENTER.
 if mouse; then click "$COMPLETION" "${AT_COMPLETION_FIRST_USER[@]}"; else keys "$COMPLETION" Down Return; fi
 wait_gone "$COMPLETION" "Compléter les statistiques utilisateur"
+# A box, over the test window, says for whom the test was recorded.
+wait_window "Orsiva Tavilo" "$MAIN"
+RECORDED=$WIN
+shot "$RECORDED" test-enregistre
+keys "$RECORDED" Return
+wait_gone "$RECORDED" "Test enregistré pour $USER_NAME."
 
 # The record: its date, time and length in seconds are read back, checked
 # for their form, and must then agree with everything else.

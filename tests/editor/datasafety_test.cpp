@@ -83,27 +83,34 @@ TEST_F(EditorSafety, BytesAfterANulSurviveEveryWrite)
     }
 }
 
-// Removing the chosen sheet moves the selection to another title without
-// reading that sheet. Saving the full text then writes the removed sheet,
-// which must not lend its title to the entry now selected.
-TEST_F(EditorSafety, FullTextSaveAfterARemovalKeepsTitlesWithTheirSheets)
+// Once the chosen sheet is removed from the list no sheet is chosen: no
+// command writes the removed file, and each title stays with its sheet.
+TEST_F(EditorSafety, AfterARemovalNothingReachesTheRemovedSheet)
 {
     catalogue({{kA, crlf({"A", "a1", "a2"})}, {kB, crlf({"B", "b1", "b2"})}, {kC, crlf({"C"})}});
     choose(1);
-    Form2->BitBtn6Click(); // B leaves the catalogue; A is selected, B still held
-    ASSERT_EQ(Form2->ListBox1->itemIndex(), 0);
+    box.desktop().messageAnswers = {plat::mrYes};
+    Form2->BitBtn6Click(); // B leaves the catalogue; no sheet is chosen
+    ASSERT_EQ(Form2->ListBox1->itemIndex(), -1);
+    box.desktop().records.clear();
     Form2->BitBtn10Click();
-    Form2->memomodi->setPlainText(QStringLiteral("B2\nb1\nb2"));
-    Form2->Stopmodi9Click();
-
-    EXPECT_EQ(box.get(kB), QByteArray("B2\r\nb1\r\nb2"));
-    EXPECT_EQ(box.get(kA), crlf({"A", "a1", "a2"}));
+    EXPECT_EQ(box.desktop().messages(), QStringList{"Veuillez sélectionner une fiche dans la liste."});
+    EXPECT_FALSE(Form2->inFullText());
+    Form2->Edit1->setText(QStringLiteral("b3"));
+    Form2->Edit2->setText(QStringLiteral("b4"));
+    Form2->ajout();
+    EXPECT_EQ(box.get(kB), crlf({"B", "b1", "b2"}));
     expectAligned();
 
-    // Renaming the selected entry renames its own sheet.
-    rename(QStringLiteral("A2"));
-    EXPECT_EQ(box.get(kA), crlf({"A2", "a1", "a2"}));
-    EXPECT_EQ(box.get(kB), QByteArray("B2\r\nb1\r\nb2"));
+    // The sheet chosen next takes the full text and the new title.
+    choose(0);
+    Form2->BitBtn10Click();
+    Form2->memomodi->setPlainText(QStringLiteral("A2\na1\na2"));
+    Form2->Stopmodi9Click();
+    EXPECT_EQ(box.get(kA), QByteArray("A2\r\na1\r\na2"));
+    rename(QStringLiteral("A3"));
+    EXPECT_EQ(box.get(kA), crlf({"A3", "a1", "a2"}));
+    EXPECT_EQ(box.get(kB), crlf({"B", "b1", "b2"}));
     expectAligned();
 }
 

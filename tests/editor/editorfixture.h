@@ -1,5 +1,6 @@
 #pragma once
 #include "app/mainwindow.h"
+#include "app/startupwindow.h"
 #include "app/windowset.h"
 #include "editor/editorwindow.h"
 #include "platform/linelist.h"
@@ -7,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QList>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <utility>
 
@@ -16,7 +18,14 @@ namespace editor_tests {
 // to a chosen sheet.
 class EditorFixture : public ::testing::Test {
 protected:
-    void SetUp() override { createWindowSet(); }
+    void SetUp() override
+    {
+        createWindowSet();
+        // The start-up pass would rebuild the title lists whenever a test
+        // lets timers run (a long sheet read repaints), dropping the choice.
+        Form7->Timer1->stop();
+        Form7->Timer2->stop();
+    }
     void TearDown() override { destroyWindowSet(); }
 
     // Catalogues sheets and lists their titles, as the start-up pass does.

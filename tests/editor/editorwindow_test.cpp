@@ -513,7 +513,7 @@ TEST_F(Editor, TabOrderInBothInputModes)
         QStringList fromEdit1;
     } cases[] = {
         {true, {"Edit2", "BitBtn1", "Edit1"}},
-        {false, {"Edit2", "BitBtn1", "BitBtn3", "BitBtn2", "BitBtn4", "BitBtn11", "BitBtn12", "ListBox1",
+        {false, {"Edit2", "BitBtn1", "BitBtn3", "BitBtn2", "BitBtn4", "BitBtn11", "BitBtn12", "BitBtn13", "ListBox1",
                  "BitBtn10", "BitBtn7", "BitBtn8", "BitBtn9", "BitBtn5", "BitBtn6", "ListBox2", "ListBox3",
                  "Edit1"}},
     };

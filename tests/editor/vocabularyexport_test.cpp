@@ -5,6 +5,7 @@
 #include "tests/editor/editorfixture.h"
 
 #include <QMenu>
+#include <memory>
 #include <gtest/gtest.h>
 
 using testing_support::crlf;
@@ -53,6 +54,34 @@ TEST_F(VocabularyExport, ExportsComeBackAsTheSheetsPairs)
     plat::setWriteFailureHook({});
     EXPECT_TRUE(box.desktop().messages().value(0).startsWith("L'enregistrement a échoué..."));
     EXPECT_FALSE(box.exists(box.root() + "/autre.txt"));
+}
+
+// The save dialog opens in the sheets' folder, the sheet's name proposed.
+TEST_F(VocabularyExport, ProposesTheSheetsNameInTheSheetsFolder)
+{
+    struct Requests : plat::ScriptedDesktop {
+        std::vector<plat::FileRequest> asked;
+        std::optional<QString> doFileDialog(const QString &kind, const plat::FileRequest &request) override
+        {
+            asked.push_back(request);
+            return ScriptedDesktop::doFileDialog(kind, request);
+        }
+    };
+    catalogue({{kPath, crlf({"Fruits d'été //moi\\", "pear", "poire"})}, {QStringLiteral("C:\\fiches\\ab.fic"), crlf({"a/b", "pear", "poire"})}});
+    auto owned = std::make_unique<Requests>();
+    Requests &desktop = *owned;
+    plat::setDesktop(std::move(owned));
+    choose(0);
+    Form2->Exporterkvtml1Click();
+    Form2->Exportertabule1Click();
+    choose(1);
+    Form2->Exportertabule1Click(); // a name that is no file name is not proposed
+    ASSERT_EQ(desktop.asked.size(), 3u);
+    const QString names[] = {"Fruits d'été.kvtml", "Fruits d'été.txt", ""};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(desktop.asked[i].fileName, names[i]);
+        EXPECT_EQ(desktop.asked[i].initialDir, "C:\\Orsiva\\Tavilo !\\");
+    }
 }
 
 TEST_F(VocabularyExport, NeedsAChosenSheetAndSitsBesideTheSpreadsheetExport)

@@ -35,6 +35,7 @@ TEST_F(EscapeKey, DoesWhatTheCancelOrQuitButtonDoes)
         std::function<QWidget *()> prepare; // the window at work; where Escape is pressed
         QPushButton *button;
         std::function<QString()> state;
+        const char *question = nullptr; // asked first, and answered Oui
     } cases[] = {
         {[] {
              Form3->show();
@@ -57,7 +58,7 @@ TEST_F(EscapeKey, DoesWhatTheCancelOrQuitButtonDoes)
              Form4->BitBtn1Click();
              return Form4->Edit5;
          },
-         Form4->BitBtn2, [&] { return shown(Form4, Form4->Timer1->isActive()); }},
+         Form4->BitBtn2, [&] { return shown(Form4, Form4->Timer1->isActive()); }, "Abandonner le test en cours ?"},
         {[] {
              Form12->show();
              Form12->FormActivate();
@@ -73,7 +74,12 @@ TEST_F(EscapeKey, DoesWhatTheCancelOrQuitButtonDoes)
         c.button->click();
         const QString byButton = c.state();
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(c.prepare(), &escape);
+        QWidget *at = c.prepare();
+        sandbox.desktop().records.clear();
+        if (c.question)
+            sandbox.desktop().messageAnswers.push_back(plat::mrYes);
+        QApplication::sendEvent(at, &escape);
+        EXPECT_EQ(sandbox.desktop().messages(), c.question ? QStringList{c.question} : QStringList());
         EXPECT_EQ(c.state(), byButton);
         EXPECT_NE(c.state(), before);
     }

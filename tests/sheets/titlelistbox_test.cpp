@@ -112,9 +112,9 @@ TEST(TitleListBox, ClickRunsOnUserSelectionOnly)
     EXPECT_EQ(clicks, 4);
 }
 
-// Keyboard mode: a list with nothing chosen, its caret on the first entry as
-// Qt puts it when the list takes the focus.
-TEST(TitleListBox, FirstArrowChoosesTheEntryUnderTheCaret)
+// Keyboard mode: a list with nothing chosen, wherever its caret stands (Qt
+// puts it on the first entry when the list takes the focus).
+TEST(TitleListBox, FirstArrowChoosesTheFirstOrLastEntry)
 {
     const struct {
         int entries;
@@ -125,10 +125,12 @@ TEST(TitleListBox, FirstArrowChoosesTheEntryUnderTheCaret)
         {1, 0, Qt::Key_Down, 0},  // a single user can be chosen
         {1, 0, Qt::Key_Up, 0},
         {3, 0, Qt::Key_Down, 0},  // not the second entry
-        {3, 1, Qt::Key_Down, 1},
+        {3, 1, Qt::Key_Down, 0},  // an unseen caret counts for nothing
         {3, 2, Qt::Key_Home, 0},
         {3, -1, Qt::Key_Up, 0},   // no caret: the first entry
-        {3, 0, Qt::Key_End, 2},   // other keys move as they always did
+        {3, 0, Qt::Key_End, 2},
+        {1, 0, Qt::Key_End, 0},
+        {3, -1, Qt::Key_End, 2},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.entries << " entries, caret " << c.caret << ", key " << c.key);

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -630,4 +631,81 @@ TEST_F(Statistics, ShowingAndClosing)
     For2->BitBtn4->click();
     EXPECT_EQ(For2->ListBox1->itemIndex(), -1);
     EXPECT_FALSE(Form1->RadioButton3->isChecked());
+}
+
+// Opened again after a test was recorded, the window starts from its user
+// list: the focus there, no user chosen and none named in the banner; Down
+// or Enter on an entry shows that user.
+TEST_F(Statistics, ReopenedAfterATestStartsFromTheUserList)
+{
+    const QString marie = user("marie", header("Marie", "Lac"));
+    const QString paul = user("paul", header("Paul", "Lac"));
+    listUsers({marie, paul});
+    endTest("1", "1", "20", QStringLiteral("Verbes"));
+    ASSERT_EQ(record(1), plat::mrOk);
+    ASSERT_EQ(For2->titleDisplay->memo2Line(), "Utilisateur : Lac, Paul");
+    For2->BitBtn6->setFocus(); // where the last visit left it
+    const auto key = [](int k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QApplication::sendEvent(For2->ListBox1, &press);
+    };
+    sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+        For2->show();
+        EXPECT_EQ(For2->focusWidget(), For2->ListBox1);
+        EXPECT_EQ(For2->ListBox1->itemIndex(), -1);
+        EXPECT_EQ(For2->titleDisplay->memo2Line(), QString());
+        EXPECT_TRUE(For2->Memo1->toPlainText().isEmpty());
+        key(Qt::Key_Down);
+        EXPECT_EQ(For2->ListBox1->itemIndex(), 0);
+        EXPECT_EQ(For2->titleDisplay->memo2Line(), "Utilisateur : Lac, Marie");
+        // The caret on an entry not chosen, as Tab into the list leaves it.
+        For2->ListBox1->setItemIndex(-1);
+        For2->ListBox1->setCurrentRow(1, QItemSelectionModel::NoUpdate);
+        key(Qt::Key_Enter);
+        EXPECT_EQ(For2->ListBox1->itemIndex(), 1);
+        EXPECT_EQ(For2->titleDisplay->memo2Line(), "Utilisateur : Lac, Paul");
+        EXPECT_EQ(For2->Label6, paul);
+        EXPECT_TRUE(For2->Memo1->toPlainText().contains("Test 1"));
+        // No caret, nothing chosen: Enter shows nobody.
+        For2->FormActivate();
+        key(Qt::Key_Return);
+        EXPECT_EQ(For2->ListBox1->itemIndex(), -1);
+        EXPECT_EQ(For2->titleDisplay->memo2Line(), QString());
+        For2->hide();
+        return plat::mrCancel;
+    });
+    plat::desktop().showModal(For2);
+}
+
+// The completion window says once, after it closes, for whom the test was
+// recorded; nothing when it was not.
+TEST_F(Statistics, ARecordedTestIsSaidOnce)
+{
+    const QString marie = user("marie", header("Marie", "Lac"));
+    const QString gone = QStringLiteral("C:\\users\\parti.user");
+    listUsers({marie, user("parti", header("Luc", "Lac"))});
+    QFile::remove(plat::hostPath(gone));
+    const struct {
+        const char *what;
+        std::function<void()> act;
+        QStringList said;
+    } cases[] = {
+        {"recorded", [] { For13->ListBox1->setItemIndex(0); For13->ListBox1Click(); },
+         {"Test enregistré pour Marie."}},
+        {"left", [] { For13->Quitter->click(); }, {}},
+        {"file gone", [] { For13->ListBox1->setItemIndex(1); For13->ListBox1Click(); }, {kNotRecorded}},
+        {"no answer", [] { For13->ListBox1->setItemIndex(0); For13->ListBox1Click(); }, {kNotRecorded}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const bool none = std::string(c.what) == "no answer";
+        endTest(none ? "0" : "2", "0", "15", QStringLiteral("Verbes"));
+        sandbox.desktop().records.clear();
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            c.act();
+            return For13->result();
+        });
+        For13->completeStatistics();
+        EXPECT_EQ(sandbox.desktop().messages(), c.said);
+    }
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -54,7 +55,11 @@ TEST_F(ListenToTheQuestion, OnlyForForeignQuestionsInTheSheetsLanguage)
     EXPECT_EQ(voice->Langue->currentText(), "Allemand");
     ASSERT_TRUE(shown(voice->Ecouter));
     EXPECT_EQ(Form4->Label12->text(), "der Hund [m.]");
+    // Reached with the keyboard and pressed, the button gives the focus back
+    // to the answer field: what is typed next is the answer.
+    voice->Ecouter->setFocus();
     voice->Ecouter->click();
+    EXPECT_EQ(Form4->focusWidget(), Form4->Edit5);
     const QList<plat::Utterance> said = sandbox.speech().said();
     ASSERT_EQ(said.size(), 1);
     EXPECT_EQ(said[0].text, "der Hund");

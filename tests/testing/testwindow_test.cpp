@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
@@ -24,6 +25,9 @@
 #include <QSlider>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
 
 using testing_support::crlf;
 
@@ -154,7 +158,7 @@ TEST_F(TestWindow, ATestCountsScoresAndHandsItsResultOver)
               userHeader + crlf({"-----", "Test 1", "Date :", "08/12/2026", "Heure :", "10:30:15", "Fiche :",
                                  "Anglais //par Luc\\\\", "Termes :", "3", "Pourcentage juste :", "66,666",
                                  "Temps (sec) :", "7", "", ""}));
-    EXPECT_EQ(sandbox.desktop().messages(), QStringList());
+    EXPECT_EQ(sandbox.desktop().messages(), QStringList{"Test enregistré pour Marie."});
     // Reset for the next test; the question clock stops with it.
     EXPECT_EQ(Form4->Edit3, QStringLiteral("0"));
     EXPECT_EQ(Form4->Edit4, QStringLiteral("-1"));
@@ -561,3 +565,165 @@ TEST_F(TestWindow, EnterJustAfterAnAcceptedAnswerIsIgnored)
 }
 
 } // namespace
+
+// Escape, or the close box, during a test asks before its answers are lost:
+// Non (the default) keeps the test as it was, Oui leaves it as "Quitter le
+// test" does. The test waits while the question is asked.
+TEST_F(TestWindow, LeavingDuringATestAsksFirst)
+{
+    const QString question = QStringLiteral("Abandonner le test en cours ?");
+    const auto escape = [] {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(Form4->focusWidget() ? Form4->focusWidget() : Form4, &key);
+    };
+    // What the window manager's close box sends.
+    const auto closeBox = [] {
+        QCloseEvent close;
+        QApplication::sendEvent(Form4, &close);
+        if (close.isAccepted())
+            Form4->hide();
+    };
+    const struct {
+        const char *how;
+        std::function<void()> leave;
+        bool paused;
+        std::optional<int> answer; // none: the box's default
+    } cases[] = {
+        {"Escape, running, default", escape, false, std::nullopt},
+        {"Escape, running, Non", escape, false, plat::mrNo},
+        {"Escape, paused, Non", escape, true, plat::mrNo},
+        {"close box, running, Non", closeBox, false, plat::mrNo},
+        {"close box, paused, default", closeBox, true, std::nullopt},
+        {"Escape, running, Oui", escape, false, plat::mrYes},
+        {"Escape, paused, Oui", escape, true, plat::mrYes},
+        {"close box, running, Oui", closeBox, false, plat::mrYes},
+        {"close box, paused, Oui", closeBox, true, plat::mrYes},
+        {"Quitter le test", [] { Form4->BitBtn2->click(); }, false, std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.how);
+        choose(0);
+        start();
+        Form4->BitBtn2Click(); // one wrong answer
+        if (c.paused)
+            Form4->BitBtn5Click();
+        const quiz::Phase phase = Form4->phase();
+        const QString left = Form4->Label13->text();
+        sandbox.desktop().records.clear();
+        if (c.answer)
+            sandbox.desktop().messageAnswers.push_back(*c.answer);
+        c.leave();
+        const bool asked = sandbox.desktop().messages() == QStringList{question};
+        if (c.answer == plat::mrYes || std::string(c.how) == "Quitter le test") {
+            EXPECT_EQ(asked, std::string(c.how) != "Quitter le test");
+            EXPECT_FALSE(Form4->isVisible());
+            EXPECT_EQ(Form4->phase(), quiz::Phase::Choosing);
+            EXPECT_FALSE(Form4->Timer1->isActive());
+            EXPECT_FALSE(Form4->Timer3->isActive());
+            EXPECT_EQ(Form4->titleDisplay->memo2Line(), QStringLiteral("Fenêtre de test Tavilo !"));
+            continue;
+        }
+        EXPECT_TRUE(asked) << sandbox.desktop().messages().join('\n').toStdString();
+        EXPECT_TRUE(Form4->isVisible());
+        EXPECT_EQ(Form4->phase(), phase);
+        EXPECT_EQ(Form4->Timer1->isActive(), !c.paused);
+        EXPECT_EQ(Form4->Timer3->isActive(), !c.paused);
+        EXPECT_EQ(Form4->Edit5->isEnabled(), !c.paused);
+        EXPECT_EQ(Form4->Label20->text(), QStringLiteral("Termes faux : 1"));
+        EXPECT_EQ(Form4->Label13->text(), left);
+        Form4->FormClose();
+    }
+}
+
+// Each font comes with its colour, blue at first: the button and the term
+// take both, the previous term stays lime. One dialog serves both buttons, so
+// it offers the last colour chosen; a cancelled colour keeps it. The fonts
+// and colours outlast "Annuler", the test and the window's closing.
+TEST_F(TestWindow, EachFontComesWithItsColour)
+{
+    const auto text = [](const QWidget *w, QPalette::ColorRole role) { return w->palette().color(role); };
+    EXPECT_EQ(text(Form4->Label12, QPalette::WindowText), QColor(Qt::blue));
+    EXPECT_EQ(text(Form4->Edit5, QPalette::Text), QColor(Qt::blue));
+    choose(0);
+    QFont question(QStringLiteral("DejaVu Sans"));
+    question.setPixelSize(30);
+    QFont answer(QStringLiteral("Liberation Mono"));
+    answer.setPixelSize(25);
+    auto &d = sandbox.desktop();
+    d.fontAnswers = {question, answer, std::nullopt};
+    d.colourAnswers = {QColor(Qt::red), std::nullopt};
+    d.modalActions.push_back([&](plat::Form *) {
+        Form12->BitBtn2Click();
+        Form12->BitBtn3Click();
+        Form12->BitBtn2Click(); // the font dialog cancelled: no colour asked, nothing changes
+        Form12->BitBtn6Click();
+        return plat::mrCancel;
+    });
+    d.records.clear();
+    Form4->BitBtn6Click();
+    QStringList asked;
+    for (const auto &r : d.records)
+        if (r.kind == QLatin1String("font") || r.kind == QLatin1String("colour"))
+            asked << r.kind + u' ' + r.detail;
+    EXPECT_EQ(asked, QStringList({"font ", "colour #0000ff", "font ", "colour #ff0000", "font "}));
+
+    const QColor red(Qt::red), lime(0, 255, 0);
+    const auto check = [&] {
+        EXPECT_EQ(Form4->Label12->font().family(), QStringLiteral("DejaVu Sans"));
+        EXPECT_EQ(text(Form4->Label12, QPalette::WindowText), red);
+        EXPECT_EQ(Form4->Edit5->font().family(), QStringLiteral("Liberation Mono"));
+        EXPECT_EQ(text(Form4->Edit5, QPalette::Text), red);
+        EXPECT_EQ(text(Form12->BitBtn2, QPalette::ButtonText), red);
+        EXPECT_EQ(text(Form12->BitBtn3, QPalette::ButtonText), red);
+        EXPECT_EQ(Form12->BitBtn3->font().pointSize(), 7);
+        EXPECT_EQ(text(Form4->label26, QPalette::WindowText), lime);
+        EXPECT_EQ(text(Form4->Label29, QPalette::WindowText), lime);
+        EXPECT_EQ(Form4->Label29->font().pointSize(), 10);
+    };
+    check();
+    start();
+    while (Form4->phase() == quiz::Phase::Running)
+        Form4->BitBtn2Click();
+    Form4->FormClose();
+    choose(0);
+    check();
+}
+
+// "Annuler" puts back the interval and the direction found when the window
+// was opened, also after a visit to its own dialogs or a message box.
+TEST_F(TestWindow, CancelUndoesWhatWasChangedBeforeADialog)
+{
+    const struct {
+        const char *what;
+        std::function<void()> dialog;
+    } cases[] = {
+        {"font and colour", [this] {
+             sandbox.desktop().fontAnswers.push_back(QFont(QStringLiteral("DejaVu Sans")));
+             sandbox.desktop().colourAnswers.push_back(QColor(Qt::darkGreen));
+             Form12->BitBtn3Click();
+         }},
+        {"settings that cannot be saved", [] {
+             plat::setWriteFailureHook([](const QString &) { return QStringLiteral("disque plein"); });
+             Form12->TrackBar1->setValue(50);
+             plat::setWriteFailureHook({});
+         }},
+    };
+    choose(0);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        sandbox.desktop().modalActions.push_back([&](plat::Form *) {
+            Form12->TrackBar1->setValue(35);
+            Form12->ComboBox1->setCurrentText(QStringLiteral("Terme étranger"));
+            c.dialog();
+            Form12->BitBtn6Click();
+            return plat::mrCancel;
+        });
+        Form4->BitBtn6Click();
+        EXPECT_EQ(Form12->TrackBar1->value(), 20);
+        EXPECT_EQ(sandbox.get(kSettings), crlf({"d", "n", "c", "800", "Mouse", "1", "3", "20"}));
+        EXPECT_EQ(Form12->ComboBox1->currentText(), QStringLiteral("Terme français"));
+        EXPECT_EQ(Form4->lists.questions().size(), 3);
+        EXPECT_EQ(Form4->Label7->text(), QStringLiteral("Terme français :"));
+    }
+    EXPECT_EQ(sandbox.desktop().messages(), QStringList{"Vos paramètres utilisateur n'ont pas pu être sauvés."});
+}
