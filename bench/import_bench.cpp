@@ -7,11 +7,11 @@
 // 100 000 pairs. Processor time. Run from a Release build.
 #include "bench/ratioreporter.h"
 #include "bench/realwords.h"
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "interchange/vocabularytable.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
-#include "processing/vocabularytable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -137,9 +137,9 @@ void importFile(benchmark::State &state, const QString &path, qsizetype pairs)
     resetPeakMemory();
     const double before = residentMB();
     for (auto _ : state) {
-        const processing::VocabularyTable table = processing::readVocabularyFile(path);
-        const processing::ImportedSheet sheet =
-            processing::buildSheet(table, processing::defaultChoice(table), QStringLiteral("grand"));
+        const interchange::VocabularyTable table = interchange::readVocabularyFile(path);
+        const interchange::ImportedSheet sheet =
+            interchange::buildSheet(table, interchange::defaultChoice(table), QStringLiteral("grand"));
         plat::saveTextToFile(out, sheet.text);
         if (sheet.pairs != pairs)
             state.SkipWithError("wrong pair count");
@@ -185,13 +185,13 @@ BENCHMARK(BM_CsvImport)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_KvtmlExport(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(processing::kvtmlDocument(files().sheet).constData());
+        benchmark::DoNotOptimize(interchange::kvtmlDocument(files().sheet).constData());
 }
 BENCHMARK(BM_KvtmlExport)->Unit(benchmark::kMillisecond);
 void BM_TabExport(benchmark::State &state)
 {
     for (auto _ : state)
-        benchmark::DoNotOptimize(processing::tabSeparatedText(files().sheet).constData());
+        benchmark::DoNotOptimize(interchange::tabSeparatedText(files().sheet).constData());
 }
 BENCHMARK(BM_TabExport)->Unit(benchmark::kMillisecond);
 

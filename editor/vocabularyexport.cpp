@@ -2,11 +2,11 @@
 // vocabulary trainers, and tab-separated text for flash-card programs.
 #include "editor/editorwindow.h"
 
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
 #include "platform/desktop.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
 #include "sheets/sheet.h"
 
 namespace {
@@ -62,13 +62,13 @@ void exportSheet(TForm2 &editor, const ExportFormat &format)
 
 void TForm2::Exporterkvtml1Click()
 {
-    exportSheet(*this, {QStringLiteral("Document kvtml|*.kvtml"), QStringLiteral("kvtml"), processing::kvtmlDocument});
+    exportSheet(*this, {QStringLiteral("Document kvtml|*.kvtml"), QStringLiteral("kvtml"), interchange::kvtmlDocument});
     copyTitleLists();
 }
 
 void TForm2::Exportertabule1Click()
 {
     exportSheet(*this, {QStringLiteral("Texte tabulé|*.txt;*.tsv"), QStringLiteral("txt"),
-                        processing::tabSeparatedText});
+                        interchange::tabSeparatedText});
     copyTitleLists();
 }

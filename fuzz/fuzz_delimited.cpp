@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     try {
-        fuzz_checks::checkTable(processing::readDelimited(bytes));
+        fuzz_checks::checkTable(interchange::readDelimited(bytes));
     } catch (const plat::Failure &) {
     }
     return 0;

@@ -2,12 +2,12 @@
 // the columns, a sheet of whole pairs that accounts for every entry, and
 // exports of that sheet that read back as the same pairs.
 #pragma once
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "interchange/vocabularytable.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
 #include "platform/packedlines.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
-#include "processing/vocabularytable.h"
 #include "sheets/sheet.h"
 
 #include <cstdlib>
@@ -38,14 +38,16 @@ inline QStringList pairLines(const QString &sheetText)
     return lines;
 }
 
-inline void checkTable(const processing::VocabularyTable &table)
+inline void checkTable(const interchange::VocabularyTable &table)
 {
-    const processing::ColumnChoice choice = processing::defaultChoice(table);
+    const interchange::ColumnChoice choice = interchange::defaultChoice(table);
     const qsizetype columns = table.columnCount();
+    if (columns > interchange::kMaxColumns)
+        std::abort();
     if (columns >= 2 && (choice.foreign == choice.french || choice.foreign < 0 || choice.french < 0
                          || choice.foreign >= columns || choice.french >= columns))
         std::abort();
-    const processing::ImportedSheet sheet = processing::buildSheet(table, choice, QStringLiteral("liste"));
+    const interchange::ImportedSheet sheet = interchange::buildSheet(table, choice, QStringLiteral("liste"));
     const QStringList lines = plat::LineList::parseText(sheet.text);
     if (lines.size() != 1 + 2 * sheet.pairs || lines.first() != sheet.titleLine)
         std::abort();
@@ -53,17 +55,17 @@ inline void checkTable(const processing::VocabularyTable &table)
         std::abort();
     if (sheets::sheetName(sheet.titleLine).isEmpty() || sheets::sheetPicture(sheet.titleLine))
         std::abort();
-    (void)processing::importSummary(sheet);
+    (void)interchange::importSummary(sheet);
     if (sheet.pairs == 0 || !exportable(sheet.text))
         return;
     const plat::PackedLines packed = plat::PackedLines::fromText(sheet.text);
-    for (const QByteArray &exported : {processing::kvtmlDocument(packed), processing::tabSeparatedText(packed)}) {
+    for (const QByteArray &exported : {interchange::kvtmlDocument(packed), interchange::tabSeparatedText(packed)}) {
         try {
-            const processing::VocabularyTable back = processing::readVocabulary(exported);
-            if (processing::needsChoice(back))
+            const interchange::VocabularyTable back = interchange::readVocabulary(exported);
+            if (interchange::needsChoice(back))
                 std::abort();
-            const processing::ImportedSheet again =
-                processing::buildSheet(back, processing::defaultChoice(back), QStringLiteral("x"));
+            const interchange::ImportedSheet again =
+                interchange::buildSheet(back, interchange::defaultChoice(back), QStringLiteral("x"));
             if (pairLines(again.text) != pairLines(sheet.text))
                 std::abort();
         } catch (const plat::Failure &) {

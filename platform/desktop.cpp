@@ -401,6 +401,7 @@ int ScriptedDesktop::doMessage(const QString &text, const QString &caption, MsgT
 std::optional<QString> ScriptedDesktop::doFileDialog(const QString &kind, const FileRequest &request)
 {
     records.push_back({kind, request.title, request.filter});
+    fileRequests.push_back(request);
     return takeFront(fileAnswers, std::optional<QString>());
 }
 

@@ -144,6 +144,7 @@ public:
     // Runs while the form is "shown modally"; its result is the modal result.
     std::deque<std::function<int(Form *)>> modalActions;
     std::vector<Record> records;
+    std::vector<FileRequest> fileRequests; // of every file dialog, in order
 
     QStringList messages() const; // texts of the message boxes, in order
     int count(const QString &kind) const;

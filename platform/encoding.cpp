@@ -91,6 +91,39 @@ qsizetype cutSequenceStart(QByteArrayView bytes)
     return n;
 }
 
+// The length of the UTF-8 sequence that starts with the non-ASCII byte at
+// s[i], or 0 when no valid one does: overlong forms, surrogates and values
+// beyond Unicode are not UTF-8.
+int utf8SequenceAt(const unsigned char *s, qsizetype i, qsizetype n)
+{
+    const unsigned char b = s[i];
+    int len;
+    char32_t cp;
+    if (b >= 0xC2 && b <= 0xDF) {
+        len = 2;
+        cp = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        len = 3;
+        cp = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        len = 4;
+        cp = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + len > n)
+        return 0;
+    for (int k = 1; k < len; ++k) {
+        const unsigned char c = s[i + k];
+        if ((c & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
 Utf8Scan scanUtf8(QByteArrayView bytes)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
@@ -102,37 +135,13 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
             i += 8;
             continue;
         }
-        const unsigned char b = s[i];
-        if (b < 0x80) {
+        if (s[i] < 0x80) {
             ++i;
             continue;
         }
         nonAscii = true;
-        int len;
-        char32_t cp;
-        if (b >= 0xC2 && b <= 0xDF) {
-            len = 2;
-            cp = b & 0x1F;
-        } else if (b >= 0xE0 && b <= 0xEF) {
-            len = 3;
-            cp = b & 0x0F;
-        } else if (b >= 0xF0 && b <= 0xF4) {
-            len = 4;
-            cp = b & 0x07;
-        } else {
-            return Utf8Scan::Invalid;
-        }
-        if (i + len > n)
-            return Utf8Scan::Invalid;
-        for (int k = 1; k < len; ++k) {
-            const unsigned char c = s[i + k];
-            if ((c & 0xC0) != 0x80)
-                return Utf8Scan::Invalid;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
-        if ((len == 3 && cp < 0x800) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF))
-            || (cp >= 0xD800 && cp <= 0xDFFF))
+        const int len = utf8SequenceAt(s, i, n);
+        if (len == 0)
             return Utf8Scan::Invalid;
         i += len;
     }
@@ -144,6 +153,42 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
 bool isUtf8WithNonAscii(QByteArrayView bytes)
 {
     return scanUtf8(bytes) == Utf8Scan::NonAscii;
+}
+
+bool isValidUtf8(QByteArrayView bytes)
+{
+    return scanUtf8(bytes) != Utf8Scan::Invalid;
+}
+
+QByteArray mendUtf8(QByteArrayView bytes, const std::function<void(qsizetype)> &mended)
+{
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    QByteArray out;
+    out.reserve(n + n / 8);
+    qsizetype i = 0, copied = 0;
+    while (i < n) {
+        if (i + 8 <= n && asciiWord(s + i)) {
+            i += 8;
+            continue;
+        }
+        if (s[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        if (const int len = utf8SequenceAt(s, i, n)) {
+            i += len;
+            continue;
+        }
+        out.append(bytes.sliced(copied, i - copied));
+        const unsigned char b = s[i];
+        const char16_t c = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
+        out.append(QString(QChar(c)).toUtf8());
+        mended(i);
+        copied = ++i;
+    }
+    out.append(bytes.sliced(copied));
+    return out;
 }
 
 bool Utf8Checker::feed(QByteArrayView chunk)

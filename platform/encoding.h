@@ -42,6 +42,11 @@ bool fitsWindows1252(QStringView text);
 // for text.size() bytes); false, out partly written, when one does not fit.
 bool toWindows1252Bytes(QStringView text, char *out);
 bool isUtf8WithNonAscii(QByteArrayView bytes);
+// Valid UTF-8, plain ASCII included.
+bool isValidUtf8(QByteArrayView bytes);
+// The bytes as valid UTF-8: each byte that starts no valid UTF-8 sequence
+// stands for its Windows-1252 character, and `mended` is told its offset.
+QByteArray mendUtf8(QByteArrayView bytes, const std::function<void(qsizetype)> &mended);
 
 // isUtf8WithNonAscii over a text read in chunks, holding at most a cut
 // character between them, so a big file is judged without keeping it.

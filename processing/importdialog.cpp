@@ -1,13 +1,16 @@
 #include "processing/importdialog.h"
 
+#include "learning/speakingrules.h"
 #include "platform/busycursor.h"
 #include "platform/controls.h"
 #include "platform/desktop.h"
 #include "platform/drivepath.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
+#include "setup/firstrun.h"
 #include "sheets/catalogue.h"
 #include "sheets/sheet.h"
+#include "sheets/sheetlanguage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,13 +18,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-using processing::ColumnChoice;
-using processing::VocabularyTable;
+using interchange::ColumnChoice;
+using interchange::VocabularyTable;
 
 ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QString &fileName, QWidget *parent)
     : plat::Form(QStringLiteral("ImportColumnsDialog"), parent), m_table(table)
@@ -64,6 +68,8 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
     Preview->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 8);
     Preview->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Preview->setSelectionMode(QAbstractItemView::NoSelection);
+    // Only shown: TAB would walk its cells and never come out.
+    Preview->setFocusPolicy(Qt::NoFocus);
     Preview->setToolTip(QStringLiteral("Les entrées en gris n'ont pas leurs deux termes : elles ne seront pas "
                                        "importées."));
     Problem = plat::colourLabel(QString(), QStringLiteral("Problem"), QStringLiteral("yellow"), font, this);
@@ -74,7 +80,7 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
                                                        ImportButton, CancelButton})
         w->setFont(font);
 
-    const ColumnChoice initial = processing::defaultChoice(table);
+    const ColumnChoice initial = interchange::defaultChoice(table);
     for (qsizetype k = 0; k < table.columnCount(); ++k) {
         ForeignColumn->addItem(QString());
         FrenchColumn->addItem(QString());
@@ -113,6 +119,21 @@ ImportColumnsDialog::ImportColumnsDialog(const VocabularyTable &table, const QSt
     refresh();
 }
 
+void ImportColumnsDialog::keyPressEvent(QKeyEvent *e)
+{
+    // Enter presses the button that has the focus, else "Importer": the
+    // window's own default, which plat::Form leaves to the focused control.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        auto *focused = qobject_cast<QPushButton *>(focusWidget());
+        QPushButton *button = focused ? focused : ImportButton;
+        if (button->isEnabled())
+            button->click();
+        e->accept();
+        return;
+    }
+    plat::Form::keyPressEvent(e);
+}
+
 ColumnChoice ImportColumnsDialog::choice() const
 {
     return {ForeignColumn->currentIndex(), FrenchColumn->currentIndex(), HeaderRow->isChecked()};
@@ -123,7 +144,7 @@ void ImportColumnsDialog::refresh()
     const ColumnChoice c = choice();
     for (QComboBox *box : {ForeignColumn, FrenchColumn})
         for (int k = 0; k < box->count(); ++k)
-            box->setItemText(k, processing::columnName(m_table, k, c.header));
+            box->setItemText(k, interchange::columnName(m_table, k, c.header));
     const qsizetype first = c.header ? 1 : 0;
     for (int r = 0; r < kPreviewRows; ++r) {
         const qsizetype row = first + r;
@@ -132,8 +153,8 @@ void ImportColumnsDialog::refresh()
             Preview->setItem(r, 1, new QTableWidgetItem);
             continue;
         }
-        const QString texts[2] = {processing::termText(m_table.cell(row, c.foreign)),
-                                  processing::termText(m_table.cell(row, c.french))};
+        const QString texts[2] = {interchange::termText(m_table.cell(row, c.foreign)),
+                                  interchange::termText(m_table.cell(row, c.french))};
         const bool whole = !texts[0].trimmed().isEmpty() && !texts[1].trimmed().isEmpty();
         for (int col = 0; col < 2; ++col) {
             auto *item = new QTableWidgetItem(plat::shownPart(texts[col]));
@@ -149,6 +170,8 @@ void ImportColumnsDialog::refresh()
 
 namespace processing {
 
+using namespace interchange;
+
 namespace {
 
 const QString kFilter = QStringLiteral("Liste de vocabulaire|*.kvtml;*.csv;*.tsv;*.txt|Document kvtml|*.kvtml|"
@@ -158,6 +181,34 @@ bool sameFile(const QString &a, const QString &b)
 {
     const QFileInfo fa(plat::hostPath(a)), fb(plat::hostPath(b));
     return fa.exists() && fb.exists() && fa.canonicalFilePath() == fb.canonicalFilePath();
+}
+
+// The sheet's name as a file name: what no file name can hold becomes a
+// blank, and a very long title is cut.
+QString proposedFileName(const QString &sheetName, const QString &fallback)
+{
+    QString name = sheetName.left(100);
+    for (QChar &c : name)
+        if (c < u' ' || QStringView(u"\\/:*?\"<>|").contains(c))
+            c = u' ';
+    name = name.simplified();
+    while (name.endsWith(u'.'))
+        name.chop(1);
+    return (name.isEmpty() ? fallback : name) + QStringLiteral(".fic");
+}
+
+// Remembers the language of the imported sheet for its voice; false when
+// the choices file cannot be written.
+bool rememberLanguage(const QString &path, const sheets::Language &language)
+{
+    learning::VoiceChoices choices = learning::VoiceChoices::load();
+    choices.setLanguageOf(path, language.code);
+    try {
+        choices.save();
+    } catch (const plat::Failure &) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -208,7 +259,9 @@ void importVocabulary(const sheets::CatalogueLists &lists, QWidget *owner)
     save.title = QStringLiteral("Enregistrer la fiche importée");
     save.filter = QStringLiteral("Fiche Tavilo|*.fic");
     save.defaultExt = QStringLiteral("fic");
-    save.fileName = sourceInfo.completeBaseName() + QStringLiteral(".fic");
+    // With the other sheets, under the document's title.
+    save.initialDir = firstrun::kSampleFolder;
+    save.fileName = proposedFileName(sheets::sheetName(sheet.titleLine), sourceInfo.completeBaseName());
     const std::optional<QString> target = desktop.saveFile(save);
     if (!target)
         return;
@@ -226,12 +279,35 @@ void importVocabulary(const sheets::CatalogueLists &lists, QWidget *owner)
         return;
     }
     sheet.text = QString();
+    sheets::Listing listing;
     {
         plat::BusyCursor busy(plat::bigFile(*target));
-        sheets::addSheetFile(lists, *target);
+        listing = sheets::listSheetFile(lists, *target);
     }
-    desktop.showMessage(QStringLiteral("La fiche « %1 » a été créée et ajoutée à la liste des fiches.\n%2")
-                            .arg(sheets::sheetName(sheet.titleLine), importSummary(sheet)));
+    // One message, which says what really happened to the list of sheets.
+    const QString name = sheets::sheetName(sheet.titleLine);
+    QString text;
+    switch (listing.state) {
+    case sheets::Listing::State::Saved:
+        text = QStringLiteral("La fiche « %1 » a été créée et ajoutée à la liste des fiches.").arg(name);
+        break;
+    case sheets::Listing::State::ThisSessionOnly:
+        text = QStringLiteral("La fiche « %1 » a été créée, mais la liste des fiches n'a pas pu être enregistrée : "
+                              "la fiche n'y figure que jusqu'à la fermeture de Tavilo.\n%2")
+                   .arg(name, listing.failure);
+        break;
+    case sheets::Listing::State::Unreadable:
+        text = QStringLiteral("La fiche « %1 » a été créée, mais elle ne peut pas être relue : elle n'a pas été "
+                              "ajoutée à la liste des fiches.")
+                   .arg(name);
+        break;
+    }
+    if (sheet.language && listing.state != sheets::Listing::State::Unreadable
+        && !rememberLanguage(*target, *sheet.language))
+        text += QStringLiteral("\nLa langue de ses termes étrangers (%1) n'a pas pu être retenue pour leur "
+                               "prononciation : choisissez-la dans la fenêtre d'apprentissage.")
+                    .arg(sheet.language->name);
+    desktop.showMessage(text + u'\n' + importSummary(sheet));
 }
 
 } // namespace processing

@@ -1,6 +1,6 @@
 #pragma once
+#include "interchange/vocabularytable.h"
 #include "platform/form.h"
-#include "processing/vocabularytable.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ struct CatalogueLists;
 class ImportColumnsDialog : public plat::Form {
     Q_OBJECT
 public:
-    ImportColumnsDialog(const processing::VocabularyTable &table, const QString &fileName,
+    ImportColumnsDialog(const interchange::VocabularyTable &table, const QString &fileName,
                         QWidget *parent = nullptr);
 
     static constexpr int kPreviewRows = 8;
@@ -32,12 +32,15 @@ public:
     QLabel *Problem;
     QPushButton *ImportButton, *CancelButton;
 
-    processing::ColumnChoice choice() const;
+    interchange::ColumnChoice choice() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void refresh();
 
-    const processing::VocabularyTable &m_table;
+    const interchange::VocabularyTable &m_table;
 };
 
 namespace processing {

@@ -38,7 +38,7 @@ void addSheet(const CatalogueLists &lists)
     copyTitleLists(lists);
 }
 
-bool addSheetFile(const CatalogueLists &lists, const QString &path)
+Listing listSheetFile(const CatalogueLists &lists, const QString &path)
 {
     try {
         lists.sheetBuffer->loadFromFile(path);
@@ -47,20 +47,29 @@ bool addSheetFile(const CatalogueLists &lists, const QString &path)
     } catch (const plat::Failure &) {
         // An unreadable file adds nothing.
         copyTitleLists(lists);
-        return false;
+        return {Listing::State::Unreadable, {}};
     }
+    Listing listing;
     try {
         lists.catalogue->saveToFile(catalogueFile());
     } catch (const plat::Failure &failure) {
-        // The entry stays for this session, aligned with its title; the
-        // user must know it will not be there at the next start.
+        // The entry stays for this session, aligned with its title.
+        listing = {Listing::State::ThisSessionOnly, failure.message()};
+    }
+    copyTitleLists(lists);
+    return listing;
+}
+
+bool addSheetFile(const CatalogueLists &lists, const QString &path)
+{
+    const Listing listing = listSheetFile(lists, path);
+    // The user must know the entry will not be there at the next start.
+    if (listing.state == Listing::State::ThisSessionOnly)
         plat::desktop().showError(
             QStringLiteral("La fiche est ajoutée à la liste pour cette session, mais la liste des "
                            "fiches n'a pas pu être enregistrée.\n%1")
-                .arg(failure.message()));
-    }
-    copyTitleLists(lists);
-    return true;
+                .arg(listing.failure));
+    return listing.state != Listing::State::Unreadable;
 }
 
 void removeSheet(const CatalogueLists &lists)

@@ -31,9 +31,18 @@ void copyTitleLists(const CatalogueLists &lists);
 // copies the title list. A file that cannot be read changes nothing; a failed
 // catalogue write is silent and the new entry stays listed.
 void addSheet(const CatalogueLists &lists);
-// The same for a file already chosen (a sheet just imported): false, and
-// nothing changed, when it cannot be read.
+// The same for a file already chosen: false, and nothing changed, when it
+// cannot be read.
 bool addSheetFile(const CatalogueLists &lists, const QString &path);
+
+// What became of a sheet file added by listSheetFile.
+struct Listing {
+    enum class State { Saved, ThisSessionOnly, Unreadable } state = State::Saved;
+    QString failure; // why the catalogue file was not written
+};
+// addSheetFile without a word: the caller tells the user, in a message of
+// its own (a sheet just imported).
+Listing listSheetFile(const CatalogueLists &lists, const QString &path);
 
 // "Supprimer la fiche de la liste" (the editor's BitBtn6Click): removes the
 // selected entry from the catalogue, its file and the title lists, selects the

@@ -1,7 +1,7 @@
 #include "editor/editorwindow.h"
+#include "interchange/vocabularytable.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "processing/vocabularytable.h"
 #include "tests/editor/editorfixture.h"
 
 #include <QMenu>
@@ -40,8 +40,8 @@ TEST_F(VocabularyExport, ExportsComeBackAsTheSheetsPairs)
         box.desktop().fileAnswers.push_back(out);
         (Form2->*c.handler)();
         EXPECT_EQ(box.desktop().messages(), QStringList{"La fiche a été exportée : 3 paires."});
-        const processing::VocabularyTable table = processing::readVocabulary(box.get(out));
-        const processing::ImportedSheet back = processing::buildSheet(table, processing::defaultChoice(table), "x");
+        const interchange::VocabularyTable table = interchange::readVocabulary(box.get(out));
+        const interchange::ImportedSheet back = interchange::buildSheet(table, interchange::defaultChoice(table), "x");
         QStringList expected = lines;
         expected[0] = c.titleLine;
         EXPECT_EQ(plat::LineList::parseText(back.text), expected);

@@ -1,13 +1,19 @@
 #include "app/mainwindow.h"
 #include "editor/editorwindow.h"
 #include "learning/learningwindow.h"
+#include "learning/pronunciation.h"
+#include "learning/speakingrules.h"
+#include "platform/drivepath.h"
 #include "platform/fileio.h"
 #include "processing/importdialog.h"
 #include "processing/processingwindow.h"
 #include "tests/support.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -85,7 +91,7 @@ TEST_F(ImportWindow, TheColumnDialogChoosesAndPreviews)
         return int(plat::mrOk);
     });
     const QStringList messages = import(kvtml, fic);
-    EXPECT_EQ(sandbox.get(fic), crlf({"Maison", "Haus", "maison"}));
+    EXPECT_EQ(sandbox.get(fic), crlf({"Maison //Allemand\\\\", "Haus", "maison"}));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].endsWith("1 paire importée.\n1 entrée ignorée : 1 sans traduction.")) << messages[0].toStdString();
 
@@ -136,4 +142,151 @@ TEST_F(ImportWindow, TheImportComesLastInTheTabOrder)
 {
     EXPECT_EQ(Form15->BitBtn3->nextInFocusChain(), Form15->BitBtn5);
     EXPECT_EQ(Form15->BitBtn4->nextInFocusChain(), Form15->BitBtn3);
+}
+
+namespace {
+
+// The widgets TAB reaches in the dialog, in order.
+QList<QWidget *> tabChain(QWidget *dialog)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = dialog->nextInFocusChain(); w != dialog; w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(dialog) && w->isEnabled())
+            chain.append(w);
+    return chain;
+}
+
+void pressEnter(QWidget *w)
+{
+    w->setFocus();
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(w, &key);
+}
+
+} // namespace
+
+// TAB goes from the choices to the buttons, never into the preview it could
+// not leave; Enter presses "Importer", or the button that has the focus.
+TEST_F(ImportWindow, TheColumnDialogKeepsTheKeyboardMoving)
+{
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        bool header;
+        const char *focused; // where Enter is pressed
+        int result;
+    } cases[] = {
+        {"maison.kvtml", kThreeLanguages, false, "FrenchColumn", plat::mrOk},
+        {"liste.csv", "English;French;Deutsch\nhouse;maison;Haus\n", true, "HeaderRow", plat::mrOk},
+        {"liste.csv", "English;French;Deutsch\nhouse;maison;Haus\n", true, "CancelButton", plat::mrCancel},
+        {"liste.csv", "English;French;Deutsch\nhouse;maison;Haus\n", true, "same columns", plat::mrNone},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.focused);
+        int result = -1;
+        sandbox.desktop().modalActions.push_back([&](plat::Form *form) {
+            auto *dialog = qobject_cast<ImportColumnsDialog *>(form);
+            if (!dialog)
+                return int(plat::mrCancel);
+            QList<QWidget *> expected{dialog->ForeignColumn, dialog->FrenchColumn};
+            if (c.header)
+                expected.append(dialog->HeaderRow);
+            expected << dialog->ImportButton << dialog->CancelButton;
+            EXPECT_EQ(tabChain(dialog), expected);
+            EXPECT_TRUE(dialog->ImportButton->isDefault());
+            QWidget *focused = dialog->findChild<QWidget *>(c.focused);
+            if (!focused) { // "Importer" cannot import one column into itself
+                dialog->FrenchColumn->setCurrentIndex(dialog->ForeignColumn->currentIndex());
+                focused = dialog->FrenchColumn;
+            }
+            dialog->setResult(plat::mrNone);
+            pressEnter(focused);
+            result = dialog->result();
+            return int(plat::mrCancel);
+        });
+        import(put(c.file, c.bytes), std::nullopt);
+        EXPECT_EQ(result, c.result);
+    }
+}
+
+// The language of the column chosen for the foreign terms is the sheet's:
+// named in its title and remembered for its voice, which the learning
+// window's list then shows. The save dialog opens among the other sheets,
+// under the document's title.
+TEST_F(ImportWindow, TheSheetKeepsTheLanguageChosen)
+{
+    const QByteArray threeLanguages =
+        "<kvtml version=\"2.0\"><information><title>Espagnol / italien : animaux</title></information>"
+        "<identifiers><identifier id=\"0\"><name>Espa\xc3\xb1ol</name><locale>es</locale></identifier>"
+        "<identifier id=\"1\"><name>Italiano</name><locale>it_IT</locale></identifier>"
+        "<identifier id=\"2\"><name>Fran\xc3\xa7" "ais</name><locale>fr</locale></identifier></identifiers>"
+        "<entries><entry><translation id=\"0\"><text>perro</text></translation><translation id=\"1\"><text>cane"
+        "</text></translation><translation id=\"2\"><text>chien</text></translation></entry></entries></kvtml>";
+    const struct {
+        const char *file;
+        QByteArray bytes;
+        int foreign;
+        const char *title, *proposed, *code;
+    } cases[] = {
+        {"animaux.kvtml", threeLanguages, 1, "Espagnol / italien : animaux //Italien\\\\",
+         "Espagnol italien animaux.fic", "it"},
+        {"animaux.kvtml", threeLanguages, 0, "Espagnol / italien : animaux", "Espagnol italien animaux.fic", "es"},
+        {"mots.csv", "Anglais;Fran\xc3\xa7" "ais\ndog;chien\n", 0, "mots //Anglais\\\\", "mots.fic", "en"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.title);
+        sandbox.desktop().modalActions.push_back([&](plat::Form *form) {
+            auto *dialog = qobject_cast<ImportColumnsDialog *>(form);
+            if (!dialog)
+                return int(plat::mrCancel);
+            dialog->ForeignColumn->setCurrentIndex(c.foreign);
+            return int(plat::mrOk);
+        });
+        sandbox.desktop().fileRequests.clear();
+        const QString fic = sandbox.root() + "/" + c.code + ".fic";
+        import(put(c.file, c.bytes), fic);
+        const QString title = QString::fromUtf8(c.title);
+        EXPECT_TRUE(sandbox.get(fic).startsWith(title.toUtf8() + "\r\n"));
+        ASSERT_EQ(sandbox.desktop().fileRequests.size(), 2u);
+        EXPECT_EQ(sandbox.desktop().fileRequests[1].initialDir, "C:\\Orsiva\\Tavilo !\\");
+        EXPECT_EQ(sandbox.desktop().fileRequests[1].fileName, QString::fromUtf8(c.proposed));
+        const sheets::Language *remembered = learning::VoiceChoices::load().languageOf(fic);
+        EXPECT_EQ(remembered ? remembered->code : QString(), c.code);
+        learning::LanguageBox box(QStringLiteral("Langue"), nullptr);
+        box.setSheet(fic, title);
+        ASSERT_NE(box.language(), nullptr);
+        EXPECT_EQ(box.language()->voice.language(), QLocale(QString::fromLatin1(c.code)).language());
+    }
+}
+
+// A sheet written whose listing or voice cannot be saved is told in one
+// message that says so, never as a plain success.
+TEST_F(ImportWindow, OneTrueMessageWhenTheListCannotBeSaved)
+{
+    const struct {
+        const char *folderInstead; // a file replaced by a folder
+        const char *message;
+    } cases[] = {
+        {"C:\\windows\\BRNlist.ini",
+         "La fiche « liste » a été créée, mais la liste des fiches n'a pas pu être enregistrée : la fiche n'y "
+         "figure que jusqu'à la fermeture de Tavilo.\n"},
+        {"C:\\windows\\tavilo-voix.ini",
+         "La fiche « liste » a été créée et ajoutée à la liste des fiches.\nLa langue de ses termes étrangers "
+         "(Anglais) n'a pas pu être retenue pour leur prononciation : choisissez-la dans la fenêtre "
+         "d'apprentissage.\n1 paire importée."},
+    };
+    int n = 0;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.folderInstead);
+        QFile::remove(plat::hostPath(QString::fromLatin1(c.folderInstead)));
+        ASSERT_TRUE(QDir().mkpath(plat::hostPath(QString::fromLatin1(c.folderInstead))));
+        const QString fic = sandbox.root() + QStringLiteral("/liste%1.fic").arg(++n);
+        sandbox.desktop().modalActions.push_back([](plat::Form *) { return int(plat::mrOk); });
+        const QStringList messages = import(put("liste.csv", "English;French\nhouse;maison\n"), fic);
+        ASSERT_EQ(messages.size(), 1) << messages.join("|").toStdString();
+        EXPECT_TRUE(messages[0].startsWith(QString::fromUtf8(c.message))) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].endsWith("1 paire importée.")) << messages[0].toStdString();
+        EXPECT_TRUE(sandbox.exists(fic));
+        QDir(plat::hostPath(QString::fromLatin1(c.folderInstead))).removeRecursively();
+    }
 }

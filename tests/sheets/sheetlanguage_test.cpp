@@ -38,6 +38,8 @@ TEST(SheetLanguage, FromTheSheetNameTitleLineOrFileName)
         {"Les animaux", "/home/luc/Fiches/espagnol-animaux.txt", "es"},
         {"Russe //x\\\\", "C:\\fiches\\anglais.fic", "ru"}, // the title before the file's name
         {"Les animaux", "C:\\anglais\\animaux.fic", "-"},   // a folder's name does not count
+        {"Italian words", "", "it"},                        // other programs' English names
+        {"Svenska", "", "sv"},
         {"Anglaisement", "", "-"},                          // whole words only
         {"Vocabulaire français", "", "-"},
         {"", "", "-"},

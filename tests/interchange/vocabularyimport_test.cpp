@@ -1,13 +1,13 @@
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "interchange/vocabularytable.h"
 #include "platform/failure.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
-#include "processing/vocabularytable.h"
 
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
-using namespace processing;
+using namespace interchange;
 
 namespace {
 
@@ -68,27 +68,27 @@ TEST(VocabularyImport, KvtmlDocumentsGiveTheirPairs)
                "<singular><firstperson><text>am</text></firstperson></singular></conjugation></translation>"
                "<translation id=\"1\"><comment>verbe</comment><text>être</text></translation></entry>\n"
                "</entries>\n<lessons><container><name>L1</name><entry id=\"0\"/></container></lessons></kvtml>\n",
-         {"Animaux //leçon 1\\\\", "dog", "chien", "salt & pepper", "sel & poivre", "a<b", "a < b", "be", "être"},
+         {"Animaux //Anglais - leçon 1\\\\", "dog", "chien", "salt & pepper", "sel & poivre", "a<b", "a < b", "be", "être"},
          1, 1},
         {"version 2 with French first: the other language is the foreign one",
          kV2Head + "<identifiers><identifier id=\"0\"><name>Französisch</name><locale>fr</locale></identifier>"
                    "<identifier id=\"1\"><name>Deutsch</name><locale>de</locale></identifier></identifiers>"
                    "<entries>" + entry(0, "maison", "Haus") + "</entries></kvtml>",
-         {"liste", "Haus", "maison"}},
+         {"liste //Allemand\\\\", "Haus", "maison"}},
         {"version 2, translations in any order, a text spread over lines",
          kV2Head + identifiers + "<entries><entry id=\"0\"><translation id=\"1\"><text>la\n   maison</text>"
                    "</translation><translation id=\"0\"><text>  the house </text></translation></entry></entries>"
                    "</kvtml>",
-         {"liste", "  the house ", "la maison"}},
+         {"liste //Anglais\\\\", "  the house ", "la maison"}},
         {"version 1 with its attributes, a lesson and an old declaration",
          "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!DOCTYPE kvtml SYSTEM \"kvoctrain.dtd\">\n"
          "<kvtml encoding=\"UTF-8\" generator=\"x\" cols=\"2\" lines=\"2\" title=\"Verbes //irr\\\\\" "
          "author=\"Moi\">\n<lesson width=\"1\"><desc no=\"1\" query=\"1\">L1</desc></lesson>\n"
          "<e m=\"1\"><o l=\"en\">to go</o><t l=\"fr\">aller</t></e>\n<e m=\"1\"><o>to be</o><t>\xeatre</t></e>\n"
          "<e><o>lonely</o></e>\n</kvtml>\n",
-         {"Verbes /irr\\ //Moi\\\\", "to go", "aller", "to be", "\u00eatre"}, 0, 1},
+         {"Verbes /irr\\ //Anglais - Moi\\\\", "to go", "aller", "to be", "\u00eatre"}, 0, 1},
         {"version 1 with a UTF-8 mark and French as the original",
-         "\xEF\xBB\xBF<kvtml><e><o l=\"fr\">chat</o><t l=\"es\">gato</t></e></kvtml>", {"liste", "gato", "chat"}},
+         "\xEF\xBB\xBF<kvtml><e><o l=\"fr\">chat</o><t l=\"es\">gato</t></e></kvtml>", {"liste //Espagnol\\\\", "gato", "chat"}},
     });
 }
 
@@ -102,7 +102,7 @@ TEST(VocabularyImport, SpreadsheetTextsGiveTheirPairs)
         {"tabs beat the semicolons and commas inside the terms",
          "a; b\tc, d\ne; f\tg, h\n", {"liste", "a; b", "c, d", "e; f", "g, h"}},
         {"a header line, empty and half-empty entries, blank lines",
-         "English,French\n\nred,rouge\n,\ngreen,\n ,vert\n", {"liste", "red", "rouge"}, 1, 2},
+         "English,French\n\nred,rouge\n,\ngreen,\n ,vert\n", {"liste //Anglais\\\\", "red", "rouge"}, 1, 2},
         {"a flash-card export: settings, HTML, deck name",
          "#separator:tab\n#html:true\n#deck:Verbes\n#tags column:3\n<b>to go</b>\taller<br>partir\tv\n"
          "to&nbsp;be\t&#234;tre &amp; co\t\n",
@@ -126,7 +126,7 @@ TEST(VocabularyImport, TheChoiceFollowsTheColumnsAndTheHeader)
     EXPECT_EQ(columnName(three, 1, true), "English");
     EXPECT_EQ(columnName(three, 1, false), "Colonne 2");
     const ImportedSheet sheet = buildSheet(three, {1, 0, true}, "x");
-    EXPECT_EQ(plat::LineList::parseText(sheet.text), (QStringList{"x", "house", "Haus"}));
+    EXPECT_EQ(plat::LineList::parseText(sheet.text), (QStringList{"x //Anglais\\\\", "house", "Haus"}));
 
     const VocabularyTable kvtml = readVocabulary(
         kV2Head + "<identifiers><identifier id=\"0\"><name>English</name><locale>en</locale></identifier>"
@@ -145,6 +145,11 @@ TEST(VocabularyImport, TheChoiceFollowsTheColumnsAndTheHeader)
 TEST(VocabularyImport, BadInputIsRefusedWithItsReason)
 {
     const QByteArray longField(100000, 'a');
+    QByteArray languages, translations;
+    for (int id = 0; id <= kMaxColumns; ++id) {
+        languages += "<identifier id=\"" + QByteArray::number(id) + "\"/>";
+        translations += "<t>x</t>";
+    }
     const struct {
         const char *what;
         QByteArray bytes;
@@ -172,6 +177,28 @@ TEST(VocabularyImport, BadInputIsRefusedWithItsReason)
         {"one language", "<kvtml><e><o>house</o></e></kvtml>", "qu'une langue"},
         {"nothing", "\r\n\r\n", "aucune entrée"},
         {"an empty vocabulary", kV2Head + "<entries/></kvtml>", "aucune entrée"},
+        {"bytes outside the encoding declared",
+         "<?xml version=\"1.0\" encoding=\"Shift_JIS\"?>\n<kvtml>\n<e><o>a</o>\n<t>\xff\xff</t></e>\n</kvtml>\n",
+         "mal formé à la ligne 4, colonne 4. Il se déclare écrit en « Shift_JIS »."},
+        {"an encoding nobody knows", "<?xml version=\"1.0\" encoding=\"x-inconnu\"?><kvtml/>",
+         "« x-inconnu », un encodage que Tavilo ne sait pas lire"},
+        // Columns named or held beyond what anyone chooses from, or beyond
+        // what the file could hold: each would cost memory and a line in the
+        // choice dialog.
+        {"a flash-card column far away", "#separator:tab\n#html:false\n#tags column:2147483647\na\tb\n",
+         "La ligne 3 désigne la colonne 2147483647, mais ce fichier ne peut pas en avoir plus de 55"},
+        {"a column beyond an int", "#guid column:99999999999\n" + QByteArray(400, 'a') + "\tb\n",
+         "ne peut pas en avoir plus de 256"},
+        {"a column the short file cannot hold", "#deck column:40\na\tb\n",
+         "La ligne 1 désigne la colonne 40, mais ce fichier ne peut pas en avoir plus de 20"},
+        {"another one", "#notetype column:2000000\na\tb\n", "la colonne 2000000"},
+        {"a million fields", "a" + QByteArray(1000000, ';') + "\nb;c\n", "La ligne 1 a plus de 256 colonnes"},
+        {"a column line too long", "#separator:tab\n#columns:" + QByteArray(300, '\t') + "\na\tb\n",
+         "La ligne 2 a plus de 256 colonnes"},
+        {"too many kvtml languages", kV2Head + "<identifiers>" + languages + "</identifiers></kvtml>",
+         "plus de 256 langues"},
+        {"too many kvtml 1 translations", "<kvtml><e><o>a</o>" + translations + "</e></kvtml>",
+         "plus de 256 langues"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
@@ -182,6 +209,8 @@ TEST(VocabularyImport, BadInputIsRefusedWithItsReason)
             EXPECT_TRUE(f.message().contains(QString::fromUtf8(c.reason))) << f.message().toStdString();
         }
     }
+    // As many columns as may be chosen from is still a list.
+    EXPECT_EQ(readVocabulary("a" + QByteArray(kMaxColumns - 1, ';') + "\nb;c\n").columnCount(), kMaxColumns);
 }
 
 TEST(VocabularyImport, ExportedSheetsComeBackWithTheirPairs)

@@ -1,7 +1,7 @@
 #pragma once
+#include "interchange/vocabularytable.h"
 #include "platform/packedlines.h"
 #include "platform/progress.h"
-#include "processing/vocabularytable.h"
 
 #include <QByteArray>
 
@@ -10,7 +10,7 @@
 // breaks), in UTF-8, UTF-16 with its mark or Windows-1252, and the
 // tab-separated text of flash-card programs, whose leading lines starting
 // with '#' are comments or settings. Qt Core only.
-namespace processing {
+namespace interchange {
 
 // The rows of the text, one column a field. The separator is the one the
 // text's "#separator:" line names, or the one of tab, ';' and ',' that cuts
@@ -27,4 +27,4 @@ VocabularyTable readDelimitedText(const QString &text, plat::Progress &progress 
 // that would read differently is quoted.
 QByteArray tabSeparatedText(const plat::PackedLines &sheet);
 
-} // namespace processing
+} // namespace interchange

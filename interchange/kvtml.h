@@ -1,7 +1,7 @@
 #pragma once
+#include "interchange/vocabularytable.h"
 #include "platform/packedlines.h"
 #include "platform/progress.h"
-#include "processing/vocabularytable.h"
 
 #include <QByteArray>
 
@@ -9,7 +9,7 @@
 // (<kvtml version="2.0">, languages in <identifiers>, <entry> with one
 // <translation> per language) and version 1 (<e> with <o> and <t>, the title
 // an attribute of the root). Qt Core only.
-namespace processing {
+namespace interchange {
 
 // The entries of a kvtml document of either version, one column a language.
 // Throws plat::Failure with a French reason for a document that is not XML,
@@ -22,4 +22,4 @@ VocabularyTable readKvtml(QByteArrayView bytes, plat::Progress &progress = plat:
 // lesson. Characters XML cannot carry become U+FFFD.
 QByteArray kvtmlDocument(const plat::PackedLines &sheet);
 
-} // namespace processing
+} // namespace interchange

@@ -1,22 +1,60 @@
-#include "processing/kvtml.h"
+#include "interchange/kvtml.h"
 
+#include "platform/encoding.h"
 #include "platform/failure.h"
 #include "sheets/sheet.h"
 #include "sheets/sheetlanguage.h"
 
 #include <QHash>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
-namespace processing {
+namespace interchange {
 namespace {
+
+// The encoding the XML declaration names, as written; empty without one.
+QString declaredEncoding(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (!bytes.startsWith("<?xml"))
+        return {};
+    const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 256));
+    const qsizetype end = head.indexOf("?>");
+    const QByteArrayView declaration = end < 0 ? head : head.first(end);
+    qsizetype i = declaration.indexOf("encoding");
+    if (i < 0)
+        return {};
+    i += 8;
+    while (i < declaration.size() && (declaration[i] == ' ' || declaration[i] == '='))
+        ++i;
+    if (i >= declaration.size() || (declaration[i] != '"' && declaration[i] != '\''))
+        return {};
+    const char quote = declaration[i++];
+    const qsizetype close = declaration.indexOf(quote, i);
+    return close < 0 ? QString() : QString::fromLatin1(declaration.sliced(i, close - i)).trimmed();
+}
+
+bool isUtf8Name(const QString &encoding)
+{
+    return encoding.isEmpty() || encoding.compare(u"UTF-8", Qt::CaseInsensitive) == 0
+        || encoding.compare(u"UTF8", Qt::CaseInsensitive) == 0;
+}
 
 class KvtmlReader {
 public:
-    KvtmlReader(QByteArrayView bytes, plat::Progress &progress)
-        : m_data(QByteArray::fromRawData(bytes.data(), bytes.size())), m_xml(m_data), m_progress(progress)
+    KvtmlReader(QByteArrayView bytes, plat::Progress &progress) : m_bytes(bytes), m_progress(progress)
     {
         m_table.kind = VocabularyTable::Kind::Kvtml;
+        m_xml.addData(QByteArray::fromRawData(bytes.data(), bytes.size()));
+    }
+    // A text already decoded: the encoding its declaration names, if any,
+    // is no longer the text's.
+    KvtmlReader(const QString &text, plat::Progress &progress) : m_progress(progress)
+    {
+        m_table.kind = VocabularyTable::Kind::Kvtml;
+        m_xml.addData(text);
     }
 
     VocabularyTable read()
@@ -47,10 +85,20 @@ private:
         if (m_xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
             throw plat::Failure(QStringLiteral("Le document est incomplet : il s'arrête avant sa fin (ligne %1).")
                                     .arg(m_xml.lineNumber()));
-        throw plat::Failure(QStringLiteral("Ce fichier n'est pas un document XML lisible : il est mal formé à la "
-                                           "ligne %1, colonne %2.")
-                                .arg(m_xml.lineNumber())
-                                .arg(m_xml.columnNumber()));
+        const QString encoding = m_bytes.isNull() ? QString() : declaredEncoding(m_bytes).left(40);
+        if (!encoding.isEmpty() && !QStringDecoder(encoding.toLatin1().constData()).isValid())
+            throw plat::Failure(QStringLiteral("Ce document se déclare écrit en « %1 », un encodage que Tavilo ne "
+                                               "sait pas lire.")
+                                    .arg(encoding));
+        // Bytes that are not in the encoding declared are one cause; the
+        // encoding is named so that the user can tell.
+        QString text = QStringLiteral("Ce fichier n'est pas un document XML lisible : il est mal formé à la ligne %1, "
+                                      "colonne %2.")
+                           .arg(m_xml.lineNumber())
+                           .arg(m_xml.columnNumber());
+        if (!isUtf8Name(encoding))
+            text += QStringLiteral(" Il se déclare écrit en « %1 ».").arg(encoding);
+        throw plat::Failure(text);
     }
 
     // The text of the current element, its children's included.
@@ -116,6 +164,8 @@ private:
         if (found != m_ids.cend())
             return *found;
         const qsizetype k = m_table.names.size();
+        if (k >= kMaxColumns)
+            failTooManyColumns(m_xml.lineNumber(), true);
         m_ids.insert(id, k);
         m_table.names.append(QString());
         m_table.locales.append(QString());
@@ -147,6 +197,8 @@ private:
 
     void setCell(qsizetype k, const QString &s)
     {
+        if (k >= kMaxColumns)
+            failTooManyColumns(m_xml.lineNumber(), true);
         while (m_cells.size() <= k)
             m_cells.append(QString());
         m_cells[k] = s;
@@ -198,6 +250,8 @@ private:
             }
             if (name == u"t" && k == 0)
                 k = 1;
+            if (k >= kMaxColumns)
+                failTooManyColumns(m_xml.lineNumber(), true);
             const QString locale = m_xml.attributes().value(QLatin1String("l")).toString().trimmed();
             while (m_table.names.size() <= k) {
                 m_table.names.append(QString());
@@ -224,7 +278,7 @@ private:
         }
     }
 
-    QByteArray m_data;
+    QByteArrayView m_bytes; // null for a decoded text
     QXmlStreamReader m_xml;
     plat::Progress &m_progress;
     VocabularyTable m_table;
@@ -254,6 +308,28 @@ QString xmlText(QStringView s)
 
 VocabularyTable readKvtml(QByteArrayView bytes, plat::Progress &progress)
 {
+    // Saved as "Unicode", the document may still declare the encoding it was
+    // written in before: the mark is what holds.
+    if (plat::isUtf16WithBom(bytes))
+        return KvtmlReader(plat::decodeText(bytes), progress).read();
+    // Documents declared UTF-8 (or declaring nothing, which means UTF-8) are
+    // found with Latin-1 bytes among their lines, typed in an editor that
+    // did not know: the KDE trainers read those bytes, and so does Tavilo,
+    // telling how many lines it mended.
+    if (isUtf8Name(declaredEncoding(bytes)) && !plat::isValidUtf8(bytes)) {
+        qsizetype lines = 0, line = 1, at = 0, lastBadLine = 0;
+        const QByteArray mended = plat::mendUtf8(bytes, [&](qsizetype offset) {
+            line += bytes.sliced(at, offset - at).count('\n');
+            at = offset;
+            if (line != lastBadLine) {
+                ++lines;
+                lastBadLine = line;
+            }
+        });
+        VocabularyTable table = KvtmlReader(QByteArrayView(mended), progress).read();
+        table.misencodedLines = lines;
+        return table;
+    }
     return KvtmlReader(bytes, progress).read();
 }
 
@@ -325,4 +401,4 @@ QByteArray kvtmlDocument(const plat::PackedLines &sheet)
     return out;
 }
 
-} // namespace processing
+} // namespace interchange

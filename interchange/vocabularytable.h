@@ -7,17 +7,29 @@
 
 #include <vector>
 
+namespace sheets {
+struct Language;
+}
+
 // Word lists brought in from other programs: the table of texts a
 // vocabulary file holds (one row an entry, one column a language or a
 // spreadsheet column), which two columns make the pairs of a sheet, and the
 // sheet they make. Qt Core only.
-namespace processing {
+namespace interchange {
 
 // No term is this long; a longer text is a damaged file (often a quote that
 // is never closed), refused rather than carried into a sheet.
 inline constexpr qsizetype kMaxFieldChars = qsizetype(1) << 16;
 // Files beyond this are not word lists, and would be held whole.
 inline constexpr qint64 kMaxImportBytes = qint64(512) << 20;
+// More columns than anyone chooses two from in a list: a word list never has
+// them, a damaged or hostile file does, and each would cost a line in the
+// choice dialog.
+inline constexpr qsizetype kMaxColumns = 256;
+
+// The refusal of a file whose line `line` holds more than kMaxColumns
+// columns (or, for a kvtml document, languages).
+[[noreturn]] void failTooManyColumns(qsizetype line, bool languages);
 
 class VocabularyTable {
 public:
@@ -35,6 +47,9 @@ public:
     // The first row may name the columns; headerGuess is whether it seems to.
     bool mayHaveHeader = false;
     bool headerGuess = false;
+    // Lines of a document declared UTF-8 whose bytes were not, read as
+    // Windows-1252 instead.
+    qsizetype misencodedLines = 0;
 
     qsizetype rowCount() const { return qsizetype(m_rowStarts.size()); }
     qsizetype cellCount(qsizetype row) const;
@@ -80,6 +95,11 @@ bool needsChoice(const VocabularyTable &table);
 // "fr", "fr_CA", "French", "Français"...
 bool looksFrench(const QString &nameOrLocale);
 
+// The language of a column's terms: the one of its locale ("it", "pt_BR"),
+// else the one its name or header names ("Italiano", "Anglais"); nullptr
+// when neither says, or for French.
+const sheets::Language *columnLanguage(const VocabularyTable &table, qsizetype column, bool header);
+
 // The text of a cell as a term: a term is one line, so a text over several
 // lines becomes one, its line breaks and the blanks around them one blank.
 QString termText(QStringView cell);
@@ -91,18 +111,23 @@ QString titleFieldText(QStringView text);
 struct ImportedSheet {
     QString titleLine;
     QString text; // the sheet file's text, every line followed by CR LF
+    const sheets::Language *language = nullptr; // of the foreign terms, when known
     qsizetype pairs = 0;
-    qsizetype empty = 0;        // entries with neither term
-    qsizetype untranslated = 0; // entries with one term only
+    qsizetype empty = 0;          // entries with neither term
+    qsizetype untranslated = 0;   // entries with one term only
+    qsizetype misencodedLines = 0; // see VocabularyTable
 };
 
 // The sheet the chosen columns make: the document's title (or the given
 // name when it has none) and its information as the title line, then one
-// pair per entry that has both terms, in the file's order.
+// pair per entry that has both terms, in the file's order. The foreign
+// column's language opens the information, unless the title already names
+// it where the speech looks for it.
 ImportedSheet buildSheet(const VocabularyTable &table, const ColumnChoice &choice, const QString &fallbackName,
                          plat::Progress &progress = plat::Progress::none());
 
-// "123 paires importées." and what was left out and why.
+// "123 paires importées." and what was left out and why, and how many lines
+// were read in another encoding than the one declared.
 QString importSummary(const ImportedSheet &sheet);
 
 // Reads a vocabulary file: a kvtml document when it starts with '<', a
@@ -112,4 +137,4 @@ QString importSummary(const ImportedSheet &sheet);
 VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress = plat::Progress::none());
 VocabularyTable readVocabulary(QByteArrayView bytes, plat::Progress &progress = plat::Progress::none());
 
-} // namespace processing
+} // namespace interchange

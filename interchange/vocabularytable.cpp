@@ -1,17 +1,29 @@
-#include "processing/vocabularytable.h"
+#include "interchange/vocabularytable.h"
 
+#include "interchange/delimitedtext.h"
+#include "interchange/kvtml.h"
+#include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
 #include "platform/linelist.h"
-#include "processing/delimitedtext.h"
-#include "processing/kvtml.h"
 #include "sheets/sheet.h"
+#include "sheets/sheetlanguage.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
 
-namespace processing {
+namespace interchange {
+
+void failTooManyColumns(qsizetype line, bool languages)
+{
+    throw plat::Failure((languages ? QStringLiteral("Le document a plus de %2 langues (ligne %1) : ce n'est pas une "
+                                                    "liste de vocabulaire que Tavilo sache lire.")
+                                   : QStringLiteral("La ligne %1 a plus de %2 colonnes : ce n'est pas une liste de "
+                                                    "vocabulaire que Tavilo sache lire."))
+                            .arg(line)
+                            .arg(kMaxColumns));
+}
 
 qsizetype VocabularyTable::cellCount(qsizetype row) const
 {
@@ -74,6 +86,22 @@ bool looksFrench(const QString &nameOrLocale)
     const QString s = nameOrLocale.trimmed().toLower();
     return s == u"fr" || s.startsWith(u"fr_") || s.startsWith(u"fr-") || s.contains(u"fran")
         || s.contains(u"french") || s.endsWith(u"(fr)");
+}
+
+const sheets::Language *columnLanguage(const VocabularyTable &table, qsizetype column, bool header)
+{
+    if (column < table.locales.size()) {
+        // "pt_BR", "de-AT", "sr@latin": the language is the part before.
+        QString code = table.locales[column].trimmed().toLower();
+        const auto cut = std::find_if(code.cbegin(), code.cend(), [](QChar c) { return !c.isLetter(); });
+        code.truncate(cut - code.cbegin());
+        // Norwegian's two written forms speak with one voice.
+        if (code == u"no" || code == u"nn")
+            code = QStringLiteral("nb");
+        if (const sheets::Language *l = sheets::languageOfCode(code))
+            return l;
+    }
+    return sheets::languageNamedIn(columnName(table, column, header));
 }
 
 namespace {
@@ -169,7 +197,19 @@ ImportedSheet buildSheet(const VocabularyTable &table, const ColumnChoice &choic
     // A backslash at its end would make the end marker start one early.
     if (information.endsWith(u'\\'))
         information += u' ';
-    sheet.titleLine = information.isEmpty() ? name : name + sheets::kInfoStart + information + sheets::kInfoEnd;
+    const auto titleLine = [&] {
+        return information.isEmpty() ? name : name + sheets::kInfoStart + information + sheets::kInfoEnd;
+    };
+    sheet.language = columnLanguage(table, choice.foreign, choice.header);
+    // The language opens the information, where the reader sees it and the
+    // speech looks after the name; unless the title already leads there.
+    // A title that names another language first keeps its words: the voice
+    // choices remember the right one.
+    if (sheet.language && sheets::languageOfSheet(titleLine(), QString()) != sheet.language)
+        information = information.isEmpty() ? sheet.language->name
+                                            : sheet.language->name + QStringLiteral(" - ") + information;
+    sheet.titleLine = titleLine();
+    sheet.misencodedLines = table.misencodedLines;
 
     const qsizetype first = choice.header ? 1 : 0;
     qsizetype chars = sheet.titleLine.size() + 2;
@@ -213,15 +253,24 @@ QString importSummary(const ImportedSheet &sheet)
     QString text = sheet.pairs == 0 ? QStringLiteral("Aucune paire à importer : rien n'a été enregistré.")
                                     : counted(sheet.pairs, "paire importée.", "paires importées.");
     const qsizetype skipped = sheet.empty + sheet.untranslated;
-    if (skipped == 0)
-        return text;
-    QStringList why;
-    if (sheet.empty)
-        why << counted(sheet.empty, "vide", "vides");
-    if (sheet.untranslated)
-        why << QStringLiteral("%1 sans traduction").arg(sheet.untranslated);
-    return text + u'\n' + counted(skipped, "entrée ignorée", "entrées ignorées") + QStringLiteral(" : ")
-        + why.join(QStringLiteral(", ")) + u'.';
+    if (skipped != 0) {
+        QStringList why;
+        if (sheet.empty)
+            why << counted(sheet.empty, "vide", "vides");
+        if (sheet.untranslated)
+            why << QStringLiteral("%1 sans traduction").arg(sheet.untranslated);
+        text += u'\n' + counted(skipped, "entrée ignorée", "entrées ignorées") + QStringLiteral(" : ")
+            + why.join(QStringLiteral(", ")) + u'.';
+    }
+    if (sheet.misencodedLines != 0)
+        text += u'\n'
+            + (sheet.misencodedLines > 1
+                   ? QStringLiteral("%1 lignes du document n'étaient pas en UTF-8, comme il le déclare : elles ont "
+                                    "été lues en Windows-1252.")
+                   : QStringLiteral("%1 ligne du document n'était pas en UTF-8, comme il le déclare : elle a été "
+                                    "lue en Windows-1252."))
+                  .arg(sheet.misencodedLines);
+    return text;
 }
 
 namespace {
@@ -230,9 +279,17 @@ namespace {
 // character that is not a blank (after a byte-order mark) opens XML.
 bool isXml(QByteArrayView bytes)
 {
-    qsizetype i = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0;
+    // UTF-16 (a document saved as "Unicode") puts a zero byte beside each
+    // of these characters, before or after it as the mark says.
+    qsizetype i = 0, step = 1;
+    if (plat::isUtf16WithBom(bytes)) {
+        i = bytes.startsWith("\xFF\xFE") ? 2 : 3;
+        step = 2;
+    } else if (bytes.startsWith("\xEF\xBB\xBF")) {
+        i = 3;
+    }
     while (i < bytes.size() && (bytes[i] == ' ' || bytes[i] == '\t' || bytes[i] == '\r' || bytes[i] == '\n'))
-        ++i;
+        i += step;
     return i < bytes.size() && bytes[i] == '<';
 }
 
@@ -277,4 +334,4 @@ VocabularyTable readVocabularyFile(const QString &path, plat::Progress &progress
     return checked(readDelimitedText(text, progress));
 }
 
-} // namespace processing
+} // namespace interchange

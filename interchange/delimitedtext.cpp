@@ -1,4 +1,4 @@
-#include "processing/delimitedtext.h"
+#include "interchange/delimitedtext.h"
 
 #include "platform/encoding.h"
 #include "platform/failure.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <array>
 
-namespace processing {
+namespace interchange {
 namespace {
 
 [[noreturn]] void failBinary()
@@ -142,6 +142,7 @@ struct Settings {
     QChar separator;
     bool html = false;
     QString columns;
+    qsizetype columnsLine = 0;
     QString deck;
     std::vector<std::pair<qsizetype, QString>> metaColumns; // 1-based
 };
@@ -181,7 +182,7 @@ qsizetype readSettings(QStringView s, Settings &settings, qsizetype &line)
             ++end;
         const QStringView text = s.sliced(i, end - i);
         i = afterLineEnd(s, end);
-        ++line;
+        const qsizetype here = line++;
         const qsizetype colon = text.indexOf(u':');
         if (text.isEmpty() || colon < 0)
             continue;
@@ -191,14 +192,32 @@ qsizetype readSettings(QStringView s, Settings &settings, qsizetype &line)
             settings.separator = separatorNamed(value);
         else if (key == u"html")
             settings.html = value.trimmed().compare(u"true", Qt::CaseInsensitive) == 0;
-        else if (key == u"columns")
+        else if (key == u"columns") {
             settings.columns = value;
-        else if (key == u"deck")
+            settings.columnsLine = here;
+        } else if (key == u"deck") {
             settings.deck = value.trimmed();
-        else
-            for (const auto &m : metaKeys)
-                if (key == QLatin1String(m.key) && value.trimmed().toInt() > 0)
-                    settings.metaColumns.emplace_back(value.trimmed().toInt(), QString::fromUtf8(m.name));
+        } else {
+            for (const auto &m : metaKeys) {
+                if (key != QLatin1String(m.key))
+                    continue;
+                bool number = false;
+                const qint64 column = value.trimmed().toLongLong(&number);
+                if (!number || column <= 0)
+                    continue;
+                // Each column named costs its place in the table, whatever
+                // the rows hold: no more than a row of this text could have.
+                const qsizetype canHold = std::min(kMaxColumns, s.size());
+                if (column > canHold)
+                    throw plat::Failure(QStringLiteral("La ligne %1 désigne la colonne %2, mais ce fichier ne peut "
+                                                       "pas en avoir plus de %3 : il est abîmé ou n'est pas une "
+                                                       "liste de vocabulaire.")
+                                            .arg(here)
+                                            .arg(column)
+                                            .arg(canHold));
+                settings.metaColumns.emplace_back(qsizetype(column), QString::fromUtf8(m.name));
+            }
+        }
     }
     return i;
 }
@@ -366,6 +385,8 @@ VocabularyTable readDelimitedText(const QString &text, plat::Progress &progress)
     table.title = settings.deck;
     if (!settings.columns.isEmpty())
         table.names = settings.columns.split(separator);
+    if (table.names.size() > kMaxColumns)
+        failTooManyColumns(settings.columnsLine, false);
     for (const auto &[column, name] : settings.metaColumns) {
         while (table.names.size() < column)
             table.names.append(QString());
@@ -386,7 +407,11 @@ VocabularyTable readDelimitedText(const QString &text, plat::Progress &progress)
             continue;
         }
         table.startRow();
+        const qsizetype recordLine = line;
+        qsizetype fields = 0;
         i = readRecord(s, i, separator, line, scratch, [&](QStringView field) {
+            if (++fields > kMaxColumns)
+                failTooManyColumns(recordLine, false);
             if (settings.html)
                 table.addCell(plainFromHtml(field));
             else
@@ -445,4 +470,4 @@ QByteArray tabSeparatedText(const plat::PackedLines &sheet)
     return out.toUtf8();
 }
 
-} // namespace processing
+} // namespace interchange
