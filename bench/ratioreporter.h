@@ -69,16 +69,24 @@ public:
 
     std::map<std::string, double> seconds;
     std::map<std::string, double> cpuSeconds;
+    // Each benchmark's peak_x_file counter, when it has one.
+    std::map<std::string, double> counters;
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs)
             if (run.iterations > 0) {
+                if (const auto c = run.counters.find("peak_x_file"); c != run.counters.end())
+                    counters[run.benchmark_name()] = c->second;
                 const double unit = benchmark::GetTimeUnitMultiplier(run.time_unit);
                 seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / unit;
                 cpuSeconds[run.benchmark_name()] = run.GetAdjustedCPUTime() / unit;
             }
     }
+
+    // Processor time of a benchmark per iteration, in milliseconds; 0 when
+    // it did not run.
+    double cpuMs(const std::string &name) { return cpuSeconds[name] * 1e3; }
 
     // One line per benchmark: its processor time per iteration and how many
     // times the reference's that is.
@@ -95,3 +103,25 @@ public:
         }
     }
 };
+
+// A row of the goals the measurements are held to: the figure, the goal it
+// must stay at or under, whether it does, and the floor it is judged against
+// (what the machine needs at least for the same work). Nothing is printed
+// for a figure that was not measured.
+inline void printGoal(const std::string &what, double value, double goal, const char *unit,
+                      const std::string &floor = {})
+{
+    if (value <= 0)
+        return;
+    std::printf("  %-50s %9.2f %-6s goal <= %-6g %-6s %s\n", what.c_str(), value, unit, goal,
+                value <= goal ? "met" : "MISSED", floor.c_str());
+}
+
+inline std::string floorText(const char *what, double value, const char *unit)
+{
+    if (value <= 0)
+        return {};
+    char text[160];
+    std::snprintf(text, sizeof text, "(floor: %s %.2f %s)", what, value, unit);
+    return text;
+}

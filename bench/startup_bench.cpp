@@ -132,10 +132,10 @@ int main(int argc, char **argv)
         {{"BM_StartupPass100000/iterations:3", "start-up pass, catalogue of 100 000 (limit 2 s)"},
          {"BM_FirstBlocks100000/iterations:3", ""}},
     };
-    std::printf("\n");
+    std::printf("\nProcessor time:\n");
     for (const auto &row : rows) {
-        const double t = reporter.seconds[row[0].first];
-        const double ref = reporter.seconds[row[1].first];
+        const double t = reporter.cpuSeconds[row[0].first];
+        const double ref = reporter.cpuSeconds[row[1].first];
         if (t > 0 && ref > 0)
             std::printf("  %-60s %8.1f ms, %5.1f times reading each file's first block\n", row[0].second,
                         t * 1e3, t / ref);

@@ -180,7 +180,7 @@ void TForm2::ListBox1Click()
     columns->clear();
     ListBox5 = Memo1;
     columns->build(ListBox5, reversed(), progress);
-    plat::releaseFreedMemory();
+    plat::releaseFreedMemory(ListBox5.toText().size() * qsizetype(sizeof(QChar)));
     copyTitleLists();
     if (notice.isEmpty())
         return;

@@ -50,6 +50,7 @@ CollationRanks::CollationRanks(const QCollator &collator)
     pair(u'œ', 'o', 'e');
     pair(u'Æ', 'A', 'E');
     pair(u'æ', 'a', 'e');
+    pair(u'ß', 's', 's');
 }
 
 bool CollationRanks::covers(QStringView text) const
@@ -100,6 +101,31 @@ CollationRanks::Prefix CollationRanks::prefixKey(QStringView text) const
     }
     key.whole = reader.next() == 0;
     return key;
+}
+
+bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
+{
+    quint64 high = 0, low = 0;
+    int filled = 0;
+    const auto put = [&](quint8 rank) {
+        if (filled < 8)
+            high |= quint64(rank) << (8 * (7 - filled));
+        else if (filled < 16)
+            low |= quint64(rank) << (8 * (15 - filled));
+        ++filled;
+    };
+    for (QChar c : text) {
+        const quint16 r = ranksOf(c.unicode());
+        if (!r)
+            return false;
+        put(quint8(r));
+        if (r > 0xFF)
+            put(quint8(r >> 8));
+    }
+    key.high = high;
+    key.low = low;
+    key.whole = filled <= 16;
+    return true;
 }
 
 int CollationRanks::compare(QStringView a, QStringView b) const
@@ -159,52 +185,134 @@ void TermColumns::build(const plat::PackedLines &lines, bool reversed, plat::Pro
     clear();
     m_lines = &lines;
     m_reversed = reversed;
-    std::vector<quint32> order = sortedOrder(progress);
+    std::vector<quint64> keysByPair;
+    std::vector<quint32> order = sortedOrder(progress, keysByPair);
+    std::vector<quint64> keys(order.size());
+    for (size_t row = 0; row < order.size(); ++row)
+        keys[row] = keysByPair[order[row]];
+    keysByPair = {};
     beginResetModel();
     m_rows = std::move(order);
+    m_searchKeys = std::move(keys);
     endResetModel();
 }
 
-std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress) const
+template<typename Before>
+bool TermColumns::collatorOrdered(const std::vector<quint32> &order, const CollationRanks &ranks,
+                                  const Before &before) const
+{
+    const size_t n = order.size();
+    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
+    for (size_t i = 1; i < n; ++i) {
+        // The rows are in no order of the text: the lines a few rows on are
+        // fetched while these are compared.
+        if (i + 16 < n)
+            m_lines->prefetchStart(line(order[i + 16]));
+        if (i + 8 < n)
+            m_lines->prefetchLine(line(order[i + 8]));
+        // Neighbours of equal rank sequences were put in order by the
+        // collator itself.
+        if (ranks.compare(termOf(order[i - 1], m_reversed), termOf(order[i], m_reversed)) == 0)
+            continue;
+        if (before(order[i], order[i - 1]))
+            return false;
+    }
+    return true;
+}
+
+std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const
 {
     const quint32 n = quint32(sheets::pairCount(m_lines->count()));
     const auto term = [&](quint32 k) { return termOf(k, m_reversed); };
     // Pairs are numbered in list order: equal terms in pair order.
+    // Identical texts compare equal in any collation; the collator need
+    // not be asked about the many repeated terms.
+    const auto collate = [&](QStringView a, QStringView b) { return a == b ? 0 : m_collator.compare(a, b); };
     const auto before = [&](quint32 a, quint32 b) {
         progress.step();
-        const int c = m_collator.compare(term(a), term(b));
+        const int c = collate(term(a), term(b));
         return c < 0 || (c == 0 && a < b);
     };
     // Most terms are sorted on their ranks, with integer and table look-ups,
     // and the collator only on ties; the others on the collator's keys.
     const CollationRanks ranks(m_collator);
+    // Flat, so that an entry takes 24 bytes rather than 32: the sort moves
+    // entries around many times.
     struct Entry {
-        CollationRanks::Prefix prefix;
+        quint64 high, low;
         quint32 pair;
+        bool whole;
+        bool samePrefix(const Entry &o) const { return high == o.high && low == o.low; }
     };
     std::vector<Entry> fast;
     std::vector<quint32> slow;
     fast.reserve(n);
+    keys.assign(size_t(n) + 1, 0);
     for (quint32 k = 1; k <= n; ++k) {
         progress.step();
-        if (ranks.covers(term(k)))
-            fast.push_back(Entry{ranks.prefixKey(term(k)), k});
+        keys[k] = searchKey(term(k));
+        if (CollationRanks::Prefix p; ranks.coveredPrefix(term(k), p))
+            fast.push_back(Entry{p.high, p.low, k, p.whole});
         else
             slow.push_back(k);
     }
-    std::sort(fast.begin(), fast.end(), [&](const Entry &a, const Entry &b) {
+    // Sorted on the prefixes alone first, which touches no text; then each
+    // run of equal prefixes, which the texts decide, on its own.
+    // Dealt out on the first rank, then each share sorted while it is in
+    // the cache.
+    {
+        std::array<size_t, 257> bounds{};
+        for (const Entry &e : fast)
+            ++bounds[(e.high >> 56) + 1];
+        std::partial_sum(bounds.begin(), bounds.end(), bounds.begin());
+        std::array<size_t, 256> next;
+        std::copy(bounds.begin(), bounds.end() - 1, next.begin());
+        std::vector<Entry> dealt(fast.size());
+        for (const Entry &e : fast)
+            dealt[next[e.high >> 56]++] = e;
+        fast = std::move(dealt);
+        for (size_t b = 0; b < 256; ++b) {
+            std::sort(fast.begin() + qptrdiff(bounds[b]), fast.begin() + qptrdiff(bounds[b + 1]),
+                      [&](const Entry &x, const Entry &y) {
+                          progress.step();
+                          if (x.high != y.high)
+                              return x.high < y.high;
+                          return x.low != y.low ? x.low < y.low : x.pair < y.pair;
+                      });
+        }
+    }
+    const auto tied = [&](const Entry &a, const Entry &b) {
         progress.step();
-        if (a.prefix != b.prefix)
-            return a.prefix < b.prefix;
         // Equal prefixes holding both texts whole: equal rank sequences.
-        if (!(a.prefix.whole && b.prefix.whole)) {
+        if (!(a.whole && b.whole)) {
             if (const int c = ranks.compare(term(a.pair), term(b.pair)))
                 return c < 0;
         }
-        if (const int c = m_collator.compare(term(a.pair), term(b.pair)))
+        if (const int c = collate(term(a.pair), term(b.pair)))
             return c < 0;
         return a.pair < b.pair;
-    });
+    };
+    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
+    const auto inRun = [&](size_t i) {
+        return (i > 0 && fast[i - 1].samePrefix(fast[i])) || (i + 1 < fast.size() && fast[i + 1].samePrefix(fast[i]));
+    };
+    for (size_t run = 0; run < fast.size();) {
+        size_t end = run + 1;
+        while (end < fast.size() && fast[end].samePrefix(fast[run]))
+            ++end;
+        // The texts of the runs a little further on are fetched meanwhile.
+        for (size_t ahead = run + 16; ahead < std::min(end + 16, fast.size()); ++ahead) {
+            if (inRun(ahead))
+                m_lines->prefetchStart(line(fast[ahead].pair));
+        }
+        for (size_t ahead = run + 8; ahead < std::min(end + 8, fast.size()); ++ahead) {
+            if (inRun(ahead))
+                m_lines->prefetchLine(line(fast[ahead].pair));
+        }
+        if (end - run > 1)
+            std::sort(fast.begin() + qptrdiff(run), fast.begin() + qptrdiff(end), tied);
+        run = end;
+    }
     std::vector<quint32> order;
     order.reserve(n);
     for (const Entry &e : fast)
@@ -213,32 +321,42 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress) const
     // Neighbours in the collator's order make the whole order the
     // collator's; otherwise the ranks misled (letters the language joins)
     // and every row goes by the keys.
-    if (!std::is_sorted(order.begin(), order.end(), before)) {
+    if (!collatorOrdered(order, ranks, before)) {
         slow.resize(n);
         std::iota(slow.begin(), slow.end(), quint32(1));
         order.clear();
     }
     if (!slow.empty()) {
         // Keys are built once and compared many times.
-        std::vector<QCollatorSortKey> keys;
-        keys.reserve(slow.size());
+        std::vector<QCollatorSortKey> sortKeys;
+        sortKeys.reserve(slow.size());
         for (quint32 k : slow) {
             progress.step(16);
-            keys.push_back(m_collator.sortKey(term(k).toString()));
+            sortKeys.push_back(m_collator.sortKey(term(k).toString()));
         }
         std::vector<quint32> at(slow.size());
         std::iota(at.begin(), at.end(), quint32(0));
         std::sort(at.begin(), at.end(), [&](quint32 a, quint32 b) {
             progress.step();
-            const int c = keys[a].compare(keys[b]);
+            const int c = sortKeys[a].compare(sortKeys[b]);
             return c < 0 || (c == 0 && a < b);
         });
-        keys = {};
+        sortKeys = {};
         for (quint32 &a : at)
             a = slow[a];
+        // Each of the few other terms finds its place among the many by
+        // halving, after the place of the one before it: a merge would ask
+        // the collator about every row.
         std::vector<quint32> merged;
         merged.reserve(n);
-        std::merge(order.begin(), order.end(), at.begin(), at.end(), std::back_inserter(merged), before);
+        auto from = order.begin();
+        for (const quint32 k : at) {
+            const auto to = std::partition_point(from, order.end(), [&](quint32 f) { return before(f, k); });
+            merged.insert(merged.end(), from, to);
+            merged.push_back(k);
+            from = to;
+        }
+        merged.insert(merged.end(), from, order.end());
         order = std::move(merged);
     }
     return order;
@@ -250,6 +368,7 @@ void TermColumns::clear()
         return;
     beginResetModel();
     m_rows = {};
+    m_searchKeys = {};
     endResetModel();
 }
 
@@ -284,16 +403,37 @@ bool startsWithAsciiCaseless(QStringView text, QStringView prefix)
     return true;
 }
 
+quint64 searchKey(QStringView text)
+{
+    quint64 key = 0;
+    const qsizetype n = std::min<qsizetype>(text.size(), 8);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        const quint8 byte = c < 256 ? quint8(upperAscii(c)) : quint8((c ^ c >> 8) | 0x80);
+        key |= quint64(byte) << (8 * i);
+    }
+    return key;
+}
+
 int TermColumns::searchPrefix(QStringView text) const
 {
     // The rows that begin with a text need not be neighbours in a locale's
-    // order (accents, punctuation), so this is a plain scan; it costs a few
-    // character comparisons per row.
+    // order (accents, punctuation), so this is a scan. It reads the rows'
+    // keys in order, and the text of a row only when its key agrees with
+    // the text's: a row that differs there cannot begin with the text.
     if (text.isEmpty())
         return -1;
-    for (int row = 0; row < rows(); ++row) {
-        if (startsWithAsciiCaseless(firstTerm(row), text))
-            return row;
+    const quint64 key = searchKey(text);
+    quint64 mask = 0;
+    for (int i = 0; i < 8; ++i) {
+        if (key >> (8 * i) & 0xFF)
+            mask |= quint64(0xFF) << (8 * i);
+    }
+    const quint64 *keys = m_searchKeys.data();
+    const size_t n = m_searchKeys.size();
+    for (size_t row = 0; row < n; ++row) {
+        if ((keys[row] & mask) == key && startsWithAsciiCaseless(firstTerm(int(row)), text))
+            return int(row);
     }
     return -1;
 }
@@ -325,6 +465,7 @@ int TermColumns::insertPair(qsizetype pair)
     }
     beginInsertRows(QModelIndex(), int(at), int(at));
     m_rows.insert(m_rows.begin() + qptrdiff(at), quint32(pair));
+    m_searchKeys.insert(m_searchKeys.begin() + qptrdiff(at), searchKey(first));
     endInsertRows();
     return int(at);
 }
@@ -335,6 +476,7 @@ void TermColumns::removeRowAt(int row)
         return;
     beginRemoveRows(QModelIndex(), row, row);
     m_rows.erase(m_rows.begin() + row);
+    m_searchKeys.erase(m_searchKeys.begin() + row);
     endRemoveRows();
 }
 

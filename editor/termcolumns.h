@@ -17,6 +17,8 @@ namespace editor {
 // is the number of the pair it shows, its terms read from the sheet lines:
 // equal first terms list in pair order and a deleted pair can be found
 // again, and a big sheet's terms are held once, in its lines.
+class CollationRanks;
+
 class TermColumns : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -69,7 +71,11 @@ private:
     QStringView termOf(qsizetype k, bool french) const { return m_lines->view(french ? 2 * k : 2 * k - 1); }
     // The pair numbers in collation order of their first terms, equal terms
     // in pair order.
-    std::vector<quint32> sortedOrder(plat::Progress &progress) const;
+    // Fills keys with each pair's search key (index: pair number) on the way.
+    std::vector<quint32> sortedOrder(plat::Progress &progress, std::vector<quint64> &keys) const;
+    // Whether the collator agrees with the order of every two neighbours.
+    template<typename Before>
+    bool collatorOrdered(const std::vector<quint32> &order, const CollationRanks &ranks, const Before &before) const;
     // First row whose first term sorts after the text.
     size_t upperBound(QStringView first) const;
 
@@ -79,11 +85,22 @@ private:
     // Pair numbers: four bytes a row, and a sheet of four billion pairs
     // would not fit in memory as text anyway.
     std::vector<quint32> m_rows;
+    // Each row's searchKey, in row order: a search reads them one after the
+    // other instead of reaching into the text for every row.
+    std::vector<quint64> m_searchKeys;
 };
+
+// The first eight characters of a text for the prefix search, one byte
+// each, 0 past its end: a character below 256 as its byte, the letters a to z
+// as capitals, any other character as a byte of its own with the top bit
+// set. Characters that the search takes as equal give equal bytes, so a text
+// cannot begin with a prefix whose key differs from its own where the
+// prefix's bytes are not 0.
+quint64 searchKey(QStringView text);
 
 // The collator's first-level order on the characters most sheets are made
 // of, measured on the collator itself: printable ASCII, the accented Latin
-// letters (their base letter's rank) and the ligatures oe and ae (two
+// letters (their base letter's rank) and the ligatures oe and ae and the sharp s (two
 // ranks). Texts made only of these usually compare, up to accents and
 // case, as their rank sequences do; "usually", because a language may join
 // letters (Czech "ch"), so an order built from ranks must be checked with
@@ -107,6 +124,9 @@ public:
         friend bool operator==(const Prefix &a, const Prefix &b) { return a.high == b.high && a.low == b.low; }
     };
     Prefix prefixKey(QStringView text) const;
+    // covers and prefixKey in one reading of the text: false when the text
+    // is not covered (key then unspecified).
+    bool coveredPrefix(QStringView text, Prefix &key) const;
     // Rank sequences of two covered texts compared: negative, 0, positive.
     int compare(QStringView a, QStringView b) const;
 

@@ -37,10 +37,17 @@ void runGuarded(const std::function<void()> &handler)
     }
 }
 
-void releaseFreedMemory()
+void releaseFreedMemory(qsizetype used)
 {
 #if defined(__GLIBC__)
-    malloc_trim(0);
+    // Memory handed back is zeroed and mapped again the next time it is
+    // needed, which on some systems costs more than the work that freed
+    // it: the little that smaller work frees stays for the next.
+    constexpr qsizetype kKept = qsizetype(32) << 20;
+    if (used > kKept)
+        malloc_trim(0);
+#else
+    Q_UNUSED(used);
 #endif
 }
 

@@ -18,6 +18,7 @@ void runGuarded(const std::function<void()> &handler);
 
 // Hands the memory that big work freed (sorting a big sheet) back to the
 // system; the C library would otherwise keep much of it in the program.
-void releaseFreedMemory();
+// Work on fewer than 32 MB (used: about what it held) leaves it for the next.
+void releaseFreedMemory(qsizetype used);
 
 } // namespace plat

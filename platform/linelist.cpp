@@ -25,34 +25,98 @@ QStringList LineList::parseText(QStringView text)
     return out;
 }
 
+namespace {
+
+// Lines are decoded in pieces of about this many units, each piece one block
+// that its lines share.
+constexpr qsizetype kPiece = 4096;
+
+// The lines of a decoded piece of text (whole lines with their ends, the
+// last one possibly open) as strings that share its memory: each line's end
+// becomes the NUL that closes a string, and each line is a string over its
+// part of the piece, holding a reference to it. A file's lines cost a block
+// per piece rather than one per line. A line kept after the others keeps no
+// more than its piece, and a line that is changed gets a block of its own,
+// as any shared string does.
+void appendSharedLines(QString piece, int count, QStringList &out)
+{
+    const qsizetype n = piece.size();
+    if (n == 0)
+        return;
+    char16_t *s = reinterpret_cast<char16_t *>(piece.data());
+    // The references are taken at once, before any line is made.
+    QString::DataPointer &block = piece.data_ptr();
+    block.d_ptr()->ref_.fetchAndAddRelaxed(count);
+    forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype) {
+        // The line's end has been read by now; a last line left open has
+        // the string's own NUL after it.
+        if (start + length < n)
+            s[start + length] = u'\0';
+        out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
+        --count;
+    });
+    // The count of the bytes' lines is the decoded text's; should they ever
+    // differ, the references still match the lines made.
+    if (count != 0)
+        block.d_ptr()->ref_.fetchAndAddRelaxed(-count);
+}
+
+// Calls take(from, to, lines) for runs of whole lines of the text, line
+// ends included, each at least kPiece units long but the last.
+template<typename Char, typename Take>
+void forEachPiece(const Char *s, qsizetype n, Take take)
+{
+    qsizetype from = 0;
+    qsizetype to = 0;
+    int lines = 0;
+    forEachLine(s, n, [&](qsizetype start, qsizetype length, qsizetype end) {
+        to = start + length + end;
+        ++lines;
+        if (to - from >= kPiece) {
+            take(from, to, lines);
+            from = to;
+            lines = 0;
+        }
+    });
+    if (to > from)
+        take(from, to, lines);
+}
+
+} // namespace
+
 QStringList LineList::parse(QByteArrayView bytes)
 {
-    if (isUtf16WithBom(bytes))
-        return parseText(decodeFileText(bytes));
+    QStringList out;
+    if (isUtf16WithBom(bytes)) {
+        const QString text = decodeFileText(bytes);
+        const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
+        out.reserve(text.count(u'\n') + 1);
+        forEachPiece(s, text.size(), [&](qsizetype from, qsizetype to, int lines) {
+            appendSharedLines(QString(reinterpret_cast<const QChar *>(s + from), to - from), lines, out);
+        });
+        return out;
+    }
     // Single-byte and UTF-8 text is split on its bytes, where CR and LF can
-    // only be line ends, and each line decoded on its own: the same lines as
-    // decoding the whole text first, without that text in between.
+    // only be line ends, and decoded a run of whole lines at a time: the same
+    // lines as decoding the whole text first, without that text in between.
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes = bytes.first(nul);
     const bool utf8 = isUtf8WithNonAscii(bytes);
     // Only the text's first mark is dropped; a line of the text that starts
     // with one keeps it.
-    static constexpr char kMark[] = "\xEF\xBB\xBF";
-    if (utf8 && bytes.startsWith(kMark))
+    if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    const auto decode = [&](qsizetype from, qsizetype to) {
-        const QByteArrayView line = bytes.sliced(from, to - from);
-        if (!utf8)
-            return fromWindows1252(line);
-        if (line.startsWith(kMark))
-            return QString(QStringDecoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom)(line));
-        return QString::fromUtf8(line);
-    };
-    QStringList out;
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
-    forEachLine(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length, qsizetype) {
-        out.append(decode(start, start + length));
+    // A piece holds as many lines decoded as it held in bytes.
+    forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to, int lines) {
+        const QByteArrayView piece = bytes.sliced(from, to - from);
+        if (!utf8) {
+            appendSharedLines(fromWindows1252(piece), lines, out);
+            return;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        appendSharedLines(decoder(piece), lines, out);
     });
     return out;
 }

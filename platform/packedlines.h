@@ -35,6 +35,11 @@ public:
         const qsizetype end = (i + 1 < m_starts.size() ? m_starts.at(i + 1) : m_text.size()) - 2;
         return QStringView(m_text).sliced(start, end - start);
     }
+    // Asks the processor to fetch where line i starts, then line i itself,
+    // ahead of a view of it: a pass over lines in an order of their own
+    // (sorted rows) would otherwise wait on memory at every line.
+    void prefetchStart(qsizetype i) const { __builtin_prefetch(m_starts.constData() + i); }
+    void prefetchLine(qsizetype i) const { __builtin_prefetch(m_text.constData() + m_starts.at(i)); }
     // As a memo reads: past the end is the empty text.
     QString memoLine(qsizetype i) const { return i >= 0 && i < count() ? view(i).toString() : QString(); }
     QStringList lines() const;

@@ -318,8 +318,10 @@ TEST_F(StartupPass, UserNameAndCompany)
     EXPECT_EQ(Form7->Label2->text(), QStringLiteral("Société : Les Éditions du Lac"));
 }
 
-// A name of megabytes costs the pass about what reading the settings costs,
-// and stays whole in the settings file.
+// A name of megabytes costs the pass a bounded multiple of reading the
+// settings, and stays whole in the settings file. The margin is wide: the
+// read is fast and a loaded machine slows the pass's painting more, while a
+// pass that grew with the square of the name would be thousands of times over.
 TEST_F(StartupPass, HugeNameDoesNotHoldTheWindow)
 {
     QByteArray name;
@@ -333,7 +335,7 @@ TEST_F(StartupPass, HugeNameDoesNotHoldTheWindow)
         Form7->grab();
     });
     const qint64 read = testing_support::quickestCpuNs(3, [] { plat::LineList().loadFromFile(kSettings); });
-    EXPECT_LT(pass, 20 * read) << pass << " ns against " << read << " ns";
+    EXPECT_LT(pass, 60 * read) << pass << " ns against " << read << " ns";
     EXPECT_EQ(Form7->Label1->text(), QString::fromLatin1(name.first(2000)));
     EXPECT_EQ(Form1->Memo6.memoLine(settings::UserName), QString::fromLatin1(name));
     EXPECT_TRUE(box.get(kSettings).startsWith("date\r\n" + name + "\r\nLac\r\n"));

@@ -1,4 +1,5 @@
 #include "editor/termcolumns.h"
+#include "bench/realwords.h"
 
 #include <gtest/gtest.h>
 
@@ -209,7 +210,13 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
         // Long terms that differ only late, or by a ligature across a boundary.
         "abcdefghijklmnopq", "abcdefghijklmnopR", "abcdefghijklmnop", "Abcdefghijklmnopq",
         "abcdefghijklmnœa", "abcdefghijklmnoea", "abcdefghijklmnoez", "abcdefghijklmnopqrstuvwxyzé",
-        "abcdefghijklmnopqrstuvwxyze", "abcdefghijklmnopqrstuvwxyzf"};
+        "abcdefghijklmnopqrstuvwxyze", "abcdefghijklmnopqrstuvwxyzf",
+        // Ties past the first sixteen letters: joined letters, the sharp s,
+        // accents, case and repeated terms decide there.
+        "abcdefghijklmnopch", "abcdefghijklmnopci", "abcdefghijklmnoph", "abcdefghijklmnopd",
+        "the housekeeper of the", "the housekeeper of thé", "The Housekeeper of the", "the housekeeper of the",
+        "der Straßenbahnhaltestelle", "der Strassenbahnhaltestelle", "der Straßenbahn", "der Strassenbahnhalt",
+        "der Straßenbahnhaltestelle", "l'été de la saison", "l'ete de la saison", "l'été de la saisons"};
     QStringList lines{"Titre"};
     for (const QString &t : terms)
         lines << t << QString::number(lines.size());
@@ -232,6 +239,70 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
             EXPECT_TRUE(row + 1 == columns.rows() || collator.compare(t, columns.first(row + 1)) < 0
                         || columns.first(row + 1) == t) << name;
         }
+    }
+    QLocale::setDefault(before);
+}
+
+// The search reads each row's first characters from a key kept beside the
+// row: whatever the terms, through additions and deletions, it finds the row
+// a plain scan of the first column finds.
+TEST(TermColumns, PrefixSearchFindsWhatAPlainScanFinds)
+{
+    const QStringList terms{"the housekeeper", "the housekeeping", "The House", "l'été", "L'ÉTÉ", "straße",
+                            "Straße", "кошка", "кошки", "日本語", "日本", "a\u0100b", "a\u0101b", "ab", "a",
+                            "οἶκος", "œuvre", "Œuvre", "x\u2019y", "x'y", "12345678901", "1234567890"};
+    QStringList lines{"t"};
+    for (const QString &t : terms)
+        lines << t << QStringLiteral("fr");
+    plat::PackedLines sheetLines = sheet(lines);
+    TermColumns columns;
+    columns.build(sheetLines, false);
+    const QStringList typed{"the housek", "THE HOUSEKEEPI", "the houseX", "L'", "l'É", "l'é", "STRAS", "straß",
+                            "кош", "кошки", "кошкиx", "日本", "日本語x", "A\u0100", "a\u0101", "A", "AB", "abc",
+                            "οἶ", "Œ", "œu", "x\u2019", "X'", "123456789", "12345678901", "123456789012", "",
+                            "zz", "the housekeepers"};
+    const auto check = [&](const char *when) {
+        const QStringList first = columns.firstColumn();
+        for (const QString &t : typed) {
+            int expected = -1;
+            for (int row = 0; row < first.size() && expected < 0; ++row) {
+                if (editor::startsWithAsciiCaseless(first[row], t))
+                    expected = row;
+            }
+            EXPECT_EQ(columns.searchPrefix(t), expected) << when << ": " << t.toStdString();
+        }
+    };
+    check("built");
+    editor::addTypedPair(sheetLines, columns, "the housekeepers", "fr", false);
+    editor::addTypedPair(sheetLines, columns, "Кошка", "fr", false);
+    check("after additions");
+    for (int i = 0; i < 6; ++i)
+        editor::deleteRow(sheetLines, columns, (i * 5) % columns.rows(), false);
+    check("after deletions");
+}
+
+// Thousands of terms as people type them (phrases, articles, accents, shared
+// beginnings, repeated terms) list in exactly the collator's order.
+TEST(TermColumns, OrderOfManyRealisticTermsIsTheCollators)
+{
+    const std::vector<bench::RealWords::Pair> pairs = bench::RealWords(7).pairs(4000);
+    QStringList lines{"Titre"};
+    QStringList terms;
+    for (const auto &p : pairs) {
+        lines << p.foreign << p.french;
+        terms << p.foreign;
+    }
+    const QLocale before;
+    for (const char *name : {"fr_FR", "cs_CZ", "sv_SE"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const QCollator collator = TermColumns::collator();
+        QStringList expected = terms;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        TermColumns columns;
+        const plat::PackedLines working = sheet(lines);
+        columns.build(working, false);
+        EXPECT_EQ(columns.firstColumn(), expected) << name;
     }
     QLocale::setDefault(before);
 }

@@ -187,3 +187,49 @@ TEST(LineListRead, LineByLineEqualsTheWholeText)
         EXPECT_EQ(list.toBytes(), plat::encodeText(list.toText())) << lines.join('|').toStdString();
     }
 }
+
+// Lines are decoded a few thousand bytes at a time and share each piece's
+// memory: line ends, characters and marks on either side of a piece's end
+// read as in the whole text, and each line is a string of its own, closed
+// by a NUL, that outlives the list and changes alone.
+TEST(LineListRead, LinesAcrossPiecesAreThoseOfTheWholeText)
+{
+    QString text;
+    const char16_t *ends[] = {u"\r\n", u"\r", u"\n", u"\n\r"};
+    const char16_t *words[] = {u"caf\u00e9", u"\u20ac", u"na\u00efve \u0153uvre", u"\ufeffmarque", u"x", u""};
+    for (int k = 0; text.size() < 30000; ++k) {
+        // Lengths from nothing to beyond a piece.
+        const int repeat = (k * 37) % 23 == 0 ? 1200 : (k * 7) % 13;
+        for (int r = 0; r < repeat; ++r)
+            text += QString::fromUtf16(words[(k + r) % 6]);
+        text += QString::fromUtf16(ends[k % 4]);
+    }
+    const QString open = text + QStringLiteral("fin ouverte");
+    const QByteArray utf16 = QByteArray("\xff\xfe") + QByteArray(reinterpret_cast<const char *>(open.utf16()),
+                                                                  open.size() * 2);
+    QString latin = open;
+    latin.remove(QChar(0xFEFF));
+    const QByteArray inputs[] = {open.toUtf8(), QByteArray("\xef\xbb\xbf") + text.toUtf8(),
+                                 plat::encodeText(latin), utf16, plat::encodeText(latin) + QByteArray(1, '\0') + "z"};
+    for (const QByteArray &bytes : inputs) {
+        const QStringList expected = LineList::parseText(plat::decodeFileText(bytes));
+        ASSERT_GT(expected.size(), 100);
+        QStringList lines = LineList::parse(bytes);
+        ASSERT_EQ(lines, expected) << bytes.left(40).toHex().toStdString();
+        for (const QString &l : lines)
+            ASSERT_EQ(l.utf16()[l.size()], u'\0');
+        // One line kept, one changed: the others and the kept one stay.
+        const QString kept = lines.at(5);
+        lines[6] += QStringLiteral("ajout");
+        lines[4].resize(0);
+        EXPECT_EQ(lines.at(5), expected.at(5));
+        EXPECT_EQ(lines.at(7), expected.at(7));
+        EXPECT_EQ(lines.at(6), expected.at(6) + QStringLiteral("ajout"));
+        lines.clear();
+        EXPECT_EQ(kept, expected.at(5));
+    }
+    // The last line of a piece left grows where the others were.
+    QString solo = LineList::parse("ab\r\ncd\r\n").at(0);
+    solo += QStringLiteral("xyz");
+    EXPECT_EQ(solo, QStringLiteral("abxyz"));
+}
