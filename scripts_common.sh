@@ -3,7 +3,9 @@
 PACKAGES=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev googletest libbenchmark-dev
           qt6-translations-l10n fonts-liberation fonts-dejavu-core xvfb xauth xdotool imagemagick
           # Qt's speech module; its CMake files also ask for the QML integration headers.
-          qt6-speech-dev qt6-declarative-dev)
+          qt6-speech-dev qt6-declarative-dev
+          # The spaced review keeps its answers and cards in SQLite, through Qt SQL.
+          libqt6sql6-sqlite)
 
 # The Debian package and the checks it passes: cpack's dependency scan, lintian
 # and the validators of menu entries and AppStream descriptions.

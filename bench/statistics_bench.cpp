@@ -51,11 +51,9 @@ struct Setting {
         }
         For2->Memo3.setLines(paths);
         For2->Memo3Change();
-        // The test window at the end of a test.
-        Form4->Edit3 = QStringLiteral("7");
-        Form4->Edit4 = QStringLiteral("3");
-        Form4->Label9->setText(QStringLiteral("95"));
-        Form4->titleDisplay->setMemo2(QStringLiteral("Verbes //CM1\\\\"));
+        // The test the test window hands over at its end.
+        For13->test = {QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("95"),
+                       QStringLiteral("Verbes //CM1\\\\"), {}};
     }
     ~Setting() { destroyWindowSet(); }
 

@@ -82,9 +82,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TAVILO_HOMEPAGE}")
 # The Qt libraries come from the binaries themselves; the platform plugin,
-# the French translation and the fonts the windows ask for are named here.
+# the SQLite driver of the spaced review, the French translation and the
+# fonts the windows ask for are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, qt6-translations-l10n, fonts-liberation, fonts-dejavu-core")
 # Speaking the terms: the engine and its voices are plugins found at run time;
 # without them the program says what to install and speaks nothing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-speech-speechd-plugin, speech-dispatcher, speech-dispatcher-espeak-ng")

@@ -120,6 +120,23 @@ qint64 fileSize(const QString &path)
     return path.isEmpty() ? 0 : QFileInfo(hostPath(path)).size();
 }
 
+QString injectedWriteFailure(const QString &path)
+{
+    const QString host = hostPath(path);
+    if (const auto &watcher = watcherStorage())
+        watcher(host);
+    if (const auto &hook = hookStorage())
+        return frenchReason(hook(host));
+    return QString();
+}
+
+bool renameFile(const QString &path, const QString &newPath)
+{
+    if (!injectedWriteFailure(newPath).isEmpty())
+        return false;
+    return QFile::rename(hostPath(path), hostPath(newPath));
+}
+
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     writeFilePieces(path, [&](const TakePiece &take) { take(bytes); });

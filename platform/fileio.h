@@ -35,6 +35,16 @@ QString frenchReason(const QString &systemText);
 // The same for a system error number (errno).
 QString frenchReason(int errnum);
 
+// For a file the program writes by other means than writeFile (a database
+// engine writes its own file): tells the write watcher, and gives what the
+// failure hook says of the path, in French, or an empty text. The writer
+// calls it at each of its writes, so that tests reach its failure paths.
+QString injectedWriteFailure(const QString &path);
+// Renames a file, keeping it whole: a damaged file the program cannot use is
+// set aside under another name, never deleted. The failure hook and the
+// watcher see the new name. False when nothing was renamed.
+bool renameFile(const QString &path, const QString &newPath);
+
 // Tests make chosen writes fail: the hook gets the host path and returns a
 // reason to fail, or an empty text to let the write go on.
 using WriteFailureHook = std::function<QString(const QString &hostPath)>;

@@ -5,9 +5,9 @@
 #include "platform/failure.h"
 #include "platform/system.h"
 #include "sheets/titlelistbox.h"
+#include "statistics/reviewing.h"
 #include "statistics/statisticswindow.h"
 #include "statistics/userfile.h"
-#include "testing/testwindow.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,19 +20,6 @@ TFor13 *For13 = nullptr;
 namespace {
 
 const QString kNotRecorded = QStringLiteral("Erreur : Les statistiques n'ont pas pu être enregistrées.");
-
-// The test as the test window holds it at its end.
-statistics::TestResult finishedTest()
-{
-    statistics::TestResult result;
-    if (Form4) {
-        result.rightCount = Form4->Edit3;
-        result.wrongCount = Form4->Edit4;
-        result.seconds = Form4->Label9->text();
-        result.titleLine = Form4->titleDisplay->memo2Line();
-    }
-    return result;
-}
 
 // The arrow keys (and typed letters) only move the choice: the test is
 // recorded by Enter or the space bar, for the entry chosen, or at once by a
@@ -129,13 +116,16 @@ void TFor13::ListBox1Click()
     }
     try {
         const QDateTime now = plat::system().now();
-        For2->appendTestRecord(finishedTest(), plat::system().shortDate(now.date()),
-                               plat::system().longTime(now.time()));
+        For2->appendTestRecord(test, plat::system().shortDate(now.date()), plat::system().longTime(now.time()));
         const QString name = For2->memo1().memoLine(1);
         m_recordedFor = name.isEmpty() ? For2->ListBox1->item(i)->text() : name;
     } catch (const plat::Failure &) {
         plat::desktop().showMessage(kNotRecorded);
+        closeWith(plat::mrOk);
+        return;
     }
+    // Only a test recorded in the user's file is remembered for the review.
+    reviewing::recordAnswers(For2->Label6, test.questions);
     closeWith(plat::mrOk);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/form.h"
+#include "statistics/userfile.h"
 
 class QLabel;
 class QListWidget;
@@ -22,6 +23,9 @@ public:
     sheets::TitleListBox *ListBox1; // copy of the statistics window's user entries
     QPushButton *Quitter;
     QPushButton *BitBtn1; // "Créer un nouvel utilisateur", while the list is empty
+
+    // The test to record, as the test window handed it over.
+    statistics::TestResult test;
 
     // Shows the window modally for the test just finished; once it has
     // closed, says for whom the test was recorded, if it was.

@@ -85,6 +85,9 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
                      this, QStringLiteral("Cliquez ici pour quitter cette fenêtre."));
     left->addWidget(Label1);
     left->addWidget(ListBox1, 1);
+    // Between the list and the buttons, which keep their places at the
+    // bottom of the window.
+    buildReviewArea(left);
     for (QPushButton *b : {BitBtn7, BitBtn5, BitBtn6, BitBtn9, BitBtn4})
         left->addWidget(b);
     body->addLayout(left, 2);
@@ -121,11 +124,13 @@ TFor2::TFor2(QWidget *parent) : plat::Form(QStringLiteral("For2"), parent)
     connect(BitBtn9, &QPushButton::clicked, this, &TFor2::BitBtn9Click);
     connect(BitBtn4, &QPushButton::clicked, this, &TFor2::cl);
     connect(Image1, &ClickLabel::clicked, this, &TFor2::Image1Click);
+    connect(BitBtnReviser, &QPushButton::clicked, this, &TFor2::BitBtnReviserClick);
     setEscapeAction([this] { cl(); });
     QWidget *previous = ListBox1;
     for (QWidget *next : {static_cast<QWidget *>(BitBtn7), static_cast<QWidget *>(BitBtn5),
                           static_cast<QWidget *>(BitBtn6), static_cast<QWidget *>(BitBtn9),
-                          static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(Memo1)}) {
+                          static_cast<QWidget *>(BitBtn4), static_cast<QWidget *>(Memo1),
+                          static_cast<QWidget *>(BitBtnReviser)}) {
         setTabOrder(previous, next);
         previous = next;
     }
@@ -225,6 +230,7 @@ void TFor2::FormActivate()
     // window may have chosen one while this window was closed).
     Label2 = kNoUser;
     titleDisplay->clearMemo2();
+    showReview();
 }
 
 void TFor2::showEvent(QShowEvent *e)
@@ -250,6 +256,7 @@ void TFor2::ListBox1Click()
         setMemo1Height(kMemoHeight);
     }
     drawGraph();
+    showReview();
 }
 
 void TFor2::showLastUser()
@@ -295,6 +302,7 @@ void TFor2::BitBtn6Click()
     // The file is written first from a copy, so that a failed write leaves
     // the list and its entries as they were, still aligned.
     plat::LineList remaining = Memo3;
+    const QString removed = Memo3.memoLine(i);
     if (i < remaining.count())
         remaining.removeAt(i);
     try {
@@ -305,9 +313,11 @@ void TFor2::BitBtn6Click()
     }
     Memo3 = std::move(remaining);
     Memo3Change();
+    offerToForget(removed);
     if (ListBox1->count() == 0) {
         Label6.clear();
         clearMemo1();
+        showReview();
         return;
     }
     // The text, the banner and the graph follow the new selection, so that

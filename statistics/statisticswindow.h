@@ -11,6 +11,7 @@
 class ClickLabel;
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 // The user statistics window: the users, the text of the chosen user's file,
 // the graph of their tests, and the commands that manage the user list. Its
@@ -29,6 +30,15 @@ public:
     QLabel *Label7;            // heading of the graph
     QLabel *Image5;            // the success graph
     QPushButton *BitBtn7, *BitBtn5, *BitBtn6, *BitBtn9, *BitBtn4;
+
+    // The spaced review of the chosen user, after the other controls.
+    QLabel *LabelRevision;     // "Révision espacée"
+    QLabel *LabelSuivies;      // "Paires suivies : N"
+    QLabel *LabelARevoir;      // "À revoir aujourd'hui : M"
+    QLabel *LabelRetention;    // mean chance of recall today
+    QLabel *LabelPrevision;    // caption of the chart
+    QLabel *ImageRevision;     // pairs falling due on each of the next 30 days
+    QPushButton *BitBtnReviser; // "Réviser maintenant (M paires)"
 
     plat::LineList Memo3;      // user list: one user statistics file path per line
     QString code = QStringLiteral("Code"); // the rebuild runs only while this reads "Code"
@@ -86,6 +96,12 @@ public:
     void cl();
     void FormClose();
 
+    // Fills the review area for the chosen user (Label6), or empties it when
+    // none is chosen.
+    void showReview();
+    // Opens the test window on a review of the user's due pairs.
+    void BitBtnReviserClick();
+
 protected:
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;
@@ -94,6 +110,10 @@ protected:
 private:
     // Selects the last user and shows it.
     void showLastUser();
+    void buildReviewArea(QVBoxLayout *column);
+    // Offers to forget the review answers of a user just removed from the
+    // list (no longer listed at all).
+    void offerToForget(const QString &user);
 
     int m_memoHeight = kMemoHeight;
     QStringList m_unavailable; // users whose file the last rebuild could not read

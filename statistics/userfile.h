@@ -3,6 +3,7 @@
 #include "statistics/userfiletext.h"
 
 #include <QChar>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -29,13 +30,27 @@ QString userEntry(const UserFileText &userFile);
 // name would shift every later line, so it becomes a blank.
 UserFileText newUserFile(const QString &name, const QString &company);
 
-// The result of a finished test as the test window holds it: counts as
-// decimal text, the test clock in whole seconds, the title line.
+// One question of a test as it was judged: the question and the expected
+// entry as the sheet holds them, in the direction asked, the sheet they came
+// from, when the verdict fell, and whether the answer was accepted as typed
+// (a wrong text, a give-up and the time run out are all wrong).
+struct JudgedQuestion {
+    QString question;
+    QString answer;
+    QString sheet;
+    QDateTime at;
+    bool right = false;
+};
+
+// The result of a finished test as the test window hands it over: counts as
+// decimal text, the test clock in whole seconds, the title line, and every
+// question judged, in the order asked.
 struct TestResult {
     QString rightCount;
     QString wrongCount;
     QString seconds;
     QString titleLine;
+    QList<JudgedQuestion> questions = {};
 };
 
 // The number of the record about to be written, once its "-----" line has

@@ -8,8 +8,7 @@ namespace quiz {
 void QuestionLists::build(const plat::LineList &sheet, bool frenchShown)
 {
     const qsizetype n = sheets::pairCount(sheet.count());
-    m_answers.clear();
-    m_questions.clear();
+    clear();
     m_answers.reserve(n);
     m_questions.reserve(n);
     for (qsizetype k = 1; k <= n; ++k) {
@@ -20,22 +19,37 @@ void QuestionLists::build(const plat::LineList &sheet, bool frenchShown)
     }
 }
 
+void QuestionLists::build(const QList<Question> &pairs)
+{
+    clear();
+    for (const Question &q : pairs) {
+        m_answers.append(q.entry);
+        m_questions.append(q.shown);
+        m_sheets.append(q.sheet);
+    }
+}
+
 void QuestionLists::clear()
 {
     m_answers.clear();
     m_questions.clear();
+    m_sheets.clear();
 }
 
 Question QuestionLists::take(qsizetype b)
 {
-    Question q{m_questions.at(b), m_answers.at(b)};
+    Question q{m_questions.at(b), m_answers.at(b), m_sheets.value(b)};
     const qsizetype last = m_answers.size() - 1;
     if (b != last) {
         m_answers.swapItemsAt(b, last);
         m_questions.swapItemsAt(b, last);
+        if (!m_sheets.isEmpty())
+            m_sheets.swapItemsAt(b, last);
     }
     m_answers.removeLast();
     m_questions.removeLast();
+    if (!m_sheets.isEmpty())
+        m_sheets.removeLast();
     return q;
 }
 

@@ -21,6 +21,7 @@ inline const QString kFrenchShown = QStringLiteral("Terme français");
 struct Question {
     QString shown; // the term shown, note included
     QString entry; // the expected entry, note included
+    QString sheet; // the sheet of a review's pair; empty in a test on one sheet
 };
 
 // The questions not yet asked (ListBox3) and their expected entries
@@ -31,6 +32,8 @@ public:
     // sheet's size; pairs are kept together by their index, whatever their
     // number.
     void build(const plat::LineList &sheet, bool frenchShown);
+    // The pairs of a review, each asked in its own direction.
+    void build(const QList<Question> &pairs);
     void clear();
 
     qsizetype count() const { return m_answers.size(); }
@@ -46,6 +49,7 @@ public:
 private:
     QStringList m_answers;
     QStringList m_questions;
+    QStringList m_sheets; // a review's only
 };
 
 // Line 0 of the error report: a title line whose sheet name is

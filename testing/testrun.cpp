@@ -66,8 +66,10 @@ void TForm4::BitBtn1Click()
     verdict->clear();
     Edit4 = QStringLiteral("0");
     Edit3 = QStringLiteral("-1");
-    // Each test is timed from 0; the completion window has read the last one.
-    Label9->setText(QStringLiteral("0"));
+    // Each test is timed from 0; the last one has been handed over.
+    Label9 = QStringLiteral("0");
+    m_judged.clear();
+    m_asked = false;
     Label2->setText(QStringLiteral("Temps total écoulé : 0 s"));
     m_acceptedAt = QDateTime();
     allowSheetChoice(false);
@@ -113,7 +115,11 @@ void TForm4::judge()
 {
     // The priming tick judges no question of the user's.
     const bool priming = Edit3 == QLatin1String("-1");
-    if (quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked())) {
+    const bool accepted = quiz::answersMatch(Edit5->text(), Edit1, CheckBox3->isChecked(), CheckBox4->isChecked());
+    if (m_asked)
+        m_judged.append({m_question, avec, m_questionSheet, plat::system().now(), accepted});
+    m_asked = false;
+    if (accepted) {
         Edit3 = quiz::incremented(Edit3);
         Label17->setText(QStringLiteral("Termes justes : ") + Edit3);
         if (!priming) {
@@ -144,6 +150,8 @@ void TForm4::drawQuestion()
     avec = q.entry;
     Edit1 = quiz::expectedAnswer(avec);
     m_question = q.shown;
+    m_questionSheet = q.sheet.isEmpty() ? Label6 : q.sheet;
+    m_asked = true;
     setShown(Label12, m_question);
     Label13->setText(QStringLiteral("Termes restants : %1").arg(lists.count()));
 }
@@ -252,8 +260,8 @@ void TForm4::Timer2Timer()
 
 void TForm4::Timer3Timer()
 {
-    Label9->setText(quiz::incremented(Label9->text()));
-    Label2->setText(QStringLiteral("Temps total écoulé : ") + Label9->text() + QStringLiteral(" s."));
+    Label9 = quiz::incremented(Label9);
+    Label2->setText(QStringLiteral("Temps total écoulé : ") + Label9 + QStringLiteral(" s."));
 }
 
 void TForm4::Timer4Timer()
@@ -286,9 +294,15 @@ void TForm4::endTest()
     } else if (CheckBox1->isChecked()) {
         saveErrorReport();
     }
-    // The completion window reads the counts, the clock and the title now.
-    if (CheckBox2->isChecked())
+    // A review is its user's own; a test goes to the user the completion
+    // window is told.
+    const statistics::TestResult result = testResult();
+    if (m_review) {
+        finishReview(result);
+    } else if (CheckBox2->isChecked()) {
+        For13->test = result;
         For13->completeStatistics();
+    }
 
     ListBox6.clear();
     Edit3 = QStringLiteral("0");
@@ -296,6 +310,11 @@ void TForm4::endTest()
     ListBox1->setItemIndex(-1);
     Timer1->setInterval(1);
     titleDisplay->setMemo2(QStringLiteral("Pas de fiche sélectionnée"));
+}
+
+statistics::TestResult TForm4::testResult() const
+{
+    return {Edit3, Edit4, Label9, titleDisplay->memo2Line(), m_judged};
 }
 
 void TForm4::saveErrorReport()

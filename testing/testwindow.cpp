@@ -96,6 +96,7 @@ TForm4::TForm4(QWidget *parent) : plat::Form(QStringLiteral("Form4"), parent)
 
     Edit3 = QStringLiteral("0");
     Edit4 = QStringLiteral("-1");
+    Label9 = QStringLiteral("0");
     Label11 = QStringLiteral("0");
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -302,10 +303,6 @@ void TForm4::buildLayout()
     previous->addWidget(verdict, 0, 2, 3, 1, Qt::AlignLeft | Qt::AlignVCenter);
     previous->setColumnStretch(3, 1);
     outer->addLayout(previous);
-
-    // Hidden: the clock the completion window reads.
-    Label9 = whiteLabel(QStringLiteral("0"), QStringLiteral("Label9"), this);
-    Label9->hide();
 }
 
 void TForm4::fitQuestionPanel()
@@ -392,6 +389,8 @@ void TForm4::FormActivate()
     allowSheetChoice(true);
     m_phase = quiz::Phase::Choosing;
     voice->reset();
+    if (m_pendingReview)
+        loadReview();
 }
 
 void TForm4::closeEvent(QCloseEvent *e)
@@ -414,7 +413,8 @@ void TForm4::FormClose()
     Edit1.clear();
     Edit3 = QStringLiteral("0");
     Edit4 = QStringLiteral("-1");
-    Label9->setText(QStringLiteral("0"));
+    Label9 = QStringLiteral("0");
+    leaveReview();
     for (QWidget *w : std::initializer_list<QWidget *>{Quitter, Parcourir, ListBox1, Label1, Label22})
         w->show();
     titleDisplay->setMemo2(kPlaceholder);
@@ -490,6 +490,7 @@ void TForm4::ListBox1Click()
     ListBox9->hide();
     if (i >= 0)
         ListBox1->setToolTip(ListBox1->item(i)->text());
+    leaveReview();
     try {
         lists.clear();
         if (i < 0)
@@ -524,6 +525,7 @@ void TForm4::ParcourirClick()
         return;
     // The keyboard's list and button stay as they were.
     showTestControls();
+    leaveReview();
     try {
         lists.clear();
         titleDisplay->clearMemo2();
@@ -576,7 +578,8 @@ void TForm4::ComboBox1Change()
                                   : QStringLiteral("Terme étranger précédent :"));
     // The sheet under test is asked the other way round; its title and its
     // error report stay its own, whichever way it was chosen.
-    if (m_phase == quiz::Phase::Ready) {
+    // A review asks each pair in its own direction.
+    if (m_phase == quiz::Phase::Ready && !m_review) {
         resetResultLabels();
         buildLists();
     }

@@ -3,6 +3,8 @@
 #include "platform/linelist.h"
 #include "sheets/titledisplay.h"
 #include "sheets/titlelistbox.h"
+#include "review/store.h"
+#include "statistics/userfile.h"
 #include "testing/testcycle.h"
 
 #include <QDateTime>
@@ -81,7 +83,7 @@ public:
     QString avec;          // expected entry of the current question
     QString Edit3;         // right count, decimal text
     QString Edit4;         // wrong count, decimal text
-    QLabel *Label9;        // test clock, whole seconds
+    QString Label9;        // test clock, whole seconds
     QString Label11;       // question clock, seconds in the locale's form
 
     QTimer *Timer1;        // question timer
@@ -116,6 +118,21 @@ public:
     void Timer2Timer();
     void Timer3Timer();
     void Timer4Timer();
+
+    // The test just finished (or under way) as it is handed over: the counts,
+    // the clock, the title and every question judged, in the order asked.
+    statistics::TestResult testResult() const;
+
+    // A review: the due pairs of a user, asked as a test on a sheet is.
+    struct Review {
+        QString user; // the user's statistics file, as the user list holds it
+        QString name;
+        QList<review::Card> cards;
+    };
+    // Opens the window's review, ready to start, and again at each showing
+    // of the window until it is dropped (nullopt).
+    void prepareReview(std::optional<Review> review);
+    bool reviewing() const { return m_review.has_value(); }
 
     // Leaving the window during a test loses its answers: the user is asked
     // first (the test waits meanwhile). True when there is no test under way
@@ -154,6 +171,11 @@ private:
     // An Enter that only follows a right answer accepted as it was typed.
     bool enterAfterAcceptedAnswer() const;
     int questionIntervalMs() const;
+    void loadReview();
+    void leaveReview();
+    // Records a finished review for its user, updates the cards and says
+    // how it went.
+    void finishReview(const statistics::TestResult &result);
 
     quiz::Phase m_phase = quiz::Phase::Choosing;
     QPushButton *m_enterButton = nullptr; // the button Enter presses
@@ -161,6 +183,11 @@ private:
     bool m_closing = false; // closed by the window's own choice, not by the close box
     QString m_question; // the question in full; Label12 shows its beginning
     QDateTime m_acceptedAt; // when a typed answer was last accepted
+    QString m_questionSheet; // the sheet the question asked comes from
+    bool m_asked = false;   // a question of the user's is being asked
+    QList<statistics::JudgedQuestion> m_judged;
+    std::optional<Review> m_pendingReview;
+    std::optional<Review> m_review;
 };
 
 extern TForm4 *Form4;

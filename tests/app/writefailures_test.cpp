@@ -170,7 +170,8 @@ TEST(WriteFailures, EachFailedWriteIsToldAndLeavesEveryFileWhole)
     ASSERT_EQ(clean.writes,
               QStringList({"drive/c/fiches/anglais.fic", "drive/c/fiches/anglais.fic",
                            "drive/c/fiches/anglais.fic", "drive/c/fiches/anglais.fic", "erreurs.fic",
-                           "drive/c/users/marie.user", "drive/c/windows/tavilo.ini"}));
+                           "drive/c/users/marie.user", "drive/c/windows/tavilo-revision.sqlite",
+                           "drive/c/windows/tavilo.ini"}));
     ASSERT_EQ(clean.messages, QStringList());
     ASSERT_FALSE(clean.terminated);
     const Disk &end = clean.states.last();
@@ -194,6 +195,11 @@ TEST(WriteFailures, EachFailedWriteIsToldAndLeavesEveryFileWhole)
         Disk names = clean.states.last();
         names.insert(failed.states.last().begin(), failed.states.last().end());
         for (const auto &[name, unused] : names) {
+            // The review database is no whole file: SQLite writes its pages
+            // and journal itself, and its tests hold each test's answers to
+            // all or none.
+            if (name.contains(QLatin1String("tavilo-revision.sqlite")))
+                continue;
             const std::optional<QByteArray> now = fileIn(failed.states.last(), name);
             bool whole = now == fileIn(clean.states.at(k - 1), name);
             for (qsizetype j = k; j < clean.states.size() && !whole; ++j)

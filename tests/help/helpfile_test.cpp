@@ -48,7 +48,7 @@ TEST(HelpFile, OurHelpHasItsTopicsInOrderWithTheirKeywords)
     EXPECT_EQ(titles, (QStringList{
         "A propos d'Tavilo !", "Remerciements", "Création de fiche de vocabulaire",
         "Modification de fiche de vocabulaire", "A quoi sert Tavilo ! ?", "Efficacité d'Tavilo !",
-        "Apprentissage d'une fiche de vocabulaire", "Prononciation des termes",
+        "Apprentissage d'une fiche de vocabulaire", "Révision espacée", "Prononciation des termes",
         "Ajout d'une fiche de vocabulaire", "Impression d'une fiche Tavilo !", "Exportation d'une fiche Tavilo !",
         "Importation d'une liste de vocabulaire", "Exportation vers d'autres logiciels de vocabulaire",
         "Format des fichiers",
@@ -129,7 +129,7 @@ TEST(HelpFile, TheViewerOpensTheConfiguredDocumentOrSaysWhyNot)
         if (c.error)
             EXPECT_TRUE(parsed.error.contains(QString::fromUtf8(c.error))) << parsed.error.toStdString();
         else
-            EXPECT_EQ(parsed.document.topics.size(), 19);
+            EXPECT_EQ(parsed.document.topics.size(), 20);
     }
 }
 
@@ -139,7 +139,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
 {
     const helpfile::Document doc = suppliedDocument();
     HelpViewer viewer(doc);
-    EXPECT_EQ(viewer.visibleTopics().size(), 19);
+    EXPECT_EQ(viewer.visibleTopics().size(), 20);
     EXPECT_EQ(viewer.topicTitle->text(), QStringLiteral("A propos d'Tavilo !"));
     struct Case {
         const char *query;
@@ -148,6 +148,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
         {"IMPRIM", {"Impression d'une fiche Tavilo !"}},
         {"clavier", {"Modification de fiche de vocabulaire", "Apprentissage d'une fiche de vocabulaire"}},
         {"efficacite", {"Efficacité d'Tavilo !"}},
+        {"revision", {"Révision espacée"}},
         {"  csv ", {"Exportation d'une fiche Tavilo !", "Importation d'une liste de vocabulaire"}},
         {"zzz", {}},
     };
@@ -173,7 +174,7 @@ TEST(HelpViewerWindow, SearchFiltersTheTitlesAndTheArrowsWalkThroughWhatIsLeft)
     EXPECT_EQ(viewer.text->toPlainText(),
               QString(doc.topics.at(left.at(1)).text).replace(QChar(0xA0), QLatin1Char(' ')));
     viewer.search->clear();
-    EXPECT_EQ(viewer.visibleTopics().size(), 19);
+    EXPECT_EQ(viewer.visibleTopics().size(), 20);
     EXPECT_EQ(viewer.topicTitle->text(), doc.topics.at(left.at(1)).title);
 }
 
@@ -186,7 +187,7 @@ TEST(HelpViewerWindow, TheImportExportAndPronunciationTopicsAreFoundBySearch)
     EXPECT_TRUE(plat::fitsWindows1252(help.join(QLatin1Char('\n'))));
     const QByteArray installed = plat::LineList(help).toBytes();
     EXPECT_FALSE(plat::isUtf8WithNonAscii(installed));
-    EXPECT_EQ(helpfile::parseBytes(installed).document.topics.size(), 19);
+    EXPECT_EQ(helpfile::parseBytes(installed).document.topics.size(), 20);
 
     const helpfile::Document doc = suppliedDocument();
     HelpViewer viewer(doc);

@@ -70,13 +70,11 @@ protected:
         For2->ListBox1->setItemIndex(i);
         For2->ListBox1Click();
     }
-    // The test window at the end of a test.
+    // The test the test window hands over at the end of a test.
     void endTest(const char *right, const char *wrong, const char *seconds, const QString &title)
     {
-        Form4->Edit3 = QString::fromLatin1(right);
-        Form4->Edit4 = QString::fromLatin1(wrong);
-        Form4->Label9->setText(QString::fromLatin1(seconds));
-        Form4->titleDisplay->setMemo2(title);
+        For13->test = {QString::fromLatin1(right), QString::fromLatin1(wrong), QString::fromLatin1(seconds), title,
+                       {}};
     }
     // Shows the completion window and clicks entry i of its list.
     int record(int i)
