@@ -4,6 +4,7 @@
 // the search, adding a pair and deleting one (the file rewrite included), each
 // beside its goal and its floor, the sheet read, decoded and split into lines.
 // Processor time throughout. Run from a Release build.
+#include "bench/windowsetup.h"
 #include "bench/ratioreporter.h"
 #include "bench/realwords.h"
 #include "app/mainwindow.h"
@@ -46,10 +47,7 @@ struct Setting {
 
     Setting()
     {
-        plat::setDriveRoot(dir.path() + QStringLiteral("/drive"));
-        plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
-        plat::setSystem(std::make_unique<plat::FixedSystem>());
-        createWindowSet();
+        openBenchWindowSet(dir.path(), true);
         for (const int pairs : kSizes) {
             const QString path = dir.path() + QStringLiteral("/grande%1.fic").arg(pairs);
             QFile f(path);

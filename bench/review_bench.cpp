@@ -3,6 +3,7 @@
 // review built (store opened, due cards chosen, the test window loaded), and
 // the answers of a 1 000-question test recorded in one transaction. Each is
 // held to the time a user must not notice. Run from a Release build.
+#include "bench/windowsetup.h"
 #include "bench/ratioreporter.h"
 #include "app/startupwindow.h"
 #include "app/windowset.h"
@@ -36,12 +37,7 @@ struct Setting {
 
     Setting()
     {
-        plat::setDriveRoot(dir.path() + QStringLiteral("/drive"));
-        plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
-        plat::setSystem(std::make_unique<plat::FixedSystem>());
-        createWindowSet();
-        Form7->Timer1->stop();
-        Form7->Timer2->stop();
+        openBenchWindowSet(dir.path());
         user = dir.path() + QStringLiteral("/marie.user");
         QFile f(user);
         if (f.open(QIODevice::WriteOnly))

@@ -3,6 +3,7 @@
 // choosing the user in the statistics window (read, text, graph) and drawing
 // the graph alone, each against a plain read of the file's bytes. Run from a
 // Release build.
+#include "bench/windowsetup.h"
 #include "bench/ratioreporter.h"
 #include "app/startupwindow.h"
 #include "app/windowset.h"
@@ -30,12 +31,7 @@ struct Setting {
 
     Setting()
     {
-        plat::setDriveRoot(dir.path() + QStringLiteral("/drive"));
-        plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
-        plat::setSystem(std::make_unique<plat::FixedSystem>());
-        createWindowSet();
-        Form7->Timer1->stop();
-        Form7->Timer2->stop();
+        openBenchWindowSet(dir.path());
         for (const int records : kSizes) {
             const QString path = dir.path() + QStringLiteral("/user%1.user").arg(records);
             QByteArray bytes = "Fiche de Statistiques Utilisateur :\r\nMarie\r\nOrsiva\r\n\r\n\r\n";

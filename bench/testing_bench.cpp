@@ -2,6 +2,7 @@
 // the question lists, choosing the sheet (read and lists), one tick of the
 // question timer and one wrong keystroke during a test, each against a plain
 // read of the sheet's bytes. Run from a Release build.
+#include "bench/windowsetup.h"
 #include "bench/ratioreporter.h"
 #include "app/mainwindow.h"
 #include "app/startupwindow.h"
@@ -31,12 +32,7 @@ struct Setting {
 
     Setting()
     {
-        plat::setDriveRoot(dir.path() + QStringLiteral("/drive"));
-        plat::setDesktop(std::make_unique<plat::ScriptedDesktop>());
-        plat::setSystem(std::make_unique<plat::FixedSystem>());
-        createWindowSet();
-        Form7->Timer1->stop();
-        Form7->Timer2->stop();
+        openBenchWindowSet(dir.path());
         for (const int pairs : kSizes) {
             const QString path = dir.path() + QStringLiteral("/test%1.fic").arg(pairs);
             QByteArray bytes = "Vocabulaire g\xe9n\xe9ral //saisi en classe\\\\\r\n";
