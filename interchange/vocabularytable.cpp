@@ -153,16 +153,26 @@ bool needsChoice(const VocabularyTable &table)
     return table.columnCount() > 2 || table.headerGuess;
 }
 
+// A NUL ends a sheet's text when it is read again: every line after it would
+// be lost. A document can carry one (an entity left undeclared, a byte read as
+// Windows-1252), so it becomes a blank.
+static QString withoutNul(QStringView text)
+{
+    QString s = text.toString();
+    s.replace(QChar(u'\0'), QChar(u' '));
+    return s;
+}
+
 QString termText(QStringView cell)
 {
-    if (!cell.contains(u'\n') && !cell.contains(u'\r'))
+    if (!cell.contains(u'\n') && !cell.contains(u'\r') && !cell.contains(u'\0'))
         return cell.toString();
-    return cell.toString().simplified();
+    return withoutNul(cell).simplified();
 }
 
 QString titleFieldText(QStringView text)
 {
-    QString s = text.toString();
+    QString s = withoutNul(text);
     if (s.contains(u'\n') || s.contains(u'\r') || s.contains(u'\t'))
         s = s.simplified();
     // Each marker is broken apart until none is left, so that a run such as

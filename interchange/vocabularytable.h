@@ -65,6 +65,8 @@ public:
     void addRow(const QStringList &cells);
     void reserve(qsizetype rows, qsizetype chars);
 
+    bool operator==(const VocabularyTable &) const = default;
+
 private:
     // Every cell's text one after the other, and where each cell and row
     // ends: a million rows cost their text and two numbers a cell.
