@@ -107,6 +107,19 @@ char32_t KvtmlScanner::reference(const char *&p, const char *end) const
 
 bool KvtmlScanner::blankAt() const { return m_p < m_end && blank((unsigned char)*m_p); }
 
+// After a name: blanks, "=", blanks and the opening quote, which is returned.
+char KvtmlScanner::openValue()
+{
+    skipBlanks();
+    if (m_p >= m_end || *m_p != '=')
+        throw Outside();
+    ++m_p;
+    skipBlanks();
+    if (m_p >= m_end || (*m_p != '"' && *m_p != '\''))
+        throw Outside();
+    return *m_p++;
+}
+
 void KvtmlScanner::skipBlanks()
 {
     while (blankAt())
@@ -143,14 +156,7 @@ void KvtmlScanner::readDeclaration()
             return {};
         }
         m_p += std::strlen(name);
-        skipBlanks();
-        if (m_p >= m_end || *m_p != '=')
-            throw Outside();
-        ++m_p;
-        skipBlanks();
-        if (m_p >= m_end || (*m_p != '"' && *m_p != '\''))
-            throw Outside();
-        const char quote = *m_p++;
+        const char quote = openValue();
         const char *close = static_cast<const char *>(std::memchr(m_p, quote, size_t(std::min<ptrdiff_t>(m_end - m_p, 40))));
         if (!close)
             throw Outside();
@@ -353,14 +359,7 @@ void KvtmlScanner::readStartTag()
         if (!blanks)
             throw Outside();
         const QByteArrayView attribute = readName();
-        skipBlanks();
-        if (m_p >= m_end || *m_p != '=')
-            throw Outside();
-        ++m_p;
-        skipBlanks();
-        if (m_p >= m_end || (*m_p != '"' && *m_p != '\''))
-            throw Outside();
-        const char quote = *m_p++;
+        const char quote = openValue();
         const char *close = static_cast<const char *>(std::memchr(m_p, quote, size_t(m_end - m_p)));
         if (!close)
             throw Outside();

@@ -58,6 +58,7 @@ private:
     void readEndTag();
     QByteArrayView readName();
     void skipBlanks();
+    char openValue();
     bool blankAt() const;
     void readComment();
     void readCData(std::u16string *text);
