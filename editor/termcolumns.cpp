@@ -1,5 +1,7 @@
 #include "editor/termcolumns.h"
 
+#include "editor/collationranks.h"
+
 #include "sheets/sheet.h"
 
 #include <QCollatorSortKey>
@@ -18,147 +20,6 @@ constexpr char16_t upperAscii(char16_t c)
 }
 
 } // namespace
-
-CollationRanks::CollationRanks(const QCollator &collator)
-{
-    // Printable ASCII in the collator's order; characters it sorts equal
-    // (a letter and its capital) share a rank, and one it ignores gets none.
-    std::vector<QString> chars;
-    for (char16_t c = 0x20; c < 0x7F; ++c) {
-        const QString one(QChar{c});
-        if (collator.compare(one, QString()) != 0)
-            chars.push_back(one);
-    }
-    std::stable_sort(chars.begin(), chars.end(),
-                     [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-    quint16 rank = 0;
-    for (size_t i = 0; i < chars.size(); ++i) {
-        if (i == 0 || collator.compare(chars[i - 1], chars[i]) != 0)
-            ++rank;
-        m_ranks[chars[i].front().unicode()] = rank;
-    }
-    static constexpr char16_t accented[] = u"ÀÁÂÃÄÅàáâãäåÇçÈÉÊËèéêëÌÍÎÏìíîïÑñÒÓÔÕÖòóôõöÙÚÛÜùúûüÝýÿŸ";
-    static constexpr char base[] = "AAAAAAaaaaaaCcEEEEeeeeIIIIiiiiNnOOOOOoooooUUUUuuuuYyyY";
-    static_assert(std::size(accented) == std::size(base));
-    for (size_t i = 0; i + 1 < std::size(base); ++i)
-        m_ranks[accented[i]] = m_ranks[uchar(base[i])];
-    const auto pair = [&](char16_t c, char a, char b) {
-        if (m_ranks[uchar(a)] && m_ranks[uchar(b)])
-            m_ranks[c] = quint16(m_ranks[uchar(a)] | m_ranks[uchar(b)] << 8);
-    };
-    pair(u'Œ', 'O', 'E');
-    pair(u'œ', 'o', 'e');
-    pair(u'Æ', 'A', 'E');
-    pair(u'æ', 'a', 'e');
-    pair(u'ß', 's', 's');
-}
-
-bool CollationRanks::covers(QStringView text) const
-{
-    for (QChar c : text) {
-        if (!ranksOf(c.unicode()))
-            return false;
-    }
-    return true;
-}
-
-namespace {
-
-// The rank sequence of a covered text, one rank at a time; 0 at its end.
-class RankReader {
-public:
-    RankReader(const CollationRanks &ranks, QStringView text) : m_ranks(ranks), m_text(text) {}
-    quint8 next()
-    {
-        if (m_pending) {
-            const quint8 r = m_pending;
-            m_pending = 0;
-            return r;
-        }
-        if (m_at == m_text.size())
-            return 0;
-        const quint16 r = m_ranks.ranksOf(m_text[m_at++].unicode());
-        m_pending = quint8(r >> 8);
-        return quint8(r);
-    }
-
-private:
-    const CollationRanks &m_ranks;
-    QStringView m_text;
-    qsizetype m_at = 0;
-    quint8 m_pending = 0;
-};
-
-} // namespace
-
-CollationRanks::Prefix CollationRanks::prefixKey(QStringView text) const
-{
-    RankReader reader(*this, text);
-    Prefix key;
-    for (quint64 *half : {&key.high, &key.low}) {
-        for (int i = 0; i < 8; ++i)
-            *half = *half << 8 | reader.next();
-    }
-    key.whole = reader.next() == 0;
-    return key;
-}
-
-bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
-{
-    quint64 high = 0, low = 0;
-    int filled = 0;
-    const auto put = [&](quint8 rank) {
-        if (filled < 8)
-            high |= quint64(rank) << (8 * (7 - filled));
-        else if (filled < 16)
-            low |= quint64(rank) << (8 * (15 - filled));
-        ++filled;
-    };
-    for (QChar c : text) {
-        const quint16 r = ranksOf(c.unicode());
-        if (!r)
-            return false;
-        put(quint8(r));
-        if (r > 0xFF)
-            put(quint8(r >> 8));
-    }
-    key.high = high;
-    key.low = low;
-    key.whole = filled <= 16;
-    return true;
-}
-
-int CollationRanks::compare(QStringView a, QStringView b) const
-{
-    // The same characters have the same ranks; characters of one rank each
-    // compare by it. A ligature hands over to the readers from there.
-    qsizetype i = 0;
-    const qsizetype n = std::min(a.size(), b.size());
-    for (; i < n; ++i) {
-        const char16_t x = a[i].unicode();
-        const char16_t y = b[i].unicode();
-        if (x == y)
-            continue;
-        const quint16 rx = ranksOf(x);
-        const quint16 ry = ranksOf(y);
-        if (rx > 0xFF || ry > 0xFF)
-            break;
-        if (rx != ry)
-            return rx < ry ? -1 : 1;
-    }
-    if (i == n && a.size() == b.size())
-        return 0;
-    RankReader ra(*this, a.sliced(i));
-    RankReader rb(*this, b.sliced(i));
-    for (;;) {
-        const quint8 x = ra.next();
-        const quint8 y = rb.next();
-        if (x != y)
-            return x < y ? -1 : 1;
-        if (x == 0)
-            return 0;
-    }
-}
 
 QCollator TermColumns::collator()
 {
@@ -236,15 +97,7 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     // Most terms are sorted on their ranks, with integer and table look-ups,
     // and the collator only on ties; the others on the collator's keys.
     const CollationRanks ranks(m_collator);
-    // Flat, so that an entry takes 24 bytes rather than 32: the sort moves
-    // entries around many times.
-    struct Entry {
-        quint64 high, low;
-        quint32 pair;
-        bool whole;
-        bool samePrefix(const Entry &o) const { return high == o.high && low == o.low; }
-    };
-    std::vector<Entry> fast;
+    std::vector<RankedTerm> fast;
     std::vector<quint32> slow;
     fast.reserve(n);
     keys.assign(size_t(n) + 1, 0);
@@ -252,36 +105,14 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
         progress.step();
         keys[k] = searchKey(term(k));
         if (CollationRanks::Prefix p; ranks.coveredPrefix(term(k), p))
-            fast.push_back(Entry{p.high, p.low, k, p.whole});
+            fast.push_back(RankedTerm{p.high, p.low, k, p.whole});
         else
             slow.push_back(k);
     }
     // Sorted on the prefixes alone first, which touches no text; then each
     // run of equal prefixes, which the texts decide, on its own.
-    // Dealt out on the first rank, then each share sorted while it is in
-    // the cache.
-    {
-        std::array<size_t, 257> bounds{};
-        for (const Entry &e : fast)
-            ++bounds[(e.high >> 56) + 1];
-        std::partial_sum(bounds.begin(), bounds.end(), bounds.begin());
-        std::array<size_t, 256> next;
-        std::copy(bounds.begin(), bounds.end() - 1, next.begin());
-        std::vector<Entry> dealt(fast.size());
-        for (const Entry &e : fast)
-            dealt[next[e.high >> 56]++] = e;
-        fast = std::move(dealt);
-        for (size_t b = 0; b < 256; ++b) {
-            std::sort(fast.begin() + qptrdiff(bounds[b]), fast.begin() + qptrdiff(bounds[b + 1]),
-                      [&](const Entry &x, const Entry &y) {
-                          progress.step();
-                          if (x.high != y.high)
-                              return x.high < y.high;
-                          return x.low != y.low ? x.low < y.low : x.pair < y.pair;
-                      });
-        }
-    }
-    const auto tied = [&](const Entry &a, const Entry &b) {
+    sortRanked(fast, progress);
+    const auto tied = [&](const RankedTerm &a, const RankedTerm &b) {
         progress.step();
         // Equal prefixes holding both texts whole: equal rank sequences.
         if (!(a.whole && b.whole)) {
@@ -292,36 +123,58 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
             return c < 0;
         return a.pair < b.pair;
     };
-    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
-    const auto inRun = [&](size_t i) {
-        return (i > 0 && fast[i - 1].samePrefix(fast[i])) || (i + 1 < fast.size() && fast[i + 1].samePrefix(fast[i]));
-    };
-    for (size_t run = 0; run < fast.size();) {
-        size_t end = run + 1;
-        while (end < fast.size() && fast[end].samePrefix(fast[run]))
+    // The runs are found first, so that the texts of the runs further on
+    // can be fetched while these are sorted: a run's texts lie anywhere in
+    // the sheet, and most terms of a big sheet share their first letters
+    // with no other.
+    std::vector<quint32> runStarts;
+    for (size_t i = 0; i + 1 < fast.size();) {
+        size_t end = i + 1;
+        while (end < fast.size() && fast[end].samePrefix(fast[i]))
             ++end;
-        // The texts of the runs a little further on are fetched meanwhile.
-        for (size_t ahead = run + 16; ahead < std::min(end + 16, fast.size()); ++ahead) {
-            if (inRun(ahead))
-                m_lines->prefetchStart(line(fast[ahead].pair));
+        if (end - i > 1) {
+            runStarts.push_back(quint32(i));
+            runStarts.push_back(quint32(end));
         }
-        for (size_t ahead = run + 8; ahead < std::min(end + 8, fast.size()); ++ahead) {
-            if (inRun(ahead))
-                m_lines->prefetchLine(line(fast[ahead].pair));
+        i = end;
+    }
+    const auto line = [&](quint32 k) { return m_reversed ? 2 * qsizetype(k) : 2 * qsizetype(k) - 1; };
+    // Where each line starts is fetched a run or two before the line.
+    constexpr size_t kStartsAhead = 48, kLinesAhead = 24;
+    size_t startsRun = 0, startsAt = 0, linesRun = 0, linesAt = 0;
+    const auto fetchUpTo = [&](size_t &run, size_t &at, size_t count, auto fetch) {
+        for (size_t fetched = 0; fetched < count && run < runStarts.size(); ++fetched) {
+            if (at < runStarts[run])
+                at = runStarts[run];
+            fetch(line(fast[at].pair));
+            if (++at == runStarts[run + 1])
+                run += 2;
         }
-        if (end - run > 1)
-            std::sort(fast.begin() + qptrdiff(run), fast.begin() + qptrdiff(end), tied);
-        run = end;
+    };
+    const auto prefetchStart = [&](qsizetype l) { m_lines->prefetchStart(l); };
+    const auto prefetchLine = [&](qsizetype l) { m_lines->prefetchLine(l); };
+    fetchUpTo(startsRun, startsAt, kStartsAhead, prefetchStart);
+    fetchUpTo(linesRun, linesAt, kLinesAhead, prefetchLine);
+    for (size_t r = 0; r < runStarts.size(); r += 2) {
+        const size_t run = runStarts[r], end = runStarts[r + 1];
+        fetchUpTo(startsRun, startsAt, end - run, prefetchStart);
+        fetchUpTo(linesRun, linesAt, end - run, prefetchLine);
+        // Most runs are one term typed again and again, already in pair
+        // order: one look at each neighbour settles them.
+        const auto from = fast.begin() + qptrdiff(run), to = fast.begin() + qptrdiff(end);
+        if (!std::is_sorted(from, to, tied))
+            std::sort(from, to, tied);
     }
     std::vector<quint32> order;
     order.reserve(n);
-    for (const Entry &e : fast)
+    for (const RankedTerm &e : fast)
         order.push_back(e.pair);
     fast = {};
-    // Neighbours in the collator's order make the whole order the
-    // collator's; otherwise the ranks misled (letters the language joins)
-    // and every row goes by the keys.
-    if (!collatorOrdered(order, ranks, before)) {
+    // Where the ranks are known to foretell the collator's order, it is
+    // that order. Elsewhere, neighbours in the collator's order make the
+    // whole order the collator's; otherwise the ranks misled (letters the
+    // language joins) and every row goes by the keys.
+    if (!CollationRanks::foretell(m_collator) && !collatorOrdered(order, ranks, before)) {
         slow.resize(n);
         std::iota(slow.begin(), slow.end(), quint32(1));
         order.clear();

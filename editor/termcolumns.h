@@ -98,43 +98,6 @@ private:
 // prefix's bytes are not 0.
 quint64 searchKey(QStringView text);
 
-// The collator's first-level order on the characters most sheets are made
-// of, measured on the collator itself: printable ASCII, the accented Latin
-// letters (their base letter's rank) and the ligatures oe and ae and the sharp s (two
-// ranks). Texts made only of these usually compare, up to accents and
-// case, as their rank sequences do; "usually", because a language may join
-// letters (Czech "ch"), so an order built from ranks must be checked with
-// the collator before it is trusted.
-class CollationRanks {
-public:
-    explicit CollationRanks(const QCollator &collator);
-    // Ranks from 1; 0 for a character outside the table.
-    quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] : 0; }
-    // Whether every character of the text has ranks.
-    bool covers(QStringView text) const;
-    // The first sixteen ranks of a covered text, one per byte from the top,
-    // zero past its end: keys compare as the rank sequences begin.
-    struct Prefix {
-        quint64 high = 0, low = 0;
-        bool whole = false; // the text has no more ranks
-        friend auto operator<=>(const Prefix &a, const Prefix &b)
-        {
-            return a.high != b.high ? a.high <=> b.high : a.low <=> b.low;
-        }
-        friend bool operator==(const Prefix &a, const Prefix &b) { return a.high == b.high && a.low == b.low; }
-    };
-    Prefix prefixKey(QStringView text) const;
-    // covers and prefixKey in one reading of the text: false when the text
-    // is not covered (key then unspecified).
-    bool coveredPrefix(QStringView text, Prefix &key) const;
-    // Rank sequences of two covered texts compared: negative, 0, positive.
-    int compare(QStringView a, QStringView b) const;
-
-private:
-    static constexpr char16_t kSize = 0x180;
-    std::array<quint16, kSize> m_ranks{}; // low byte first rank, high byte second
-};
-
 // Whether text begins with prefix when the letters a to z are taken as
 // capitals; every other character must match exactly. An empty prefix
 // matches nothing.

@@ -1,4 +1,5 @@
 #include "editor/termcolumns.h"
+#include "editor/collationranks.h"
 #include "bench/realwords.h"
 
 #include <gtest/gtest.h>
@@ -303,6 +304,68 @@ TEST(TermColumns, OrderOfManyRealisticTermsIsTheCollators)
         const plat::PackedLines working = sheet(lines);
         columns.build(working, false);
         EXPECT_EQ(columns.firstColumn(), expected) << name;
+    }
+    QLocale::setDefault(before);
+}
+
+// Where the ranks foretell the collator's order, a big sheet is sorted
+// without asking the collator about each row; a language that joins
+// letters, or sorts an accented letter apart, must not be taken for one
+// of them.
+TEST(TermColumns, RanksForetellOnlyLanguagesThatSortLetterByLetter)
+{
+    const struct {
+        const char *locale;
+        bool foretell;
+    } cases[] = {
+        {"fr_FR", true},  {"en_US", true},  {"de_DE", true},  {"it_IT", true},  {"nl_NL", true},
+        {"cs_CZ", false}, // "ch" after "h"
+        {"sv_SE", false}, // "å", "ä", "ö" after "z"
+        {"da_DK", false}, // "aa" is "å"
+        {"es_ES", false}, // "ñ" after "n"
+        {"hu_HU", false}, // "cs", "gy", "sz"
+        {"tr_TR", false}, // "ç", "ö", "ü" letters of their own
+    };
+    for (const auto &c : cases) {
+        QCollator collator{QLocale(QString::fromLatin1(c.locale))};
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        EXPECT_EQ(editor::CollationRanks::foretell(collator), c.foretell) << c.locale;
+    }
+}
+
+// Many terms sharing long beginnings, typed again and again in other cases
+// and accents, some past the sixteen ranks a prefix holds: the rows still
+// list in exactly the collator's order, equal terms in pair order.
+TEST(TermColumns, LongRunsOfLookAlikeTermsListInTheCollatorsOrder)
+{
+    const QStringList stems{"the housekeeper", "The Housekeeper", "the housekeeper of the manor", "thé",
+                            "l'été indien", "L'ÉTÉ INDIEN", "l'ete indien", "œuvre complète", "oeuvre complete",
+                            "Straße", "strasse", "a", "A", "à"};
+    QStringList lines{"Titre"};
+    QStringList terms;
+    for (int i = 0; i < 700; ++i) {
+        QString t = stems[(i * 7) % stems.size()];
+        if (i % 5 == 0)
+            t += QStringLiteral(" ") + QString::number(i % 3);
+        terms << t;
+        lines << t << QString::number(i);
+    }
+    const QLocale before;
+    for (const char *name : {"fr_FR", "cs_CZ"}) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const QCollator collator = TermColumns::collator();
+        QStringList expected = terms;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        TermColumns columns;
+        const plat::PackedLines working = sheet(lines);
+        columns.build(working, false);
+        EXPECT_EQ(columns.firstColumn(), expected) << name;
+        // Equal terms keep their pair order: their translations rise.
+        for (int row = 1; row < columns.rows(); ++row) {
+            if (columns.first(row) == columns.first(row - 1))
+                EXPECT_LT(columns.second(row - 1).toInt(), columns.second(row).toInt()) << name;
+        }
     }
     QLocale::setDefault(before);
 }
