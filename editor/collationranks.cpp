@@ -42,6 +42,11 @@ CollationRanks::CollationRanks(const QCollator &collator)
     pair(u'Æ', 'A', 'E');
     pair(u'æ', 'a', 'e');
     pair(u'ß', 's', 's');
+    // ASCII characters of one rank are those the collator takes as equal
+    // (a letter and its capital): texts made of them with the same ranks
+    // sort as equal, in pair order. An accent is not equal.
+    for (char16_t c = 0x20; c < 0x7F; ++c)
+        m_plain[c] = m_ranks[c] != 0;
 }
 
 namespace {
@@ -79,12 +84,14 @@ bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
     // without waiting for the one before it.
     std::array<quint8, 18> ranks{};
     int filled = 0;
+    bool plain = true;
     const char16_t *c = text.utf16();
     const char16_t *const end = c + text.size();
     for (; c != end && filled < 16; ++c) {
         const quint16 r = ranksOf(*c);
         if (!r)
             return false;
+        plain = plain && isPlain(*c);
         ranks[size_t(filled++)] = quint8(r);
         if (r > 0xFF)
             ranks[size_t(filled++)] = quint8(r >> 8);
@@ -97,6 +104,7 @@ bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
     key.high = qFromBigEndian<quint64>(ranks.data());
     key.low = qFromBigEndian<quint64>(ranks.data() + 8);
     key.whole = whole;
+    key.plain = whole && plain;
     return true;
 }
 

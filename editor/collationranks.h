@@ -22,11 +22,15 @@ public:
     explicit CollationRanks(const QCollator &collator);
     // Ranks from 1; 0 for a character outside the table.
     quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] : 0; }
+    // Whether the character is ASCII with a rank: two texts made of such
+    // characters with the same ranks compare equal.
+    bool isPlain(char16_t c) const { return c < m_plain.size() && m_plain[c]; }
     // The first sixteen ranks of a covered text, one per byte from the top,
     // zero past its end: keys compare as the rank sequences begin.
     struct Prefix {
         quint64 high = 0, low = 0;
         bool whole = false; // the text has no more ranks
+        bool plain = false; // whole, and made of plain characters only
     };
     // The prefix of a text, or false when a character of the text has no
     // ranks (key then unspecified).
@@ -46,6 +50,7 @@ public:
 private:
     static constexpr char16_t kSize = 0x180;
     std::array<quint16, kSize> m_ranks{}; // low byte first rank, high byte second
+    std::array<bool, 0x80> m_plain{};
 };
 
 // A term placed by its first sixteen ranks (CollationRanks::Prefix), with its
@@ -55,6 +60,7 @@ struct RankedTerm {
     quint64 high, low;
     quint32 pair;
     bool whole;
+    bool plain;
     bool samePrefix(const RankedTerm &o) const { return high == o.high && low == o.low; }
 };
 

@@ -105,7 +105,7 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
         progress.step();
         keys[k] = searchKey(term(k));
         if (CollationRanks::Prefix p; ranks.coveredPrefix(term(k), p))
-            fast.push_back(RankedTerm{p.high, p.low, k, p.whole});
+            fast.push_back(RankedTerm{p.high, p.low, k, p.whole, p.plain});
         else
             slow.push_back(k);
     }
@@ -114,7 +114,10 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     sortRanked(fast, progress);
     const auto tied = [&](const RankedTerm &a, const RankedTerm &b) {
         progress.step();
-        // Equal prefixes holding both texts whole: equal rank sequences.
+        // Equal prefixes holding both texts whole: equal rank sequences,
+        // which the collator takes as equal when both texts are plain.
+        if (a.plain && b.plain)
+            return a.pair < b.pair;
         if (!(a.whole && b.whole)) {
             if (const int c = ranks.compare(term(a.pair), term(b.pair)))
                 return c < 0;
@@ -127,12 +130,15 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
     // can be fetched while these are sorted: a run's texts lie anywhere in
     // the sheet, and most terms of a big sheet share their first letters
     // with no other.
+    // A run of plain texts (one term typed again and again) is in pair
+    // order already, as the prefix sort leaves equal prefixes.
     std::vector<quint32> runStarts;
     for (size_t i = 0; i + 1 < fast.size();) {
         size_t end = i + 1;
-        while (end < fast.size() && fast[end].samePrefix(fast[i]))
-            ++end;
-        if (end - i > 1) {
+        bool plain = fast[i].plain;
+        for (; end < fast.size() && fast[end].samePrefix(fast[i]); ++end)
+            plain = plain && fast[end].plain;
+        if (end - i > 1 && !plain) {
             runStarts.push_back(quint32(i));
             runStarts.push_back(quint32(end));
         }
