@@ -1,7 +1,6 @@
 #include "editor/collationranks.h"
 
 #include <QMutex>
-#include <QtEndian>
 #include <QString>
 #include <algorithm>
 #include <iterator>
@@ -77,36 +76,6 @@ private:
 };
 
 } // namespace
-
-bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
-{
-    // Into bytes rather than shifted into a number: each rank is stored
-    // without waiting for the one before it.
-    std::array<quint8, 18> ranks{};
-    int filled = 0;
-    bool plain = true;
-    const char16_t *c = text.utf16();
-    const char16_t *const end = c + text.size();
-    for (; c != end && filled < 16; ++c) {
-        const quint16 r = ranksOf(*c);
-        if (!r)
-            return false;
-        plain = plain && isPlain(*c);
-        ranks[size_t(filled++)] = quint8(r);
-        if (r > 0xFF)
-            ranks[size_t(filled++)] = quint8(r >> 8);
-    }
-    const bool whole = c == end && filled <= 16;
-    for (; c != end; ++c) {
-        if (!ranksOf(*c))
-            return false;
-    }
-    key.high = qFromBigEndian<quint64>(ranks.data());
-    key.low = qFromBigEndian<quint64>(ranks.data() + 8);
-    key.whole = whole;
-    key.plain = whole && plain;
-    return true;
-}
 
 int CollationRanks::compare(QStringView a, QStringView b) const
 {

@@ -3,6 +3,7 @@
 
 #include <QCollator>
 #include <QStringView>
+#include <QtEndian>
 #include <QtGlobal>
 
 #include <array>
@@ -33,7 +34,7 @@ public:
         bool plain = false; // whole, and made of plain characters only
     };
     // The prefix of a text, or false when a character of the text has no
-    // ranks (key then unspecified).
+    // ranks (key then unspecified). Inline: it runs once for every term.
     bool coveredPrefix(QStringView text, Prefix &key) const;
     // Rank sequences of two covered texts compared: negative, 0, positive.
     int compare(QStringView a, QStringView b) const;
@@ -66,5 +67,35 @@ struct RankedTerm {
 
 // Sorts terms on their prefixes, equal prefixes in pair order.
 void sortRanked(std::vector<RankedTerm> &terms, plat::Progress &progress);
+
+inline bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
+{
+    // Into bytes rather than shifted into a number: each rank is stored
+    // without waiting for the one before it.
+    std::array<quint8, 18> ranks{};
+    int filled = 0;
+    bool plain = true;
+    const char16_t *c = text.utf16();
+    const char16_t *const end = c + text.size();
+    for (; c != end && filled < 16; ++c) {
+        const quint16 r = ranksOf(*c);
+        if (!r)
+            return false;
+        plain = plain && isPlain(*c);
+        ranks[size_t(filled++)] = quint8(r);
+        if (r > 0xFF)
+            ranks[size_t(filled++)] = quint8(r >> 8);
+    }
+    const bool whole = c == end && filled <= 16;
+    for (; c != end; ++c) {
+        if (!ranksOf(*c))
+            return false;
+    }
+    key.high = qFromBigEndian<quint64>(ranks.data());
+    key.low = qFromBigEndian<quint64>(ranks.data() + 8);
+    key.whole = whole;
+    key.plain = whole && plain;
+    return true;
+}
 
 } // namespace editor

@@ -12,15 +12,6 @@
 
 namespace editor {
 
-namespace {
-
-constexpr char16_t upperAscii(char16_t c)
-{
-    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
-}
-
-} // namespace
-
 QCollator TermColumns::collator()
 {
     // The user's own order; a program started without a locale (LANG=C) sorts
@@ -260,18 +251,6 @@ bool startsWithAsciiCaseless(QStringView text, QStringView prefix)
             return false;
     }
     return true;
-}
-
-quint64 searchKey(QStringView text)
-{
-    quint64 key = 0;
-    const qsizetype n = std::min<qsizetype>(text.size(), 8);
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        const quint8 byte = c < 256 ? quint8(upperAscii(c)) : quint8((c ^ c >> 8) | 0x80);
-        key |= quint64(byte) << (8 * i);
-    }
-    return key;
 }
 
 int TermColumns::searchPrefix(QStringView text) const

@@ -6,6 +6,7 @@
 #include <QCollator>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -90,13 +91,29 @@ private:
     std::vector<quint64> m_searchKeys;
 };
 
+// The letters a to z as capitals, any other character as it is.
+constexpr char16_t upperAscii(char16_t c)
+{
+    return (c >= u'a' && c <= u'z') ? char16_t(c - (u'a' - u'A')) : c;
+}
+
 // The first eight characters of a text for the prefix search, one byte
 // each, 0 past its end: a character below 256 as its byte, the letters a to z
 // as capitals, any other character as a byte of its own with the top bit
 // set. Characters that the search takes as equal give equal bytes, so a text
 // cannot begin with a prefix whose key differs from its own where the
 // prefix's bytes are not 0.
-quint64 searchKey(QStringView text);
+inline quint64 searchKey(QStringView text)
+{
+    quint64 key = 0;
+    const qsizetype n = std::min<qsizetype>(text.size(), 8);
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text[i].unicode();
+        const quint8 byte = c < 256 ? quint8(upperAscii(c)) : quint8((c ^ c >> 8) | 0x80);
+        key |= quint64(byte) << (8 * i);
+    }
+    return key;
+}
 
 // Whether text begins with prefix when the letters a to z are taken as
 // capitals; every other character must match exactly. An empty prefix
