@@ -15,7 +15,7 @@ namespace editor {
 
 namespace {
 
-// The size and two 64-bit hashes of the content, taken block by block
+// The size and a 64-bit hash of the content, taken block by block
 // whatever pieces it comes in: any change another program makes shows, the
 // file is never held whole to check it, and hashing costs a fraction of
 // reading (a cryptographic digest cost more than the read and the write).
@@ -42,7 +42,7 @@ public:
     QByteArray result()
     {
         hash(m_block);
-        const quint64 stamp[] = {m_size, m_a, m_b};
+        const quint64 stamp[] = {m_size, m_a};
         return QByteArray(reinterpret_cast<const char *>(stamp), sizeof stamp);
     }
 
@@ -50,12 +50,12 @@ private:
     static constexpr qsizetype kBlock = 1 << 20;
     void hash(QByteArrayView block)
     {
+        // Each block's hash seeds the next: a change anywhere changes the
+        // end, and a second hash would only double the cost of a big sheet.
         m_a = qHashBits(block.data(), size_t(block.size()), size_t(m_a));
-        m_b = qHashBits(block.data(), size_t(block.size()), size_t(m_b));
     }
     quint64 m_size = 0;
     quint64 m_a = 0x5bd1e995;
-    quint64 m_b = 0x27d4eb2f;
     QByteArray m_block;
 };
 
