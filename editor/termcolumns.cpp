@@ -188,6 +188,11 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
         std::iota(at.begin(), at.end(), quint32(0));
         std::sort(at.begin(), at.end(), [&](quint32 a, quint32 b) {
             progress.step();
+            // The collator puts an empty term before any other, even one
+            // its keys take as empty (control characters only).
+            const bool emptyA = term(slow[a]).isEmpty(), emptyB = term(slow[b]).isEmpty();
+            if (emptyA != emptyB)
+                return emptyA;
             const int c = sortKeys[a].compare(sortKeys[b]);
             return c < 0 || (c == 0 && a < b);
         });
