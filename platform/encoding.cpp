@@ -52,16 +52,23 @@ QString fromWindows1252(QByteArrayView bytes)
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        if (i + 8 <= n && asciiWord(s + i)) {
-            i += 8;
+    qsizetype i = 0;
+    // Eight bytes at a time, a word at a time: most accented letters of a
+    // sheet (é, à, ç) lie above 0x9F and need no mending, so only a byte of
+    // 0x80..0x9F, one whose top three bits are 100, stops the word.
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, s + i, sizeof w);
+        const quint64 t = (w & 0xE0E0E0E0E0E0E0E0ULL) ^ 0x8080808080808080ULL;
+        if (((t - 0x0101010101010101ULL) & ~t & 0x8080808080808080ULL) == 0)
             continue;
-        }
-        const unsigned char b = s[i];
-        if (b >= 0x80 && b < 0xA0)
-            d[i] = kHigh[b - 0x80];
-        ++i;
+        for (int k = 0; k < 8; ++k)
+            if (s[i + k] >= 0x80 && s[i + k] < 0xA0)
+                d[i + k] = kHigh[s[i + k] - 0x80];
     }
+    for (; i < n; ++i)
+        if (s[i] >= 0x80 && s[i] < 0xA0)
+            d[i] = kHigh[s[i] - 0x80];
     return out;
 }
 
