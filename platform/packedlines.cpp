@@ -118,8 +118,8 @@ qsizetype guessLineCount(const Char *s, qsizetype n)
 // The starts of a text's lines written through a plain pointer, into one
 // block reserved ahead: QList's own append checks for sharing and room, and
 // stores the size, at every line. The room a guess leaves unused is never
-// touched, so it costs no memory; a guess too small grows the block, which
-// for a big one moves its pages rather than copying them.
+// touched, so it costs no memory; a guess too small grows the block in
+// place when the allocator can, as QList itself would.
 class StartWriter {
 public:
     explicit StartWriter(qsizetype room) : m_block(QTypedArrayData<qsizetype>::allocate(room)) { take(); }
