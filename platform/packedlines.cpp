@@ -122,7 +122,12 @@ qsizetype guessLineCount(const Char *s, qsizetype n)
 // place when the allocator can, as QList itself would.
 class StartWriter {
 public:
-    explicit StartWriter(qsizetype room) : m_block(QTypedArrayData<qsizetype>::allocate(room)) { take(); }
+    explicit StartWriter(qsizetype room) : m_block(QTypedArrayData<qsizetype>::allocate(room))
+    {
+        // Out of memory fails as QList's own reserve would.
+        Q_CHECK_PTR(m_block.data());
+        take();
+    }
     void append(qsizetype start)
     {
         if (m_at == m_end) [[unlikely]]
