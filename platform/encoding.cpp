@@ -9,13 +9,7 @@
 namespace plat {
 namespace {
 
-// 0x80..0x9F of Windows-1252. The five undefined bytes map to the C1 control
-// of the same value so that they come back unchanged.
-constexpr std::array<char16_t, 32> kHigh = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+constexpr const std::array<char16_t, 32> &kHigh = kWindows1252High;
 
 // Reverse lookup of a character to its Windows-1252 byte; -1 when absent.
 int toWindows1252(char16_t c)
@@ -58,16 +52,23 @@ QString fromWindows1252(QByteArrayView bytes)
     char16_t *d = reinterpret_cast<char16_t *>(out.data());
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        if (i + 8 <= n && asciiWord(s + i)) {
-            i += 8;
+    qsizetype i = 0;
+    // Eight bytes at a time, a word at a time: most accented letters of a
+    // sheet (é, à, ç) lie above 0x9F and need no mending, so only a byte of
+    // 0x80..0x9F, one whose top three bits are 100, stops the word.
+    for (; i + 8 <= n; i += 8) {
+        quint64 w;
+        std::memcpy(&w, s + i, sizeof w);
+        const quint64 t = (w & 0xE0E0E0E0E0E0E0E0ULL) ^ 0x8080808080808080ULL;
+        if (((t - 0x0101010101010101ULL) & ~t & 0x8080808080808080ULL) == 0)
             continue;
-        }
-        const unsigned char b = s[i];
-        if (b >= 0x80 && b < 0xA0)
-            d[i] = kHigh[b - 0x80];
-        ++i;
+        for (int k = 0; k < 8; ++k)
+            if (s[i + k] >= 0x80 && s[i + k] < 0xA0)
+                d[i + k] = kHigh[s[i + k] - 0x80];
     }
+    for (; i < n; ++i)
+        if (s[i] >= 0x80 && s[i] < 0xA0)
+            d[i] = kHigh[s[i] - 0x80];
     return out;
 }
 
@@ -124,7 +125,8 @@ int utf8SequenceAt(const unsigned char *s, qsizetype i, qsizetype n)
     return len;
 }
 
-Utf8Scan scanUtf8(QByteArrayView bytes)
+// The verdict on the bytes; `stop` is told where an invalid sequence starts.
+Utf8Scan scanUtf8(QByteArrayView bytes, qsizetype *stop = nullptr)
 {
     const auto *s = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype n = bytes.size();
@@ -141,8 +143,11 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
         }
         nonAscii = true;
         const int len = utf8SequenceAt(s, i, n);
-        if (len == 0)
+        if (len == 0) {
+            if (stop)
+                *stop = i;
             return Utf8Scan::Invalid;
+        }
         i += len;
     }
     return nonAscii ? Utf8Scan::NonAscii : Utf8Scan::Ascii;
@@ -153,6 +158,20 @@ Utf8Scan scanUtf8(QByteArrayView bytes)
 bool isUtf8WithNonAscii(QByteArrayView bytes)
 {
     return scanUtf8(bytes) == Utf8Scan::NonAscii;
+}
+
+bool readsAsUtf8(QByteArrayView bytes)
+{
+    // Whatever follows a NUL is no part of the text, but it can only make
+    // valid bytes before it look invalid (a cut sequence is invalid either
+    // way), never the reverse: the whole bytes decide unless a NUL comes
+    // before the fault.
+    qsizetype stop = bytes.size();
+    const Utf8Scan scan = scanUtf8(bytes, &stop);
+    const qsizetype nul = bytes.first(stop).indexOf('\0');
+    if (nul >= 0)
+        return isUtf8WithNonAscii(bytes.first(nul));
+    return scan == Utf8Scan::NonAscii;
 }
 
 bool isValidUtf8(QByteArrayView bytes)

@@ -2,9 +2,19 @@
 #include <QByteArray>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 namespace plat {
+
+// 0x80..0x9F of Windows-1252; outside them the code page is Latin-1. The five
+// undefined bytes map to the C1 control of the same value so that they come
+// back unchanged.
+inline constexpr std::array<char16_t, 32> kWindows1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 // Files are Windows-1252. A file that is valid UTF-8 and holds at least one
 // non-ASCII byte is read as UTF-8 instead. Every byte value survives a
@@ -42,6 +52,10 @@ bool fitsWindows1252(QStringView text);
 // for text.size() bytes); false, out partly written, when one does not fit.
 bool toWindows1252Bytes(QStringView text, char *out);
 bool isUtf8WithNonAscii(QByteArrayView bytes);
+// Whether the text of a file that is not UTF-16 reads as UTF-8: the bytes
+// before its first NUL pass isUtf8WithNonAscii. A Windows-1252 file usually
+// shows it is not UTF-8 in its first words, long before any NUL is found.
+bool readsAsUtf8(QByteArrayView bytes);
 // Valid UTF-8, plain ASCII included.
 bool isValidUtf8(QByteArrayView bytes);
 // The bytes as valid UTF-8: each byte that starts no valid UTF-8 sequence

@@ -4,6 +4,11 @@
 #include "platform/linelist.h"
 
 #include <algorithm>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace plat {
 
@@ -11,20 +16,236 @@ namespace {
 
 constexpr QStringView kLineEnd = u"\r\n";
 
-// The LF characters of a text, counted in blocks small enough for a 16-bit
-// count, which the compiler widens to many units at a time.
-qsizetype countLineFeeds(const char16_t *s, qsizetype n)
+// Line ends are looked for sixteen units at a time: a bit per unit, set for a
+// CR, an LF or a NUL, but not for the LF of a CR LF within the sixteen, so
+// that a line costs one step whatever its end.
+constexpr qsizetype kBlock = 16;
+
+inline unsigned lineMarks(unsigned nul, unsigned cr, unsigned lf)
 {
-    qsizetype total = 0;
-    for (qsizetype at = 0; at < n;) {
-        const qsizetype block = std::min<qsizetype>(n - at, 1 << 15);
-        quint16 count = 0;
-        for (qsizetype k = 0; k < block; ++k)
-            count += s[at + k] == u'\n';
-        total += count;
-        at += block;
+    return (nul | cr | lf) & ~((cr << 1) & lf);
+}
+
+template<typename Char>
+inline bool isLineMark(Char c)
+{
+    return c == Char(0) || c == Char('\n') || c == Char('\r');
+}
+
+#if defined(__SSE2__)
+inline unsigned bits(__m128i bytes)
+{
+    return unsigned(_mm_movemask_epi8(bytes));
+}
+
+// Each comparison of sixteen units in two halves as sixteen bytes.
+inline __m128i both(__m128i low, __m128i high)
+{
+    return _mm_packs_epi16(low, high);
+}
+#endif
+
+// The marks of the sixteen units from s.
+inline unsigned lineMarks(const char16_t *s)
+{
+#if defined(__SSE2__)
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s + 8));
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i cr = _mm_set1_epi16('\r');
+    const __m128i lf = _mm_set1_epi16('\n');
+    return lineMarks(bits(both(_mm_cmpeq_epi16(a, zero), _mm_cmpeq_epi16(b, zero))),
+                     bits(both(_mm_cmpeq_epi16(a, cr), _mm_cmpeq_epi16(b, cr))),
+                     bits(both(_mm_cmpeq_epi16(a, lf), _mm_cmpeq_epi16(b, lf))));
+#else
+    unsigned nul = 0, cr = 0, lf = 0;
+    for (int k = 0; k < kBlock; ++k) {
+        nul |= unsigned(s[k] == 0) << k;
+        cr |= unsigned(s[k] == u'\r') << k;
+        lf |= unsigned(s[k] == u'\n') << k;
     }
-    return total;
+    return lineMarks(nul, cr, lf);
+#endif
+}
+
+// The sixteen Windows-1252 bytes from s decoded to d, with their marks. The
+// code page is Latin-1 but for 0x80..0x9F, which are rare enough to be
+// mended one by one afterwards.
+inline unsigned decodeWindows1252Block(const uchar *s, char16_t *d)
+{
+#if defined(__SSE2__)
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(d), _mm_unpacklo_epi8(v, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i *>(d + 8), _mm_unpackhi_epi8(v, zero));
+    // As signed bytes 0x80..0x9F are the only ones below 0xA0.
+    unsigned high = bits(_mm_cmplt_epi8(v, _mm_set1_epi8(char(0xA0))));
+    const unsigned marks = lineMarks(bits(_mm_cmpeq_epi8(v, zero)), bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('\r'))),
+                                     bits(_mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+#else
+    unsigned high = 0, nul = 0, cr = 0, lf = 0;
+    for (int k = 0; k < kBlock; ++k) {
+        d[k] = s[k];
+        high |= unsigned(s[k] >= 0x80 && s[k] < 0xA0) << k;
+        nul |= unsigned(s[k] == 0) << k;
+        cr |= unsigned(s[k] == '\r') << k;
+        lf |= unsigned(s[k] == '\n') << k;
+    }
+    const unsigned marks = lineMarks(nul, cr, lf);
+#endif
+    for (; high; high &= high - 1) {
+        const int k = qCountTrailingZeroBits(high);
+        d[k] = kWindows1252High[s[k] - 0x80];
+    }
+    return marks;
+}
+
+// A generous guess at the number of lines, from the first ones.
+template<typename Char>
+qsizetype guessLineCount(const Char *s, qsizetype n)
+{
+    const qsizetype sample = std::min<qsizetype>(n, 1 << 16);
+    if (sample == 0)
+        return 1;
+    // CR LF, lone CR and lone LF files all end as many lines as the more
+    // common of the two.
+    const qsizetype ends =
+        std::max(std::count(s, s + sample, Char('\n')), std::count(s, s + sample, Char('\r')));
+    const qsizetype guess = ends * (n / sample) + ends * (n % sample) / sample;
+    return guess + guess / 8 + 16;
+}
+
+// The starts of a text's lines written through a plain pointer, into one
+// block reserved ahead: QList's own append checks for sharing and room, and
+// stores the size, at every line. The room a guess leaves unused is never
+// touched, so it costs no memory; a guess too small grows the block in
+// place when the allocator can, as QList itself would.
+class StartWriter {
+public:
+    explicit StartWriter(qsizetype room) : m_block(QTypedArrayData<qsizetype>::allocate(room))
+    {
+        // Out of memory fails as QList's own reserve would.
+        Q_CHECK_PTR(m_block.data());
+        take();
+    }
+    void append(qsizetype start)
+    {
+        if (m_at == m_end) [[unlikely]]
+            grow();
+        *m_at++ = start;
+    }
+    QList<qsizetype> list()
+    {
+        give();
+        return QList<qsizetype>(std::move(m_block));
+    }
+
+private:
+    void take()
+    {
+        m_at = m_block.data() + m_block.size;
+        m_end = m_block.data() + m_block.constAllocatedCapacity();
+    }
+    void give() { m_block.size = m_at - m_block.data(); }
+    void grow()
+    {
+        give();
+        m_block.reallocateAndGrow(QArrayData::GrowsAtEnd, m_block.size + 16);
+        take();
+    }
+    QArrayDataPointer<qsizetype> m_block;
+    qsizetype *m_at;
+    qsizetype *m_end;
+};
+
+// Where a text ends and what it lacks of the lines' text.
+struct LineEnds {
+    qsizetype end; // its NUL, or its size
+    qsizetype missing; // the units of the CR LF that lone CRs and LFs and an open last line lack
+    bool openLast;
+};
+
+// The lines of s[0, size) by LineList's reading rule, each appended to
+// starts as where it will start once every line ends with CR LF.
+// blockMarks(at) gives the marks of the sixteen units from at (decoding them
+// on the way, if need be); unitMark(at) tells of a single unit, near the end.
+// Everything the loop keeps is local, so that it stays in registers.
+template<typename Char, typename BlockMarks, typename UnitMark>
+LineEnds findLines(const Char *s, qsizetype size, QList<qsizetype> &starts, Progress &progress,
+                   BlockMarks blockMarks, UnitMark unitMark)
+{
+    StartWriter out(guessLineCount(s, size));
+    qsizetype start = 0;
+    qsizetype missing = 0;
+    qsizetype end = size;
+    // The CR, LF or NUL at i; false for a NUL, which ends the text.
+    const auto take = [&](qsizetype i) {
+        const Char c = s[i];
+        if (c == Char(0)) {
+            end = i;
+            return false;
+        }
+        // The LF of a CR LF, taken with its CR.
+        if (i < start)
+            return true;
+        const qsizetype length = c == Char('\r') && i + 1 < size && s[i + 1] == Char('\n') ? 2 : 1;
+        out.append(start + missing);
+        missing += 2 - length;
+        start = i + length;
+        return true;
+    };
+    qsizetype at = 0;
+    bool cut = false;
+    for (; !cut && at + kBlock <= size; at += kBlock) {
+        unsigned marks = blockMarks(at);
+        if (!marks)
+            continue;
+        // A block with a line end stands for a line, near enough for a clock.
+        progress.step();
+        for (; marks && !cut; marks &= marks - 1)
+            cut = !take(at + qCountTrailingZeroBits(marks));
+    }
+    for (; !cut && at < size; ++at)
+        cut = unitMark(at) && !take(at);
+    const bool openLast = end > start;
+    if (openLast) {
+        out.append(start + missing);
+        missing += 2;
+    }
+    starts = out.list();
+    return {end, missing, openLast};
+}
+
+// The text read becomes the lines' text: cut at its NUL, and each lone CR or
+// LF and the open last line given the CR LF it stands for.
+void completeLineEnds(QString &text, const QList<qsizetype> &starts, const LineEnds &ends)
+{
+    qsizetype from = ends.end;
+    text.truncate(from);
+    if (ends.missing == 0)
+        return;
+    // Moved in place a line at a time from the last, so that even a big file
+    // with other line ends is never held twice. The lines before the first
+    // that lacks anything are where they belong already.
+    qsizetype to = from + ends.missing;
+    text.resize(to);
+    char16_t *d = reinterpret_cast<char16_t *>(text.data());
+    bool open = ends.openLast;
+    for (qsizetype k = starts.size() - 1; to > from; --k) {
+        const qsizetype start = starts.at(k);
+        const qsizetype length = to - 2 - start;
+        // Inside a line there is no CR or LF, so its end is told by its last
+        // units alone.
+        if (!open)
+            from -= d[from - 1] == u'\n' && from >= 2 && d[from - 2] == u'\r' ? 2 : 1;
+        open = false;
+        from -= length;
+        if (start != from)
+            std::memmove(d + start, d + from, length * sizeof(char16_t));
+        d[start + length] = u'\r';
+        d[start + length + 1] = u'\n';
+        to = start;
+    }
 }
 
 } // namespace
@@ -45,51 +266,39 @@ PackedLines::PackedLines(const QStringList &lines)
 
 PackedLines PackedLines::parse(QByteArrayView bytes, Progress &progress)
 {
-    return fromText(decodeFileText(bytes), progress);
+    if (isUtf16WithBom(bytes) || readsAsUtf8(bytes))
+        return fromText(decodeFileText(bytes), progress);
+    // Windows-1252, the usual sheet: decoded straight into the lines' text,
+    // its line ends found on the way, in one pass over the bytes.
+    PackedLines out;
+    const auto *s = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype size = bytes.size();
+    // With room for the CR LF of a last line left open.
+    out.m_text.reserve(size + 2);
+    out.m_text.resize(size);
+    char16_t *d = reinterpret_cast<char16_t *>(out.m_text.data());
+    const LineEnds ends = findLines(
+        s, size, out.m_starts, progress, [&](qsizetype at) { return decodeWindows1252Block(s + at, d + at); },
+        [&](qsizetype at) {
+            const uchar c = s[at];
+            d[at] = c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : c;
+            return isLineMark(c);
+        });
+    completeLineEnds(out.m_text, out.m_starts, ends);
+    return out;
 }
 
 PackedLines PackedLines::fromText(QString text, Progress &progress)
 {
     PackedLines out;
-    QList<qsizetype> &starts = out.m_starts;
     const char16_t *s = reinterpret_cast<const char16_t *>(text.constData());
-    qsizetype n = text.size();
+    const qsizetype size = text.size();
     // The text is kept as the lines' text; what it lacks of that form are
     // the CR LF a lone CR or LF stands for and the end of an open last line.
-    // One block for the line starts: growing it step by step would leave
-    // the memory of each step behind, unusable for a big sheet's text.
-    starts.reserve(countLineFeeds(s, n) + 1);
-    qsizetype missing = 0;
-    bool openLast = false;
-    n = forEachLine(s, n, [&](qsizetype start, qsizetype, qsizetype end) {
-        starts.append(start + missing);
-        missing += 2 - end;
-        openLast = end == 0;
-        progress.step();
-    });
-    text.truncate(n);
-    if (missing > 0) {
-        // Widened in place from the end, so that even a big file with
-        // other line ends is never held twice.
-        text.resize(n + missing);
-        char16_t *d = reinterpret_cast<char16_t *>(text.data());
-        qsizetype to = n + missing;
-        if (openLast) {
-            d[--to] = u'\n';
-            d[--to] = u'\r';
-        }
-        for (qsizetype from = n; from > 0;) {
-            const char16_t c = d[--from];
-            if (c == u'\r' || c == u'\n') {
-                if (c == u'\n' && from > 0 && d[from - 1] == u'\r')
-                    --from;
-                d[--to] = u'\n';
-                d[--to] = u'\r';
-            } else {
-                d[--to] = c;
-            }
-        }
-    }
+    const LineEnds ends = findLines(
+        s, size, out.m_starts, progress, [&](qsizetype at) { return lineMarks(s + at); },
+        [&](qsizetype at) { return isLineMark(s[at]); });
+    completeLineEnds(text, out.m_starts, ends);
     out.m_text = std::move(text);
     return out;
 }

@@ -122,3 +122,34 @@ TEST(Encoding, PiecesMakeTheBytesOfTheWholeText)
         }
     }
 }
+
+// A file's text ends at its first NUL: only the bytes before it say whether
+// it reads as UTF-8, however the bytes after it look.
+TEST(Encoding, ReadsAsUtf8OnTheBytesBeforeTheNul)
+{
+    const QByteArray nul(1, '\0');
+    const QByteArray pad(20, 'a');
+    struct Case {
+        QByteArray bytes;
+        bool utf8;
+    };
+    const Case cases[] = {
+        {"caf\xC3\xA9", true},
+        {"caf\xE9", false},
+        {"plain", false},
+        {"caf\xC3\xA9" + nul + "\xE9", true},
+        {"caf\xE9" + nul + "\xC3\xA9", false},
+        {"plain" + nul + "\xC3\xA9", false},
+        {"plain" + nul + "\xE9", false},
+        {"caf\xC3" + nul + "\xA9", false},
+        {nul + "\xC3\xA9", false},
+        {pad + "\xC3\xA9" + pad + nul + pad + "\xFF", true},
+        {pad + nul + pad + "\xE9" + pad, false},
+        {pad + "\xE2\x82" + nul + "\xAC", false},
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(readsAsUtf8(c.bytes), c.utf8) << c.bytes.toHex(' ').constData();
+        const qsizetype cut = c.bytes.indexOf('\0');
+        EXPECT_EQ(readsAsUtf8(c.bytes), isUtf8WithNonAscii(cut < 0 ? c.bytes : c.bytes.first(cut)));
+    }
+}

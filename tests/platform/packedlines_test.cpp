@@ -96,3 +96,75 @@ TEST(PackedLines, EditsOutsideTheListFailAndChangeNothing)
     EXPECT_EQ(packed.lines(), (QStringList{"t", "a", "b"}));
     EXPECT_EQ(copy.lines(), QStringList{"t"});
 }
+
+// Long files are read sixteen units at a time: a line end, a NUL or a
+// character of 0x80..0x9F reads the same wherever it falls against those
+// blocks, a CR LF cut between two of them included, in every encoding.
+TEST(PackedLines, LongFilesReadAsALineListAtEveryOffset)
+{
+    const QByteArray pieces[] = {
+        "\r\n", "\r", "\n", "\n\r", "\r\r\n", "\x80\x9f\xa0", "\xe9", QByteArray(1, '\0'), "x\r\ny",
+    };
+    for (const QByteArray &piece : pieces) {
+        for (int shift = 0; shift < 36; ++shift) {
+            const QByteArray pad(shift, 'a');
+            const QByteArray body = pad + piece + QByteArray(20, 'b') + piece + pad;
+            QByteArray ascii = body;
+            for (const char high : {'\xe9', '\x80', '\x9f', '\xa0'})
+                ascii.replace(high, 'h');
+            QByteArray utf16 = "\xff\xfe";
+            for (const char c : ascii) {
+                utf16 += c;
+                utf16 += '\0';
+            }
+            // Windows-1252, UTF-8, UTF-16, and each with an open last line.
+            for (const QByteArray &bytes : {body, body + "\xc3\xa9", utf16, body + "z", utf16 + QByteArray("z\0", 2)}) {
+                SCOPED_TRACE(bytes.toHex(' ').toStdString());
+                const LineList list(LineList::parse(bytes));
+                // A view with a line end just past its end, which is no part of it.
+                const QByteArray withMore = bytes + "\n";
+                const PackedLines packed = PackedLines::parse(QByteArrayView(withMore).first(bytes.size()));
+                ASSERT_EQ(packed.lines(), list.lines());
+                EXPECT_EQ(packed.toText(), list.toText());
+                const QString text = plat::decodeFileText(bytes);
+                EXPECT_EQ(PackedLines::fromText(text), PackedLines(LineList::parseText(text)));
+            }
+        }
+    }
+}
+
+// The room for the lines is guessed from the first of them: a file whose
+// lines get shorter further on, or whose lines end in lone CRs or LFs, or
+// that ends without one, still reads whole; a text passed in is left alone.
+TEST(PackedLines, BigFilesReadWholeWhateverTheirLines)
+{
+    struct Case {
+        QByteArray head;
+        QByteArray line;
+        int lines;
+    };
+    const Case cases[] = {
+        {QByteArray(70000, 'a') + "\r\n", "\xe9t\xe9\r\n", 40000},
+        {"titre\n", "\x9cuvre\n", 30000},
+        {"titre\r", "mot\r", 30000},
+        {"titre\r\n", "un\r\ndeux\nTrois\r", 20000},
+        {QByteArray(100000, 'x'), "", 0},
+        {"t\xc3\xa9\n", "caf\xc3\xa9\r\nna\xc3\xafve\n", 20000},
+    };
+    for (const Case &c : cases) {
+        QByteArray bytes = c.head;
+        for (int i = 0; i < c.lines; ++i)
+            bytes += c.line;
+        for (const QByteArray &file : {bytes, bytes + "sans fin"}) {
+            SCOPED_TRACE(file.left(40).toHex(' ').toStdString());
+            const QStringList lines = LineList::parse(file);
+            const PackedLines packed = PackedLines::parse(file);
+            ASSERT_EQ(packed.lines(), lines);
+            EXPECT_EQ(packed, PackedLines(lines));
+            const QString text = plat::decodeFileText(file);
+            const QString kept = text;
+            EXPECT_EQ(PackedLines::fromText(text), PackedLines(lines));
+            EXPECT_EQ(text, kept);
+        }
+    }
+}
