@@ -4,6 +4,8 @@
 #include "platform/failure.h"
 #include "platform/screenfit.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #if defined(__GLIBC__)
@@ -42,10 +44,22 @@ void releaseFreedMemory(qsizetype used)
 #if defined(__GLIBC__)
     // Memory handed back is zeroed and mapped again the next time it is
     // needed, which on some systems costs more than the work that freed
-    // it: the little that smaller work frees stays for the next.
+    // it: the little that smaller work frees stays for the next, and big
+    // work's goes back once the user has paused, not between two sheets
+    // chosen one after the other.
     constexpr qsizetype kKept = qsizetype(32) << 20;
-    if (used > kKept)
-        malloc_trim(0);
+    constexpr int kPauseMs = 2000;
+    if (used <= kKept || !QCoreApplication::instance())
+        return;
+    // Owned by the application, so gone with it; a later one gets its own.
+    static QPointer<QTimer> pause;
+    if (!pause) {
+        pause = new QTimer(QCoreApplication::instance());
+        pause->setSingleShot(true);
+        pause->setInterval(kPauseMs);
+        QObject::connect(pause, &QTimer::timeout, [] { malloc_trim(0); });
+    }
+    pause->start();
 #else
     Q_UNUSED(used);
 #endif

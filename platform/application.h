@@ -17,8 +17,9 @@ public:
 void runGuarded(const std::function<void()> &handler);
 
 // Hands the memory that big work freed (sorting a big sheet) back to the
-// system; the C library would otherwise keep much of it in the program.
-// Work on fewer than 32 MB (used: about what it held) leaves it for the next.
+// system once the program has been idle for a moment; the C library would
+// otherwise keep much of it in the program. Work on fewer than 32 MB (used:
+// about what it held) leaves it for the next.
 void releaseFreedMemory(qsizetype used);
 
 } // namespace plat
