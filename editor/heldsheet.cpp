@@ -93,12 +93,10 @@ plat::PackedLines HeldSheet::load(const QString &path, const QString &title, pla
         m_tail = plat::unreadTail(bytes);
         m_stamp = stampOf(bytes);
         m_state = State::Loaded;
-        QString text = plat::decodeFileText(bytes);
-        progress.beatWhenDue();
-        // The bytes go before the lines are found: a big sheet is held as
-        // bytes and as text only for as long as it is decoded.
-        bytes = QByteArray();
-        return plat::PackedLines::fromText(std::move(text), progress);
+        // Decoded and split in one pass. The bytes, the text and the line
+        // starts are held together for that moment, less than the sorting
+        // that follows holds.
+        return plat::PackedLines::parse(bytes, progress);
     } catch (const plat::Failure &failure) {
         if (nothingAt(path)) {
             m_state = State::Missing;
