@@ -32,12 +32,14 @@ bool asciiWord(const unsigned char *s)
 
 // Whether the eight characters from s are all ASCII, in a loop the compiler
 // widens.
-bool asciiEight(const char16_t *s)
+// Whether the eight characters from s are each their own Windows-1252
+// byte: below 0x80, or from 0xA0 to 0xFF.
+bool ownBytesEight(const char16_t *s)
 {
-    char16_t any = 0;
+    unsigned other = 0;
     for (int k = 0; k < 8; ++k)
-        any |= s[k];
-    return any < 0x80;
+        other |= unsigned(s[k] >> 8) | unsigned(char16_t(s[k] - 0x80) < 0x20);
+    return other == 0;
 }
 
 } // namespace
@@ -278,12 +280,16 @@ bool fitsWindows1252(QStringView text)
     const char16_t *s = text.utf16();
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n) {
-        if (i + 8 <= n && asciiEight(s + i)) {
-            i += 8;
+    for (; i + 8 <= n; i += 8) {
+        if (ownBytesEight(s + i))
             continue;
+        for (int k = 0; k < 8; ++k) {
+            if (toWindows1252(s[i + k]) < 0)
+                return false;
         }
-        if (toWindows1252(s[i++]) < 0)
+    }
+    for (; i < n; ++i) {
+        if (toWindows1252(s[i]) < 0)
             return false;
     }
     return true;
@@ -335,17 +341,27 @@ bool toWindows1252Bytes(QStringView text, char *out)
     const char16_t *s = text.utf16();
     const qsizetype n = text.size();
     qsizetype i = 0;
-    while (i < n) {
-        if (i + 8 <= n && asciiEight(s + i)) {
+    // Eight characters at a time: in a sheet of accented words few blocks
+    // of eight are plain ASCII, but most are characters that are their own
+    // byte.
+    for (; i + 8 <= n; i += 8) {
+        if (ownBytesEight(s + i)) {
             for (int k = 0; k < 8; ++k)
                 out[i + k] = char(s[i + k]);
-            i += 8;
             continue;
         }
+        for (int k = 0; k < 8; ++k) {
+            const int b = toWindows1252(s[i + k]);
+            if (b < 0)
+                return false;
+            out[i + k] = char(b);
+        }
+    }
+    for (; i < n; ++i) {
         const int b = toWindows1252(s[i]);
         if (b < 0)
             return false;
-        out[i++] = char(b);
+        out[i] = char(b);
     }
     return true;
 }

@@ -46,6 +46,31 @@ TEST(Encoding, LongTextsReadAndWrittenTheSameAtEveryOffset)
     }
 }
 
+// Characters are judged eight at a time: one that has no byte in the code
+// page (a Cyrillic letter, the control U+0080 whose byte is the euro's) is
+// found wherever it falls in a block, and one with a byte of 0x80..0x9F is
+// written as that byte.
+TEST(Encoding, CharactersWithoutAByteAreFoundAtEveryOffset)
+{
+    const struct {
+        QChar c;
+        bool fits;
+        char byte;
+    } cases[] = {{QChar(0x0416), false, 0}, {QChar(0x0080), false, 0}, {QChar(0x20AC), true, '\x80'},
+                 {QChar(0x0178), true, '\x9F'}, {QChar(0x00E9), true, '\xE9'}, {QChar(0x0081), true, '\x81'}};
+    for (const auto &c : cases) {
+        for (int at = 0; at < 20; ++at) {
+            QString text(20, QLatin1Char('a'));
+            text[at] = c.c;
+            EXPECT_EQ(fitsWindows1252(text), c.fits) << at;
+            QByteArray expected = c.fits ? QByteArray(20, 'a') : text.toUtf8();
+            if (c.fits)
+                expected[at] = c.byte;
+            EXPECT_EQ(encodeText(text), expected) << at;
+        }
+    }
+}
+
 TEST(Encoding, ReadsUtf8OnlyWhenValidAndNotPlainAscii)
 {
     struct Case {
