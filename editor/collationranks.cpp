@@ -44,8 +44,10 @@ CollationRanks::CollationRanks(const QCollator &collator)
     // ASCII characters of one rank are those the collator takes as equal
     // (a letter and its capital): texts made of them with the same ranks
     // sort as equal, in pair order. An accent is not equal.
-    for (char16_t c = 0x20; c < 0x7F; ++c)
-        m_plain[c] = m_ranks[c] != 0;
+    for (char16_t c = 0x20; c < 0x7F; ++c) {
+        if (m_ranks[c])
+            m_ranks[c] |= kPlain;
+    }
 }
 
 namespace {
@@ -160,9 +162,10 @@ quint8 digit(const RankedTerm &t, int d)
 
 bool before(const RankedTerm &x, const RankedTerm &y)
 {
-    if (x.high != y.high)
-        return x.high < y.high;
-    return x.low != y.low ? x.low < y.low : x.pair < y.pair;
+    // As one number: fewer branches the processor guesses wrong.
+    const unsigned __int128 a = static_cast<unsigned __int128>(x.high) << 64 | x.low;
+    const unsigned __int128 b = static_cast<unsigned __int128>(y.high) << 64 | y.low;
+    return a < b || (a == b && x.pair < y.pair);
 }
 
 // Sorts the n entries at a, leaving them sorted in a when home is true,

@@ -22,10 +22,10 @@ class CollationRanks {
 public:
     explicit CollationRanks(const QCollator &collator);
     // Ranks from 1; 0 for a character outside the table.
-    quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] : 0; }
+    quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] & ~kPlain : 0; }
     // Whether the character is ASCII with a rank: two texts made of such
     // characters with the same ranks compare equal.
-    bool isPlain(char16_t c) const { return c < m_plain.size() && m_plain[c]; }
+    bool isPlain(char16_t c) const { return c < kSize && (m_ranks[c] & kPlain); }
     // The first sixteen ranks of a covered text, one per byte from the top,
     // zero past its end: keys compare as the rank sequences begin.
     struct Prefix {
@@ -50,8 +50,12 @@ public:
 
 private:
     static constexpr char16_t kSize = 0x180;
-    std::array<quint16, kSize> m_ranks{}; // low byte first rank, high byte second
-    std::array<bool, 0x80> m_plain{};
+    // Low byte the first rank, the next seven bits the second, the top bit
+    // whether the character is plain: one look for all three, once for
+    // every character of a big sheet. No rank reaches 128, there are fewer
+    // printable ASCII characters.
+    static constexpr quint16 kPlain = 0x8000;
+    std::array<quint16, kSize> m_ranks{};
 };
 
 // A term placed by its first sixteen ranks (CollationRanks::Prefix), with its
@@ -78,17 +82,17 @@ inline bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
     const char16_t *c = text.utf16();
     const char16_t *const end = c + text.size();
     for (; c != end && filled < 16; ++c) {
-        const quint16 r = ranksOf(*c);
+        const quint16 r = *c < kSize ? m_ranks[*c] : 0;
         if (!r)
             return false;
-        plain = plain && isPlain(*c);
+        plain = plain && (r & kPlain);
         ranks[size_t(filled++)] = quint8(r);
-        if (r > 0xFF)
-            ranks[size_t(filled++)] = quint8(r >> 8);
+        if (r & 0x7F00)
+            ranks[size_t(filled++)] = quint8((r >> 8) & 0x7F);
     }
     const bool whole = c == end && filled <= 16;
     for (; c != end; ++c) {
-        if (!ranksOf(*c))
+        if (*c >= kSize || !m_ranks[*c])
             return false;
     }
     key.high = qFromBigEndian<quint64>(ranks.data());
