@@ -1,5 +1,8 @@
 #include "platform/linelist.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
@@ -61,6 +64,25 @@ void appendSharedLines(QString piece, int count, QStringList &out)
         block.d_ptr()->ref_.fetchAndAddRelaxed(-count);
 }
 
+// The lines of a piece decoded from single bytes, where they stand in the
+// bytes as in the text: the places found in the bytes serve, and the text is
+// not searched again. lines holds each line's start and length, counted
+// from the piece's start.
+void appendLinesAt(QString piece, const std::vector<std::pair<qsizetype, qsizetype>> &lines, QStringList &out)
+{
+    if (lines.empty())
+        return;
+    const qsizetype n = piece.size();
+    char16_t *s = reinterpret_cast<char16_t *>(piece.data());
+    QString::DataPointer &block = piece.data_ptr();
+    block.d_ptr()->ref_.fetchAndAddRelaxed(int(lines.size()));
+    for (const auto &[start, length] : lines) {
+        if (start + length < n)
+            s[start + length] = u'\0';
+        out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
+    }
+}
+
 // Calls take(from, to, lines) for runs of whole lines of the text, line
 // ends included, each at least kPiece units long but the last.
 template<typename Char, typename Take>
@@ -108,15 +130,30 @@ QStringList LineList::parse(QByteArrayView bytes)
     if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    if (!utf8) {
+        // One character a byte: the lines are where the bytes' lines are.
+        std::vector<std::pair<qsizetype, qsizetype>> lines;
+        qsizetype from = 0;
+        qsizetype to = 0;
+        const auto decodePiece = [&] {
+            appendLinesAt(fromWindows1252(bytes.sliced(from, to - from)), lines, out);
+            lines.clear();
+            from = to;
+        };
+        forEachLine(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length, qsizetype end) {
+            lines.emplace_back(start - from, length);
+            to = start + length + end;
+            if (to - from >= kPiece)
+                decodePiece();
+        });
+        if (to > from)
+            decodePiece();
+        return out;
+    }
     // A piece holds as many lines decoded as it held in bytes.
     forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to, int lines) {
-        const QByteArrayView piece = bytes.sliced(from, to - from);
-        if (!utf8) {
-            appendSharedLines(fromWindows1252(piece), lines, out);
-            return;
-        }
         QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);
-        appendSharedLines(decoder(piece), lines, out);
+        appendSharedLines(decoder(bytes.sliced(from, to - from)), lines, out);
     });
     return out;
 }
