@@ -1,7 +1,8 @@
 // Any bytes may be a sheet or a settings file. Reading must not crash, a read
 // list must save and read back to the same lines, and a Windows-1252 file must
 // save back byte for byte. The editor's packed lines read and write exactly
-// as a line list does, also when the text is encoded in small pieces.
+// as a line list does, also when the text is encoded in small pieces, and
+// a line list reads what splitting the whole decoded text gives.
 #include "platform/encoding.h"
 #include "platform/linelist.h"
 #include "platform/packedlines.h"
@@ -13,6 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArrayView bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     const QStringList lines = plat::LineList::parse(bytes);
+    // The same lines as the plain way: the whole text decoded, then split.
+    if (lines != plat::LineList::parseText(plat::decodeFileText(bytes)))
+        std::abort();
     for (const QString &line : lines)
         if (line.contains(QLatin1Char('\r')) || line.contains(QLatin1Char('\n'))
             || line.contains(QChar(0)))

@@ -1,12 +1,10 @@
 #include "platform/linelist.h"
 
-#include <utility>
-#include <vector>
-
 #include "platform/drivepath.h"
 #include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
+#include "platform/packedlines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -64,22 +62,31 @@ void appendSharedLines(QString piece, int count, QStringList &out)
         block.d_ptr()->ref_.fetchAndAddRelaxed(-count);
 }
 
-// The lines of a piece decoded from single bytes, where they stand in the
-// bytes as in the text: the places found in the bytes serve, and the text is
-// not searched again. lines holds each line's start and length, counted
-// from the piece's start.
-void appendLinesAt(QString piece, const std::vector<std::pair<qsizetype, qsizetype>> &lines, QStringList &out)
+// The lines of packed lines as strings that share pieces of about kPiece
+// units, as appendSharedLines makes them: each piece a copy of a run of the
+// packed text, each line's CR the NUL that closes its string.
+void appendPackedLines(const PackedLines &packed, QStringList &out)
 {
-    if (lines.empty())
-        return;
-    const qsizetype n = piece.size();
-    char16_t *s = reinterpret_cast<char16_t *>(piece.data());
-    QString::DataPointer &block = piece.data_ptr();
-    block.d_ptr()->ref_.fetchAndAddRelaxed(int(lines.size()));
-    for (const auto &[start, length] : lines) {
-        if (start + length < n)
-            s[start + length] = u'\0';
-        out.append(QString(QString::DataPointer(block.d_ptr(), s + start, length)));
+    const qsizetype n = packed.count();
+    for (qsizetype first = 0; first < n;) {
+        const QChar *from = packed.view(first).data();
+        qsizetype last = first;
+        while (last + 1 < n && packed.view(last).data() - from < kPiece)
+            ++last;
+        // With the last line's CR LF, which packed lines always hold: a
+        // piece of empty lines is then not empty.
+        const QStringView lastLine = packed.view(last);
+        QString piece(from, lastLine.data() + lastLine.size() + 2 - from);
+        char16_t *s = reinterpret_cast<char16_t *>(piece.data());
+        QString::DataPointer &block = piece.data_ptr();
+        block.d_ptr()->ref_.fetchAndAddRelaxed(int(last - first + 1));
+        for (qsizetype i = first; i <= last; ++i) {
+            const QStringView line = packed.view(i);
+            const qsizetype at = line.data() - from;
+            s[at + line.size()] = u'\0';
+            out.append(QString(QString::DataPointer(block.d_ptr(), s + at, line.size())));
+        }
+        first = last + 1;
     }
 }
 
@@ -131,23 +138,9 @@ QStringList LineList::parse(QByteArrayView bytes)
         bytes = bytes.sliced(3);
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
     if (!utf8) {
-        // One character a byte: the lines are where the bytes' lines are.
-        std::vector<std::pair<qsizetype, qsizetype>> lines;
-        qsizetype from = 0;
-        qsizetype to = 0;
-        const auto decodePiece = [&] {
-            appendLinesAt(fromWindows1252(bytes.sliced(from, to - from)), lines, out);
-            lines.clear();
-            from = to;
-        };
-        forEachLine(bytes.data(), bytes.size(), [&](qsizetype start, qsizetype length, qsizetype end) {
-            lines.emplace_back(start - from, length);
-            to = start + length + end;
-            if (to - from >= kPiece)
-                decodePiece();
-        });
-        if (to > from)
-            decodePiece();
+        // One character a byte: the editor's reader finds the lines fastest,
+        // decoding and looking for line ends in one pass.
+        appendPackedLines(PackedLines::parseWindows1252(bytes), out);
         return out;
     }
     // A piece holds as many lines decoded as it held in bytes.

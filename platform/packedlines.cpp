@@ -268,8 +268,13 @@ PackedLines PackedLines::parse(QByteArrayView bytes, Progress &progress)
 {
     if (isUtf16WithBom(bytes) || readsAsUtf8(bytes))
         return fromText(decodeFileText(bytes), progress);
-    // Windows-1252, the usual sheet: decoded straight into the lines' text,
-    // its line ends found on the way, in one pass over the bytes.
+    return parseWindows1252(bytes, progress);
+}
+
+PackedLines PackedLines::parseWindows1252(QByteArrayView bytes, Progress &progress)
+{
+    // The usual sheet: decoded straight into the lines' text, its line ends
+    // found on the way, in one pass over the bytes.
     PackedLines out;
     const auto *s = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype size = bytes.size();
