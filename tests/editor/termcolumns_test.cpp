@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <functional>
 
 using editor::TermColumns;
 
@@ -17,6 +18,30 @@ plat::PackedLines sheet(const QStringList &lines)
 }
 
 const QStringList kFruit{"Fruits", "pear", "poire", "apple", "pomme", "Banana", "banane"};
+
+// In each language, the columns built on the lines list the terms (the
+// first terms, in pair order) as a stable sort with the collator does;
+// then more checks them, and the working lines they read, further.
+using MoreChecks = std::function<void(TermColumns &, plat::PackedLines &, const QCollator &, const char *)>;
+void expectCollatorsOrder(const QStringList &lines, const QStringList &terms,
+                          std::initializer_list<const char *> languages, const MoreChecks &more = {})
+{
+    const QLocale before;
+    for (const char *name : languages) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
+        const QCollator collator = TermColumns::collator();
+        QStringList expected = terms;
+        std::stable_sort(expected.begin(), expected.end(),
+                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
+        TermColumns columns;
+        plat::PackedLines working = sheet(lines);
+        columns.build(working, false);
+        EXPECT_EQ(columns.firstColumn(), expected) << name;
+        if (more)
+            more(columns, working, collator, name);
+    }
+    QLocale::setDefault(before);
+}
 
 } // namespace
 
@@ -224,17 +249,8 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
     QStringList lines{"Titre"};
     for (const QString &t : terms)
         lines << t << QString::number(lines.size());
-    const QLocale before;
-    for (const char *name : {"fr_FR", "cs_CZ", "sv_SE", "en_US", "de_DE", "da_DK", "C"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        const QCollator collator = TermColumns::collator();
-        QStringList expected = terms;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-        TermColumns columns;
-        plat::PackedLines working = sheet(lines);
-        columns.build(working, false);
-        EXPECT_EQ(columns.firstColumn(), expected) << name;
+    const auto additions = [](TermColumns &columns, plat::PackedLines &working, const QCollator &collator,
+                              const char *name) {
         // A new term goes after every term sorting equal or before it.
         for (const QString &t : {QString("ch"), QString("Été"), QString("zz"), QString("мир")}) {
             const int row = editor::addTypedPair(working, columns, t, "n", false);
@@ -243,8 +259,8 @@ TEST(TermColumns, OrderIsTheCollatorsInEveryLanguage)
             EXPECT_TRUE(row + 1 == columns.rows() || collator.compare(t, columns.first(row + 1)) < 0
                         || columns.first(row + 1) == t) << name;
         }
-    }
-    QLocale::setDefault(before);
+    };
+    expectCollatorsOrder(lines, terms, {"fr_FR", "cs_CZ", "sv_SE", "en_US", "de_DE", "da_DK", "C"}, additions);
 }
 
 // The search reads each row's first characters from a key kept beside the
@@ -296,19 +312,7 @@ TEST(TermColumns, OrderOfManyRealisticTermsIsTheCollators)
         lines << p.foreign << p.french;
         terms << p.foreign;
     }
-    const QLocale before;
-    for (const char *name : {"fr_FR", "cs_CZ", "sv_SE"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        const QCollator collator = TermColumns::collator();
-        QStringList expected = terms;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-        TermColumns columns;
-        const plat::PackedLines working = sheet(lines);
-        columns.build(working, false);
-        EXPECT_EQ(columns.firstColumn(), expected) << name;
-    }
-    QLocale::setDefault(before);
+    expectCollatorsOrder(lines, terms, {"fr_FR", "cs_CZ", "sv_SE"});
 }
 
 // Where the ranks foretell the collator's order, a big sheet is sorted
@@ -353,22 +357,12 @@ TEST(TermColumns, LongRunsOfLookAlikeTermsListInTheCollatorsOrder)
         terms << t;
         lines << t << QString::number(i);
     }
-    const QLocale before;
-    for (const char *name : {"fr_FR", "cs_CZ"}) {
-        QLocale::setDefault(QLocale(QString::fromLatin1(name)));
-        const QCollator collator = TermColumns::collator();
-        QStringList expected = terms;
-        std::stable_sort(expected.begin(), expected.end(),
-                         [&](const QString &a, const QString &b) { return collator.compare(a, b) < 0; });
-        TermColumns columns;
-        const plat::PackedLines working = sheet(lines);
-        columns.build(working, false);
-        EXPECT_EQ(columns.firstColumn(), expected) << name;
-        // Equal terms keep their pair order: their translations rise.
+    // Equal terms keep their pair order: their translations rise.
+    expectCollatorsOrder(lines, terms, {"fr_FR", "cs_CZ"}, [](TermColumns &columns, plat::PackedLines &,
+                                                              const QCollator &, const char *name) {
         for (int row = 1; row < columns.rows(); ++row) {
             if (columns.first(row) == columns.first(row - 1))
                 EXPECT_LT(columns.second(row - 1).toInt(), columns.second(row).toInt()) << name;
         }
-    }
-    QLocale::setDefault(before);
+    });
 }
