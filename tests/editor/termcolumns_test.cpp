@@ -361,8 +361,9 @@ TEST(TermColumns, LongRunsOfLookAlikeTermsListInTheCollatorsOrder)
     expectCollatorsOrder(lines, terms, {"fr_FR", "cs_CZ"}, [](TermColumns &columns, plat::PackedLines &,
                                                               const QCollator &, const char *name) {
         for (int row = 1; row < columns.rows(); ++row) {
-            if (columns.first(row) == columns.first(row - 1))
+            if (columns.first(row) == columns.first(row - 1)) {
                 EXPECT_LT(columns.second(row - 1).toInt(), columns.second(row).toInt()) << name;
+            }
         }
     });
 }
