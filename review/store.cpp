@@ -403,30 +403,11 @@ QList<Card> Store::dueCards(const QString &user, const QDate &today, int limit)
         };
         const size_t n = std::min(candidates.size(), size_t(std::max(limit, 0)));
         std::partial_sort(candidates.begin(), candidates.begin() + qsizetype(n), candidates.end(), before);
-        QList<Card> cards;
-        cards.reserve(qsizetype(n));
-        QSqlQuery q(m_db);
-        q.prepare(QStringLiteral("SELECT question, answer, sheet, difficulty, stability, last_review, due, reps, lapses "
-                                 "FROM cards WHERE rowid = ?"));
-        for (size_t i = 0; i < n; ++i) {
-            q.addBindValue(candidates[i].row);
-            if (!q.exec())
-                fail(what, q.lastError());
-            if (!q.next())
-                continue;
-            Card c;
-            c.question = q.value(0).toString();
-            c.answer = q.value(1).toString();
-            c.sheet = q.value(2).toString();
-            c.state.memory = {q.value(3).toDouble(), q.value(4).toDouble()};
-            c.state.lastReview = QDate::fromString(q.value(5).toString(), Qt::ISODate);
-            c.state.due = QDate::fromString(q.value(6).toString(), Qt::ISODate);
-            c.state.reps = q.value(7).toInt();
-            c.state.lapses = q.value(8).toInt();
-            cards.append(c);
-            q.finish();
-        }
-        return cards;
+        QList<qint64> rows;
+        rows.reserve(qsizetype(n));
+        for (size_t i = 0; i < n; ++i)
+            rows.append(candidates[i].row);
+        return cardsAt(rows, what);
     });
 }
 
@@ -494,6 +475,11 @@ QList<Card> Store::dueCardsInSql(const QString &user, const QDate &today, int li
         rows.append(q.value(0).toLongLong());
     if (q.lastError().isValid())
         fail(what, q.lastError());
+    return cardsAt(rows, what);
+}
+
+QList<Card> Store::cardsAt(const QList<qint64> &rows, const QString &what)
+{
     QSqlQuery read(m_db);
     read.prepare(QStringLiteral("SELECT question, answer, sheet, difficulty, stability, last_review, due, reps, lapses "
                                 "FROM cards WHERE rowid = ?"));

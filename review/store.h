@@ -93,6 +93,8 @@ private:
     auto read(Work work) -> decltype(work());
     Summary summaryInSql(const QString &user, const QDate &today);
     QList<Card> dueCardsInSql(const QString &user, const QDate &today, int limit);
+    // The cards of these rows, in this order; a row gone meanwhile is left out.
+    QList<Card> cardsAt(const QList<qint64> &rows, const QString &what);
     [[noreturn]] void fail(const QString &what, const class QSqlError &error) const;
 
     bool m_mathInSql = false; // SQLite's pow(): the curve is computed where the rows are
