@@ -33,7 +33,21 @@ fail() {
     list_windows >>"$OUT/story.log"
     import -window root "$OUT/echec.png" 2>/dev/null || true
   fi
+  if [ -n "$APP_PID" ] && ! kill -0 "$APP_PID" 2>/dev/null; then
+    local code=0
+    wait "$APP_PID" 2>/dev/null || code=$?
+    log "le programme s'est arrêté (code $code)"
+  fi
   cat "$OUT/story.log"
+  # What the program and the X server said is most of what a failure on
+  # another machine leaves to go by.
+  local f
+  for f in tavilo.stderr xvfb.log; do
+    if [ -s "$OUT/$f" ]; then
+      echo "--- $f (fin)"
+      tail -n 40 "$OUT/$f"
+    fi
+  done
   echo "Captures, sortie du programme et fichiers : $OUT"
   exit 1
 }
@@ -76,8 +90,11 @@ start_x() {
 # nothing of the machine's user is read or written. The C locale gives the
 # program's French formats (dates as 08/12/2026, times as 14:05:09) whatever
 # the machine's language.
+APP_BINARY=""
+SHOWN_ONE=""
 start_app() {
   local binary="$1"
+  APP_BINARY="$binary"
   mkdir -p "$OUT/data" "$OUT/home" "$OUT/config" "$OUT/runtime" "$OUT/documents"
   chmod 700 "$OUT/runtime"
   (
@@ -93,6 +110,12 @@ start_app() {
 }
 
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
+
+# Whether the program's output says that Qt could not open the display.
+_no_display() {
+  grep -q -e 'could not connect to display' -e 'no Qt platform plugin could be initialized' \
+    "$OUT/tavilo.stderr" 2>/dev/null
+}
 
 # The visible windows whose caption is exactly $1.
 windows_named() {
@@ -114,7 +137,15 @@ window_other_than() {
 }
 
 _found=""
-_find_window() { _found=$(window_other_than "$@") && [ -n "$_found" ]; }
+_app_died=0
+# Also ends the wait when the program has stopped: no window will come.
+_find_window() {
+  if ! app_running; then
+    _app_died=1
+    return 0
+  fi
+  _found=$(window_other_than "$@") && [ -n "$_found" ]
+}
 
 # Waits for a window with the exact caption $1 (other than the ids after it)
 # and sets WIN to its id.
@@ -123,7 +154,20 @@ wait_window() {
   shift
   app_running || fail "le programme s'est arrêté avant la fenêtre « $name »"
   log "attente de la fenêtre « $name »"
+  _app_died=0
   poll "$DEADLINE" _find_window "$name" "$@" || fail "la fenêtre « $name » n'est pas apparue"
+  if [ "$_app_died" = 1 ] && [ -z "$SHOWN_ONE" ] && _no_display; then
+    # Not the program's fault: Qt could not open the display. Once more,
+    # saying so, so that a display that fails again fails the run.
+    log "Qt n'a pas pu ouvrir l'écran ; nouveau départ du programme :"
+    cat "$OUT/tavilo.stderr" >>"$OUT/story.log"
+    start_app "$APP_BINARY"
+    SHOWN_ONE=no
+    _app_died=0
+    poll "$DEADLINE" _find_window "$name" "$@" || fail "la fenêtre « $name » n'est pas apparue"
+  fi
+  [ "$_app_died" = 0 ] || fail "le programme s'est arrêté en attendant la fenêtre « $name »"
+  SHOWN_ONE=${SHOWN_ONE:-yes}
   WIN="$_found"
   # A window just mapped may not have its content painted yet.
   sleep 0.3
