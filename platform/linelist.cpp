@@ -4,7 +4,7 @@
 #include "platform/encoding.h"
 #include "platform/failure.h"
 #include "platform/fileio.h"
-#include "platform/packedlines.h"
+#include "platform/lineblocks.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -62,32 +62,102 @@ void appendSharedLines(QString piece, int count, QStringList &out)
         block.d_ptr()->ref_.fetchAndAddRelaxed(-count);
 }
 
-// The lines of packed lines as strings that share pieces of about kPiece
-// units, as appendSharedLines makes them: each piece a copy of a run of the
-// packed text, each line's CR the NUL that closes its string.
-void appendPackedLines(const PackedLines &packed, QStringList &out)
+// Where the piece of the bytes from p ends: at the end of the first line
+// that ends kPiece bytes or more after p, or at n. A CR LF is never cut.
+qsizetype pieceEnd(const char *s, qsizetype p, qsizetype n)
 {
-    const qsizetype n = packed.count();
-    for (qsizetype first = 0; first < n;) {
-        const QChar *from = packed.view(first).data();
-        qsizetype last = first;
-        while (last + 1 < n && packed.view(last).data() - from < kPiece)
-            ++last;
-        // With the last line's CR LF, which packed lines always hold: a
-        // piece of empty lines is then not empty.
-        const QStringView lastLine = packed.view(last);
-        QString piece(from, lastLine.data() + lastLine.size() + 2 - from);
-        char16_t *s = reinterpret_cast<char16_t *>(piece.data());
-        QString::DataPointer &block = piece.data_ptr();
-        block.d_ptr()->ref_.fetchAndAddRelaxed(int(last - first + 1));
-        for (qsizetype i = first; i <= last; ++i) {
-            const QStringView line = packed.view(i);
-            const qsizetype at = line.data() - from;
-            s[at + line.size()] = u'\0';
-            out.append(QString(QString::DataPointer(block.d_ptr(), s + at, line.size())));
-        }
-        first = last + 1;
+    if (n - p <= kPiece)
+        return n;
+    for (qsizetype i = p + kPiece; i < n; ++i) {
+        if (s[i] == '\r')
+            return i + 1 < n && s[i + 1] == '\n' ? i + 2 : i + 1;
+        if (s[i] == '\n')
+            return i + 1;
     }
+    return n;
+}
+
+// The lines of Windows-1252 bytes, a NUL ending the text, decoded a piece of
+// about kPiece bytes at a time straight into the block that the piece's
+// lines share, as appendSharedLines makes them: no text of the whole file in
+// between, and each line made as soon as its end is decoded.
+QStringList windows1252Lines(QByteArrayView bytes)
+{
+    using namespace lineblocks;
+    const char *s = bytes.data();
+    const qsizetype n = bytes.size();
+    // The list's own storage, filled without its checks at each line and
+    // handed over at the end.
+    QArrayDataPointer<QString> list;
+    for (qsizetype p = 0; p < n;) {
+        const qsizetype q = pieceEnd(s, p, n);
+        const qsizetype size = q - p;
+        const auto *b = reinterpret_cast<const uchar *>(s + p);
+        QString piece(size, Qt::Uninitialized);
+        char16_t *d = reinterpret_cast<char16_t *>(piece.data());
+        // As many lines as the piece can hold: one a byte up to kPiece, then
+        // the one that ends past it and, at the text's end, one left open.
+        const qsizetype most = std::min(size + 1, kPiece + 2);
+        // Room for them all, so that nothing can fail once the first line is
+        // made: enough for the whole file at the density read so far, or at
+        // least half as many again.
+        if (list.freeSpaceAtEnd() < most) {
+            const qsizetype least = list.size + most;
+            const double density = double(n) / double(std::max<qsizetype>(p, 1));
+            const qsizetype wanted = std::max(least + least / 2, qsizetype(double(list.size) * density * 1.125));
+            list.reallocateAndGrow(QArrayData::GrowsAtEnd, wanted - list.size);
+        }
+        // References for every line the piece can hold, the unused ones
+        // given back at the end.
+        QString::DataPointer &block = piece.data_ptr();
+        block.d_ptr()->ref_.fetchAndAddRelaxed(int(most));
+        int made = 0;
+        qsizetype start = 0;
+        const auto line = [&](qsizetype from, qsizetype to) {
+            d[to] = u'\0';
+            new (list.data() + list.size) QString(QString::DataPointer(block.d_ptr(), d + from, to - from));
+            ++list.size;
+            ++made;
+        };
+        // The CR, LF or NUL at k; false for a NUL, which ends the text.
+        bool ended = false;
+        const auto lineEnd = [&](qsizetype k) {
+            if (b[k] == 0) {
+                ended = true;
+                return false;
+            }
+            // The LF of a CR LF, taken with its CR.
+            if (k < start)
+                return true;
+            const qsizetype from = start;
+            start = b[k] == '\r' && k + 1 < size && b[k + 1] == '\n' ? k + 2 : k + 1;
+            line(from, k);
+            return true;
+        };
+        qsizetype k = 0;
+        for (; !ended && k + kBlock <= size; k += kBlock) {
+            unsigned marks = decodeWindows1252Block(b + k, d + k);
+            for (; marks && lineEnd(k + qCountTrailingZeroBits(marks)); marks &= marks - 1) {
+            }
+        }
+        for (; !ended && k < size; ++k) {
+            const uchar c = b[k];
+            d[k] = c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : c;
+            if (isLineMark(c))
+                lineEnd(k);
+        }
+        // A last line left open, cut by a NUL or not, has a NUL after it.
+        qsizetype end = size;
+        if (ended)
+            end = std::find(b + start, b + size, 0) - b;
+        if (start < end)
+            line(start, end);
+        block.d_ptr()->ref_.fetchAndAddRelaxed(made - int(most));
+        if (ended)
+            break;
+        p = q;
+    }
+    return QStringList(std::move(list));
 }
 
 // Calls take(from, to, lines) for runs of whole lines of the text, line
@@ -128,21 +198,16 @@ QStringList LineList::parse(QByteArrayView bytes)
     // Single-byte and UTF-8 text is split on its bytes, where CR and LF can
     // only be line ends, and decoded a run of whole lines at a time: the same
     // lines as decoding the whole text first, without that text in between.
+    if (!readsAsUtf8(bytes))
+        return windows1252Lines(bytes);
     const qsizetype nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes = bytes.first(nul);
-    const bool utf8 = isUtf8WithNonAscii(bytes);
     // Only the text's first mark is dropped; a line of the text that starts
     // with one keeps it.
-    if (utf8 && bytes.startsWith("\xEF\xBB\xBF"))
+    if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     out.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
-    if (!utf8) {
-        // One character a byte: the editor's reader finds the lines fastest,
-        // decoding and looking for line ends in one pass.
-        appendPackedLines(PackedLines::parseWindows1252(bytes), out);
-        return out;
-    }
     // A piece holds as many lines decoded as it held in bytes.
     forEachPiece(bytes.data(), bytes.size(), [&](qsizetype from, qsizetype to, int lines) {
         QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::ConvertInitialBom);

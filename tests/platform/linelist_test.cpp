@@ -228,6 +228,20 @@ TEST(LineListRead, LinesAcrossPiecesAreThoseOfTheWholeText)
         lines.clear();
         EXPECT_EQ(kept, expected.at(5));
     }
+    // A NUL ends the text wherever it falls: in a block, at a block's or a
+    // piece's edge, just after a CR.
+    const QByteArray single = plat::encodeText(latin);
+    for (const qsizetype at : {qsizetype(1), qsizetype(15), qsizetype(16), qsizetype(4095), qsizetype(4096),
+                               qsizetype(4097), qsizetype(9001), qsizetype(9002), single.size() - 1}) {
+        QByteArray bytes = single;
+        bytes[at] = '\0';
+        EXPECT_EQ(LineList::parse(bytes), LineList::parseText(plat::decodeFileText(bytes))) << at;
+        if (const qsizetype cr = single.indexOf('\r', at); cr >= 0) {
+            bytes = single;
+            bytes.insert(cr + 1, '\0');
+            EXPECT_EQ(LineList::parse(bytes), LineList::parseText(plat::decodeFileText(bytes))) << cr;
+        }
+    }
     // The last line of a piece left grows where the others were.
     QString solo = LineList::parse("ab\r\ncd\r\n").at(0);
     solo += QStringLiteral("xyz");
