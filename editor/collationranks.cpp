@@ -168,15 +168,49 @@ bool before(const RankedTerm &x, const RankedTerm &y)
     return a < b || (a == b && x.pair < y.pair);
 }
 
-// Sorts the n entries at a, leaving them sorted in a when home is true,
-// else in b; the other is scratch room. Dealt out on the first byte where
-// their prefixes differ, each share sorted on the next bytes:
-// every entry is moved a few times and compared with few others, never
-// with one of another share, which a comparison sort could not do on a
-// million. Moving each share back home after each dealing would double
-// the moves; instead the shares alternate homes and only the smallest ones
-// are copied.
-void radixSort(RankedTerm *a, RankedTerm *b, size_t n, bool home, plat::Progress &progress)
+// The first byte of the prefix that not all of the n entries at a share, or
+// 16 when they share them all.
+int firstDifference(const RankedTerm *a, size_t n)
+{
+    // The shared bytes (a long word, a shared beginning) are skipped at
+    // once rather than dealt on one after the other.
+    quint64 highs = 0, lows = 0;
+    for (size_t i = 1; i < n; ++i) {
+        highs |= a[i].high ^ a[0].high;
+        lows |= a[i].low ^ a[0].low;
+    }
+    if (highs)
+        return int(qCountLeadingZeroBits(highs) / 8);
+    return lows ? int(8 + qCountLeadingZeroBits(lows) / 8) : 16;
+}
+
+// Tallies of byte d of the n entries at a.
+std::array<size_t, 256> tally(const RankedTerm *a, size_t n, int d)
+{
+    // Two tallies, so that a long stretch of one byte does not make every
+    // count wait for the one before.
+    std::array<size_t, 256> count{}, other{};
+    size_t i = 0;
+    for (; i + 1 < n; i += 2) {
+        ++count[digit(a[i], d)];
+        ++other[digit(a[i + 1], d)];
+    }
+    if (i < n)
+        ++count[digit(a[i], d)];
+    for (size_t k = 0; k < 256; ++k)
+        count[k] += other[k];
+    return count;
+}
+
+// Sorts the n entries at a, whose prefixes share their bytes before byte d,
+// leaving them sorted in a when home is true, else in b; the other is
+// scratch room. Dealt out on the first byte where their prefixes differ,
+// each share sorted on the next bytes: every entry is moved a few times and
+// compared with few others, never with one of another share, which a
+// comparison sort could not do on a million. Moving each share back home
+// after each dealing would double the moves; instead the shares alternate
+// homes and only the smallest ones are copied.
+void radixSort(RankedTerm *a, RankedTerm *b, size_t n, bool home, int d, plat::Progress &progress)
 {
     constexpr size_t kSmall = 32;
     if (n <= kSmall) {
@@ -192,39 +226,30 @@ void radixSort(RankedTerm *a, RankedTerm *b, size_t n, bool home, plat::Progress
         return;
     }
     progress.step(qsizetype(n));
-    // The bytes all these entries share (a long word, a shared beginning)
-    // are skipped at once rather than counted one after the other.
-    quint64 highs = 0, lows = 0;
-    for (size_t i = 1; i < n; ++i) {
-        highs |= a[i].high ^ a[0].high;
-        lows |= a[i].low ^ a[0].low;
+    // Mostly the entries differ at byte d already, and one pass tallies it;
+    // only entries that all share it are looked at for the first byte they
+    // do not share.
+    std::array<size_t, 256> count;
+    if (d < 16)
+        count = tally(a, n, d);
+    if (d == 16 || count[digit(a[0], d)] == n) {
+        if (d < 16)
+            d = firstDifference(a, n);
+        if (d == 16) {
+            // Equal prefixes, in pair order as they came.
+            if (!home)
+                std::copy(a, a + n, b);
+            return;
+        }
+        count = tally(a, n, d);
     }
-    if (highs == 0 && lows == 0) {
-        // Equal prefixes, in pair order as they came.
-        if (!home)
-            std::copy(a, a + n, b);
-        return;
-    }
-    const int d = int(highs ? qCountLeadingZeroBits(highs) / 8 : 8 + qCountLeadingZeroBits(lows) / 8);
-    // Two tallies, so that a long stretch of one byte does not make every
-    // count wait for the one before.
-    std::array<size_t, 256> count{}, other{};
-    size_t i = 0;
-    for (; i + 1 < n; i += 2) {
-        ++count[digit(a[i], d)];
-        ++other[digit(a[i + 1], d)];
-    }
-    if (i < n)
-        ++count[digit(a[i], d)];
-    for (size_t k = 0; k < 256; ++k)
-        count[k] += other[k];
     std::array<size_t, 256> next;
     std::exclusive_scan(count.begin(), count.end(), next.begin(), size_t(0));
-    for (i = 0; i < n; ++i)
+    for (size_t i = 0; i < n; ++i)
         b[next[digit(a[i], d)]++] = a[i];
     for (size_t k = 0, from = 0; k < 256; from += count[k++]) {
         if (count[k] > 1)
-            radixSort(b + from, a + from, count[k], !home, progress);
+            radixSort(b + from, a + from, count[k], !home, d + 1, progress);
         else if (count[k] == 1 && home)
             a[from] = b[from];
     }
@@ -235,7 +260,7 @@ void radixSort(RankedTerm *a, RankedTerm *b, size_t n, bool home, plat::Progress
 void sortRanked(std::vector<RankedTerm> &terms, plat::Progress &progress)
 {
     std::vector<RankedTerm> scratch(terms.size());
-    radixSort(terms.data(), scratch.data(), terms.size(), true, progress);
+    radixSort(terms.data(), scratch.data(), terms.size(), true, 0, progress);
 }
 
 } // namespace editor
