@@ -91,6 +91,7 @@ start_x() {
 # program's French formats (dates as 08/12/2026, times as 14:05:09) whatever
 # the machine's language.
 APP_BINARY=""
+# Set once a window of the program has been seen.
 SHOWN_ONE=""
 start_app() {
   local binary="$1"
@@ -111,12 +112,6 @@ start_app() {
 
 app_running() { kill -0 "$APP_PID" 2>/dev/null; }
 
-# Whether the program's output says that Qt could not open the display.
-_no_display() {
-  grep -q -e 'could not connect to display' -e 'no Qt platform plugin could be initialized' \
-    "$OUT/tavilo.stderr" 2>/dev/null
-}
-
 # The visible windows whose caption is exactly $1.
 windows_named() {
   local pattern
@@ -136,6 +131,25 @@ window_other_than() {
   return 1
 }
 
+# A program that stops before its first window has shown nothing of the
+# story yet; a machine just set up has once been seen to abort it there
+# (what it printed was not kept). It is started once more over fresh folders,
+# and what it printed goes to the log and to the run's output, so that the
+# cause shows in any case and a second stop fails the run.
+_restart_once() {
+  local code=0
+  wait "$APP_PID" 2>/dev/null || code=$?
+  log "AVERTISSEMENT : le programme s'est arrêté (code $code) avant la fenêtre « $1 » ; il avait écrit :"
+  cat "$OUT/tavilo.stderr" >>"$OUT/story.log"
+  echo "AVERTISSEMENT : le programme s'est arrêté (code $code) avant sa première fenêtre ; il avait écrit :"
+  cat "$OUT/tavilo.stderr"
+  mv "$OUT/tavilo.stderr" "$OUT/tavilo.premier-depart.stderr"
+  rm -rf "$OUT/data" "$OUT/home" "$OUT/config" "$OUT/runtime" "$OUT/documents"
+  SHOWN_ONE=no
+  _app_died=0
+  start_app "$APP_BINARY"
+}
+
 _found=""
 _app_died=0
 # Also ends the wait when the program has stopped: no window will come.
@@ -152,22 +166,15 @@ _find_window() {
 wait_window() {
   local name="$1"
   shift
-  app_running || fail "le programme s'est arrêté avant la fenêtre « $name »"
   log "attente de la fenêtre « $name »"
   _app_died=0
   poll "$DEADLINE" _find_window "$name" "$@" || fail "la fenêtre « $name » n'est pas apparue"
-  if [ "$_app_died" = 1 ] && [ -z "$SHOWN_ONE" ] && _no_display; then
-    # Not the program's fault: Qt could not open the display. Once more,
-    # saying so, so that a display that fails again fails the run.
-    log "Qt n'a pas pu ouvrir l'écran ; nouveau départ du programme :"
-    cat "$OUT/tavilo.stderr" >>"$OUT/story.log"
-    start_app "$APP_BINARY"
-    SHOWN_ONE=no
-    _app_died=0
+  if [ "$_app_died" = 1 ] && [ -z "$SHOWN_ONE" ]; then
+    _restart_once "$name"
     poll "$DEADLINE" _find_window "$name" "$@" || fail "la fenêtre « $name » n'est pas apparue"
   fi
   [ "$_app_died" = 0 ] || fail "le programme s'est arrêté en attendant la fenêtre « $name »"
-  SHOWN_ONE=${SHOWN_ONE:-yes}
+  SHOWN_ONE=yes
   WIN="$_found"
   # A window just mapped may not have its content painted yet.
   sleep 0.3
