@@ -23,9 +23,6 @@ public:
     explicit CollationRanks(const QCollator &collator);
     // Ranks from 1; 0 for a character outside the table.
     quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] & ~kPlain : 0; }
-    // The rank of an ASCII character (below 128): one, or 0 for a control
-    // character.
-    quint8 asciiRank(quint8 c) const { return quint8(m_ranks[c]); }
     // Whether the character is ASCII with a rank: two texts made of such
     // characters with the same ranks compare equal.
     bool isPlain(char16_t c) const { return c < kSize && (m_ranks[c] & kPlain); }

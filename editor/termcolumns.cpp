@@ -25,7 +25,7 @@ namespace {
 // start.
 bool latinKeys(const CollationRanks &ranks, QStringView text, quint64 &search, CollationRanks::Prefix &key)
 {
-#if defined(__SSE2__)
+#if defined(__SSE2__) && defined(__x86_64__)
     const char16_t *s = text.utf16();
     const qsizetype size = text.size();
     const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i *>(s));
