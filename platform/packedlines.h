@@ -22,8 +22,6 @@ public:
 
     // The lines LineList::parse finds in the bytes.
     static PackedLines parse(QByteArrayView bytes, Progress &progress = Progress::none());
-    // The lines of bytes known to be Windows-1252, a NUL ending the text.
-    static PackedLines parseWindows1252(QByteArrayView bytes, Progress &progress = Progress::none());
     // The lines LineList::parseText finds in a decoded text; the text's own
     // memory is reused whenever it can be.
     static PackedLines fromText(QString text, Progress &progress = Progress::none());
@@ -69,6 +67,8 @@ public:
     }
 
 private:
+    // The lines of bytes known to be Windows-1252, a NUL ending the text.
+    static PackedLines parseWindows1252(QByteArrayView bytes, Progress &progress);
     void checkRange(qsizetype i, qsizetype last) const;
     template<typename Lines>
     void insertLines(qsizetype i, const Lines &lines);
