@@ -229,19 +229,19 @@ void radixSort(RankedTerm *a, RankedTerm *b, size_t n, bool home, int d, plat::P
     // Mostly the entries differ at byte d already, and one pass tallies it;
     // only entries that all share it are looked at for the first byte they
     // do not share.
-    std::array<size_t, 256> count;
+    std::array<size_t, 256> count{};
     if (d < 16)
         count = tally(a, n, d);
-    if (d == 16 || count[digit(a[0], d)] == n) {
+    if (d < 16 && count[digit(a[0], d)] == n) {
+        d = firstDifference(a, n);
         if (d < 16)
-            d = firstDifference(a, n);
-        if (d == 16) {
-            // Equal prefixes, in pair order as they came.
-            if (!home)
-                std::copy(a, a + n, b);
-            return;
-        }
-        count = tally(a, n, d);
+            count = tally(a, n, d);
+    }
+    if (d == 16) {
+        // Equal prefixes, in pair order as they came.
+        if (!home)
+            std::copy(a, a + n, b);
+        return;
     }
     std::array<size_t, 256> next;
     std::exclusive_scan(count.begin(), count.end(), next.begin(), size_t(0));

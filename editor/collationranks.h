@@ -23,9 +23,15 @@ public:
     explicit CollationRanks(const QCollator &collator);
     // Ranks from 1; 0 for a character outside the table.
     quint16 ranksOf(char16_t c) const { return c < kSize ? m_ranks[c] & ~kPlain : 0; }
-    // Whether the character is ASCII with a rank: two texts made of such
-    // characters with the same ranks compare equal.
-    bool isPlain(char16_t c) const { return c < kSize && (m_ranks[c] & kPlain); }
+    // Whether every character of the text has ranks.
+    bool covers(QStringView text) const
+    {
+        for (const QChar c : text) {
+            if (!ranksOf(c.unicode()))
+                return false;
+        }
+        return true;
+    }
     // The first sixteen ranks of a covered text, one per byte from the top,
     // zero past its end: keys compare as the rank sequences begin.
     struct Prefix {
@@ -91,10 +97,8 @@ inline bool CollationRanks::coveredPrefix(QStringView text, Prefix &key) const
             ranks[size_t(filled++)] = quint8((r >> 8) & 0x7F);
     }
     const bool whole = c == end && filled <= 16;
-    for (; c != end; ++c) {
-        if (*c >= kSize || !m_ranks[*c])
-            return false;
-    }
+    if (!covers(QStringView(c, end)))
+        return false;
     key.high = qFromBigEndian<quint64>(ranks.data());
     key.low = qFromBigEndian<quint64>(ranks.data() + 8);
     key.whole = whole;

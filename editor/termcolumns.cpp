@@ -60,10 +60,8 @@ bool latinKeys(const CollationRanks &ranks, QStringView text, quint64 &search, C
     }
     if (!covered || seconds > 0xFF)
         return false;
-    for (qsizetype i = 16; i < size; ++i) {
-        if (!ranks.ranksOf(s[i]))
-            return false;
-    }
+    if (size > 16 && !ranks.covers(text.sliced(16)))
+        return false;
     search = m >= 8 ? upper : upper & ((quint64(1) << (8 * m)) - 1);
     key.high = high;
     key.low = low;
@@ -168,15 +166,14 @@ std::vector<quint32> TermColumns::sortedOrder(plat::Progress &progress, std::vec
         progress.step();
         const QStringView t = term(k);
         CollationRanks::Prefix p;
-        if (t.utf16() <= readable && latinKeys(ranks, t, keys[k], p)) {
-            fast.push_back(RankedTerm{p.high, p.low, k, p.whole, p.plain});
-            continue;
+        if (!(t.utf16() <= readable && latinKeys(ranks, t, keys[k], p))) {
+            keys[k] = searchKey(t);
+            if (!ranks.coveredPrefix(t, p)) {
+                slow.push_back(k);
+                continue;
+            }
         }
-        keys[k] = searchKey(t);
-        if (ranks.coveredPrefix(t, p))
-            fast.push_back(RankedTerm{p.high, p.low, k, p.whole, p.plain});
-        else
-            slow.push_back(k);
+        fast.push_back(RankedTerm{p.high, p.low, k, p.whole, p.plain});
     }
     // Sorted on the prefixes alone first, which touches no text; then each
     // run of equal prefixes, which the texts decide, on its own.

@@ -9,15 +9,13 @@
 namespace plat {
 namespace {
 
-constexpr const std::array<char16_t, 32> &kHigh = kWindows1252High;
-
 // Reverse lookup of a character to its Windows-1252 byte; -1 when absent.
 int toWindows1252(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return c;
     for (int i = 0; i < 32; ++i)
-        if (kHigh[i] == c)
+        if (kWindows1252High[i] == c)
             return 0x80 + i;
     return -1;
 }
@@ -30,8 +28,6 @@ bool asciiWord(const unsigned char *s)
     return (word & 0x8080808080808080ULL) == 0;
 }
 
-// Whether the eight characters from s are all ASCII, in a loop the compiler
-// widens.
 // Whether the eight characters from s are each their own Windows-1252
 // byte: below 0x80, or from 0xA0 to 0xFF.
 bool ownBytesEight(const char16_t *s)
@@ -65,12 +61,10 @@ QString fromWindows1252(QByteArrayView bytes)
         if (((t - 0x0101010101010101ULL) & ~t & 0x8080808080808080ULL) == 0)
             continue;
         for (int k = 0; k < 8; ++k)
-            if (s[i + k] >= 0x80 && s[i + k] < 0xA0)
-                d[i + k] = kHigh[s[i + k] - 0x80];
+            d[i + k] = windows1252Char(s[i + k]);
     }
     for (; i < n; ++i)
-        if (s[i] >= 0x80 && s[i] < 0xA0)
-            d[i] = kHigh[s[i] - 0x80];
+        d[i] = windows1252Char(s[i]);
     return out;
 }
 
@@ -202,9 +196,7 @@ QByteArray mendUtf8(QByteArrayView bytes, const std::function<void(qsizetype)> &
             continue;
         }
         out.append(bytes.sliced(copied, i - copied));
-        const unsigned char b = s[i];
-        const char16_t c = b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b);
-        out.append(QString(QChar(c)).toUtf8());
+        out.append(QString(QChar(windows1252Char(s[i]))).toUtf8());
         mended(i);
         copied = ++i;
     }

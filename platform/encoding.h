@@ -16,6 +16,12 @@ inline constexpr std::array<char16_t, 32> kWindows1252High = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The character of one Windows-1252 byte.
+constexpr char16_t windows1252Char(unsigned char b)
+{
+    return b >= 0x80 && b < 0xA0 ? kWindows1252High[b - 0x80] : char16_t(b);
+}
+
 // Files are Windows-1252. A file that is valid UTF-8 and holds at least one
 // non-ASCII byte is read as UTF-8 instead. Every byte value survives a
 // Windows-1252 round trip, including the five the code page leaves undefined.

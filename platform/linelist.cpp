@@ -142,7 +142,7 @@ QStringList windows1252Lines(QByteArrayView bytes)
         }
         for (; !ended && k < size; ++k) {
             const uchar c = b[k];
-            d[k] = c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : c;
+            d[k] = windows1252Char(c);
             if (isLineMark(c))
                 lineEnd(k);
         }

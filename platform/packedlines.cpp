@@ -201,7 +201,7 @@ PackedLines PackedLines::parseWindows1252(QByteArrayView bytes, Progress &progre
         s, size, out.m_starts, progress, [&](qsizetype at) { return decodeWindows1252Block(s + at, d + at); },
         [&](qsizetype at) {
             const uchar c = s[at];
-            d[at] = c >= 0x80 && c < 0xA0 ? kWindows1252High[c - 0x80] : c;
+            d[at] = windows1252Char(c);
             return isLineMark(c);
         });
     completeLineEnds(out.m_text, out.m_starts, ends);
